@@ -1,0 +1,108 @@
+// The Hebrew calendar: years, months and their conversion to and from DayNumber.
+//
+// Months are numbered from the start of the year: 1 Tishrei .. 12 Elul, 6 Adar in a regular year, 13 Adar I and
+// 14 Adar II in a leap year. Every length is derived from the day numbers of two neighbouring New Years.
+#pragma once
+
+#include <cstdint>
+
+#include "calendar/gregorian.h"
+
+inline constexpr int kFirstHebrewYear = 5700;  // 1 Tishrei 5700 is day 2429521, 14 September 1939
+inline constexpr int kLastHebrewYear = 5838;   // the last year whose length the program knows
+
+inline constexpr int kTishrei = 1;
+inline constexpr int kCheshvan = 2;
+inline constexpr int kKislev = 3;
+inline constexpr int kTevet = 4;
+inline constexpr int kShevat = 5;
+inline constexpr int kAdar = 6;
+inline constexpr int kNisan = 7;
+inline constexpr int kIyar = 8;
+inline constexpr int kSivan = 9;
+inline constexpr int kTammuz = 10;
+inline constexpr int kAv = 11;
+inline constexpr int kElul = 12;
+inline constexpr int kAdarI = 13;
+inline constexpr int kAdarII = 14;
+
+// True exactly when year mod 19 is one of 0, 3, 6, 8, 11, 14, 17.
+constexpr bool IsHebrewLeapYear(int year) {
+    int r = year % 19;
+    if (r < 0) {
+        r += 19;
+    }
+    return r == 0 || r == 3 || r == 6 || r == 8 || r == 11 || r == 14 || r == 17;
+}
+
+namespace hebrew_detail {
+
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+// Days from the epoch to the molad of Tishrei of the year, with the postponement when the molad falls on
+// Sunday, Wednesday or Friday.
+constexpr std::int64_t ElapsedDays(std::int64_t year) {
+    const std::int64_t months = FloorDiv(235 * year - 234, 19);
+    const std::int64_t parts = 12084 + 13753 * months;
+    std::int64_t days = 29 * months + FloorDiv(parts, 25920);
+    if ((3 * (days + 1)) % 7 < 3) {
+        days += 1;
+    }
+    return days;
+}
+
+// The remaining postponements: a year may be neither 356 nor, after a leap year, 382 days long.
+constexpr std::int64_t NewYearDelay(std::int64_t year) {
+    const std::int64_t thisYear = ElapsedDays(year);
+    if (ElapsedDays(year + 1) - thisYear == 356) {
+        return 2;
+    }
+    if (thisYear - ElapsedDays(year - 1) == 382) {
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace hebrew_detail
+
+// Day number of 1 Tishrei of the year: 5700 gives 2429521, 5768 gives 2454357 (13 September 2007).
+constexpr DayNumber HebrewNewYearDayNumber(int year) {
+    return static_cast<DayNumber>(347998 + hebrew_detail::ElapsedDays(year) + hebrew_detail::NewYearDelay(year));
+}
+
+// 353, 354, 355, 383, 384 or 385.
+constexpr int HebrewYearLength(int year) {
+    return HebrewNewYearDayNumber(year + 1) - HebrewNewYearDayNumber(year);
+}
+
+// 29 or 30; 0 for a month outside 1..14.
+int DaysInHebrewMonth(int month, int year);
+
+// The months of the year in the order they follow each other: 12 of them in a regular year, 13 in a leap year.
+struct HebrewMonthSequence {
+    const int* months;
+    int count;
+};
+HebrewMonthSequence HebrewMonthOrder(int year);
+
+// The month must occur in the year (callers map Adar first). A month that does not occur counts as Tishrei, so the
+// result is always a day of that year's range or near it.
+DayNumber HebrewToDayNumber(int day, int month, int year);
+
+// Writes the Hebrew date of day n. Days before 1 Tishrei of year 1 are taken as that day.
+void DayNumberToHebrew(DayNumber n, int& day, int& month, int& year);
+
+inline int HebrewWeekday(int day, int month, int year) {
+    return WeekdayOf(HebrewToDayNumber(day, month, year));
+}
+
+inline int FirstWeekdayOfHebrewMonth(int month, int year) {
+    return HebrewWeekday(1, month, year);
+}
+
+static_assert(HebrewNewYearDayNumber(kFirstHebrewYear) == 2429521);
+static_assert(HebrewNewYearDayNumber(5768) == 2454357);
+static_assert(HebrewNewYearDayNumber(5839) == 2480285);
