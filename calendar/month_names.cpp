@@ -14,8 +14,8 @@ constexpr MonthChoice kRegularChoices[12] = {{"Tishrei", 1}, {"Cheshvan", 2}, {"
                                              {"Shevat", 5},  {"Adar", 6},     {"Nisan", 7},  {"Iyar", 8},
                                              {"Sivan", 9},   {"Tammuz", 10},  {"Av", 11},    {"Elul", 12}};
 
-constexpr MonthChoice kLeapChoices[13] = {{"Tishrei", 1}, {"Cheshvan", 2}, {"Kislev", 3},  {"Tevet", 4},  {"Shevat", 5},
-                                          {"Adar I", 13}, {"Adar II", 14}, {"Nisan", 7},   {"Iyar", 8},   {"Sivan", 9},
+constexpr MonthChoice kLeapChoices[13] = {{"Tishrei", 1}, {"Cheshvan", 2}, {"Kislev", 3}, {"Tevet", 4}, {"Shevat", 5},
+                                          {"Adar I", 13}, {"Adar II", 14}, {"Nisan", 7},  {"Iyar", 8},  {"Sivan", 9},
                                           {"Tammuz", 10}, {"Av", 11},      {"Elul", 12}};
 
 }  // namespace

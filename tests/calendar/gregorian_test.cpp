@@ -91,8 +91,8 @@ TEST(GregorianCalendar, RoundTripsEveryDayOfTheSupportedRange) {
 TEST(GregorianCalendar, EveryDayNumberHasADefinedDate) {
     // Far outside the range the program uses, the conversion still gives a valid date rather than reading
     // past a table.
-    for (DayNumber n : {DayNumber{0}, DayNumber{-1000000}, DayNumber{2000000000}, kFirstSupportedDay - 1,
-                        kLastSupportedDay + 1}) {
+    for (DayNumber n :
+         {DayNumber{0}, DayNumber{-1000000}, DayNumber{2000000000}, kFirstSupportedDay - 1, kLastSupportedDay + 1}) {
         int d = 0, m = 0, y = 0;
         DayNumberToGregorian(n, d, m, y);
         EXPECT_GE(m, 1);

@@ -15,9 +15,9 @@ DayNumber NewYearByMolad(int year) {
     const long long molad = kFirstMolad + monthsBefore * kPartsPerMonth;
     long long day = molad / kPartsPerDay;
     const long long parts = molad % kPartsPerDay;
-    const long long weekday = day % 7;  // 0 Sunday
-    if (parts >= 18 * 1080 ||                                           // the molad is "old"
-        (weekday == 2 && parts >= 9 * 1080 + 204 && !leap(year)) ||    // Tuesday of a regular year
+    const long long weekday = day % 7;                                   // 0 Sunday
+    if (parts >= 18 * 1080 ||                                            // the molad is "old"
+        (weekday == 2 && parts >= 9 * 1080 + 204 && !leap(year)) ||      // Tuesday of a regular year
         (weekday == 1 && parts >= 15 * 1080 + 589 && leap(year - 1))) {  // Monday after a leap year
         ++day;
     }
@@ -38,7 +38,7 @@ TEST(HebrewCalendar, NewYearsMatchPublishedDates) {
         int year;
         int day, month, gregorianYear;
     } cases[] = {{5700, 14, 9, 1939}, {5768, 13, 9, 2007}, {5784, 16, 9, 2023}, {5785, 3, 10, 2024},
-                 {5760, 11, 9, 1999}, {5839, 8, 9, 2078}, {5661, 24, 9, 1900}};
+                 {5760, 11, 9, 1999}, {5839, 8, 9, 2078},  {5661, 24, 9, 1900}};
     for (const auto& c : cases) {
         EXPECT_EQ(HebrewNewYearDayNumber(c.year), GregorianToDayNumber(c.day, c.month, c.gregorianYear)) << c.year;
     }

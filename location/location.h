@@ -1,0 +1,66 @@
+// The current place and the settings that go with it: city, position, elevation and its unit, observance.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// How UTC becomes local time for the current place.
+struct ZoneRule {
+    bool useHostZone;  // the computer's own zone applies; the other two fields do not matter
+    int offsetHours;   // standard time, whole hours from UTC, west negative
+    bool observesDst;
+};
+
+// A packed angle is +-(degrees * 100 + minutes): 4239 is 42 degrees 39 minutes, -7346 the same with the negative
+// sense (south, or for a Location's longitude east).
+struct UnpackedAngle {
+    int degrees;
+    int minutes;
+    bool negative;
+};
+UnpackedAngle unpackAngle(std::int32_t packed);
+std::int32_t packAngle(int degrees, int minutes, bool negative);
+double angleDegrees(std::int32_t packed);
+
+struct PresetCity {
+    const char* name;
+    std::int32_t id;         // 100000 + row
+    std::int32_t latitude;   // packed, north positive
+    std::int32_t longitude;  // packed, east positive
+};
+struct PresetCityList {
+    const PresetCity* rows;
+    int count;  // 39; row 0 has an empty name
+};
+
+class Location {
+  public:
+    std::int32_t city() const;  // 1..99999 ZIP code, 100000.. preset id, 0 or below none
+    std::int32_t elevation() const;
+    std::int32_t latitude() const;        // packed, negative south
+    std::int32_t longitude() const;       // packed, negative east (west positive)
+    std::int32_t elevationUnits() const;  // 1 metres, 2 feet
+    std::int32_t holiday() const;         // the observance: 1 Israel, 2 Diaspora
+    void setCity(std::int32_t value);
+    void setElevation(std::int32_t value);
+    void setLatitude(std::int32_t value);
+    void setLongitude(std::int32_t value);
+    void setElevationUnits(std::int32_t value);
+    void setHoliday(std::int32_t value);
+
+    bool isZipCode() const;
+    std::size_t cityName(char* buffer, std::size_t size) const;
+    double latitudeDegrees() const;
+    double longitudeDegrees() const;  // west positive
+    double elevationMetres() const;
+    ZoneRule zoneRule() const;
+    void load();
+    void save() const;
+};
+
+// Packed table position (east-positive longitude) of a preset id or a ZIP code; false when neither has it.
+bool cityPosition(std::int32_t code, std::int32_t& latitude, std::int32_t& longitude);
+PresetCityList presetCities();
+
+// The program's one place, loaded from the settings during static initialisation.
+extern Location gLocation;

@@ -1,0 +1,3 @@
+#include "shell/app_windows.h"
+
+AppWindows gAppWindows;

@@ -1,0 +1,14 @@
+// The program's private window messages. The program sends its own with SendMessageA, so each is handled before
+// the sender goes on.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr UINT UM_GREGORIAN_DAY_PICKED = WM_USER + 1;  // 1025, to the main window: wParam grid id, lParam day
+inline constexpr UINT UM_HEBREW_DAY_PICKED = WM_USER + 2;     // 1026
+inline constexpr UINT UM_SET_MONTH_VIEW = WM_USER + 4;        // 1028, to a day grid: wParam marks, lParam packed month
+inline constexpr UINT UM_TRAY_NOTIFY = WM_USER + 7;           // 1031, to the hidden window, from the shell
+inline constexpr UINT UM_TRAY_COMMAND = WM_USER + 8;          // 1032, to the hidden window: wParam command or 0
+inline constexpr UINT UM_REFRESH = WM_USER + 9;               // 1033, to the main window
+
+static_assert(UM_REFRESH == 1033);

@@ -1,0 +1,22 @@
+// The scroll text view window ("Scroll Text View Window Class"): a read-only page of wrapped, marked-up text, or a
+// few columns of short strings.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr UINT STVM_SETTEXT = WM_USER + 10;        // 1034: wParam const char* text or null
+inline constexpr UINT STVM_SETCOLUMNS = WM_USER + 11;     // 1035: wParam const std::vector<std::string>*
+inline constexpr UINT STVM_CLEAR = WM_USER + 12;          // 1036
+inline constexpr UINT STVM_SETALIGNMENTS = WM_USER + 13;  // 1037: wParam const UINT32* values, lParam count
+
+inline constexpr char kScrollTextViewClass[] = "Scroll Text View Window Class";
+
+// The fonts a view draws with. Pass a pointer to them as the lpParam of CreateWindowExA; they must outlive the
+// window.
+struct ScrollTextViewFonts {
+    HFONT normal;
+    HFONT bold;
+};
+
+// Registers the class with the application's icons.
+ATOM RegisterScrollTextViewClass(HINSTANCE instance, HICON largeIcon, HICON smallIcon);

@@ -1,0 +1,22 @@
+# Sourced by tools/run and tools/test: installs the Debian packages the project needs, when any is missing.
+# Nothing slow happens when everything is there: dpkg-query answers for all packages at once.
+
+kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
+    python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+kestrelon_packages_wine=(wine wine64 fonts-wine xvfb xauth imagemagick faketime)
+kestrelon_packages_release=(nsis fp-utils nodejs npm)
+
+kestrelon_install() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
