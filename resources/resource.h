@@ -1,3 +1,51 @@
+// Resource, command and control identifiers, shared by the resource script and the program.
 #pragma once
 
+// Strings, menus, accelerators, icons, bitmaps, dialogs.
 #define IDS_APP_CLASS 109
+#define IDR_ACCELERATORS 109
+#define IDR_MAIN_MENU 134
+#define IDD_PREFERENCES 136
+#define IDI_APP_LARGE 168
+#define IDI_APP_SMALL 169
+#define IDB_SPLASH 175
+#define IDB_ABOUT 176
+#define IDD_ABOUT 1002
+
+// Commands of the menus and accelerators.
+#define CMD_ACCEL_ABOUT 104
+#define CMD_SHOW_MAIN 110
+#define CMD_ABOUT 32789
+#define CMD_EXIT 32791
+#define CMD_HELP_CONTENTS 32799
+#define CMD_PREFERENCES 32801
+#define CMD_COPY_HOLIDAY 32806
+#define CMD_COPY_ZMANIM 32807
+
+// Children of the main window and of its tab surface.
+#define IDC_GREGORIAN_GRID 20
+#define IDC_HEBREW_GRID 21
+#define IDC_GREGORIAN_SPINNER 23
+#define IDC_HEBREW_SPINNER 26
+#define IDC_CHANGE_LOCATION 27
+#define IDC_TAB 28
+#define IDC_TAB_SURFACE 29
+#define IDC_HOLIDAY_VIEW 30
+#define IDC_ZMANIM_VIEW 32
+
+// Controls of the Preferences dialog.
+#define IDC_CITY_LIST 1002
+#define IDC_LAT_DEGREES 1005
+#define IDC_LAT_MINUTES 1006
+#define IDC_LAT_HEMISPHERE 1007
+#define IDC_LON_DEGREES 1008
+#define IDC_LON_MINUTES 1009
+#define IDC_LON_HEMISPHERE 1010
+#define IDC_ELEVATION 1011
+#define IDC_FEET 1019
+#define IDC_METERS 1020
+#define IDC_ISRAEL 1061
+#define IDC_DIASPORA 1062
+#define IDC_CITY_LABEL 1070
+#define IDC_ZIP_EDIT 1087
+#define IDC_LOOKUP_ZIP 1088
