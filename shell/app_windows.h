@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "textview/gdi_win.h"
+#include "textview/scroll_text_view_win.h"
 
 enum ShellFont { FONT_DAY, FONT_DAY_SELECTED, FONT_GRID_HEADER, FONT_UI, FONT_VIEW, FONT_VIEW_BOLD, kShellFontCount };
 
@@ -22,6 +23,12 @@ struct AppWindows {
     NOTIFYICONDATAA trayIcon{};
 
     Font fonts[kShellFontCount];
+    ScrollTextViewFonts viewFonts{};  // FONT_VIEW and FONT_VIEW_BOLD, handed to each text view at its creation
+
+    // The HTML Help entry point, loaded on the first Help command; tried once.
+    HMODULE htmlHelpLibrary = nullptr;
+    FARPROC htmlHelpEntry = nullptr;
+    bool htmlHelpTried = false;
 
     // Children of the main window (null while it is closed).
     HWND tabControl = nullptr;

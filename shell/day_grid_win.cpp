@@ -1,0 +1,134 @@
+// The day grid window ("DaysWndClass"): one month under a row of weekday letters, the selected day highlighted, the
+// marked days shaded. It knows nothing of calendars: its parent tells it the month and reads back the picked day.
+#include <windows.h>
+
+#include "calendar/text_buffer.h"
+#include "resource.h"
+#include "shell/app_windows.h"
+#include "shell/day_grid.h"
+#include "shell/layout.h"
+#include "shell/messages.h"
+#include "shell/shell_win.h"
+
+namespace {
+
+struct CellStyle {
+    COLORREF fill;
+    COLORREF text;
+    ShellFont font;
+};
+
+constexpr CellStyle kHeaderStyle = {RGB(122, 150, 223), RGB(216, 228, 248), FONT_GRID_HEADER};
+constexpr CellStyle kSelectedStyle = {RGB(0, 84, 227), RGB(255, 255, 255), FONT_DAY_SELECTED};
+constexpr CellStyle kMarkedStyle = {RGB(210, 210, 210), RGB(0, 0, 0), FONT_DAY};
+constexpr CellStyle kPlainStyle = {RGB(255, 255, 255), RGB(0, 0, 0), FONT_DAY};
+constexpr COLORREF kGridBackground = RGB(255, 255, 255);
+
+struct DayGridState {
+    int controlId = 0;
+    day_grid::MonthView month{};
+};
+
+DayGridState* StateOf(HWND window) {
+    return reinterpret_cast<DayGridState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+    SetDCBrushColor(dc, colour);
+    SetDCPenColor(dc, colour);
+    Rectangle(dc, left, top, right, bottom);
+}
+
+void DrawCell(HDC dc, int column, int row, const CellStyle& style, const char* text, int length) {
+    SetTextAlign(dc, TA_CENTER | TA_TOP | TA_NOUPDATECP);
+    Selection font(dc, gAppWindows.FontOf(style.font));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, "10", 2, &extent);
+    const day_grid::CellBox box = day_grid::CellBoxOf(column, row);
+    FillBox(dc, box.left, box.top, box.right, box.bottom, style.fill);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, style.text);
+    const day_grid::TextAnchor anchor = day_grid::TextAnchorOf(column, row, extent.cy);
+    TextOutA(dc, anchor.x, anchor.y, text, length);
+}
+
+void PaintContent(const DayGridState& state, HDC dc) {
+    Selection brush(dc, GetStockObject(DC_BRUSH));
+    Selection pen(dc, GetStockObject(DC_PEN));
+    FillBox(dc, 0, 0, layout::kGridDrawingWidth, layout::kGridDrawingHeight, kGridBackground);
+
+    FillBox(dc, 0, 0, layout::kGridDrawingWidth, layout::kCellPx, kHeaderStyle.fill);
+    for (int column = 0; column < day_grid::kColumns; ++column) {
+        DrawCell(dc, column, 0, kHeaderStyle, &day_grid::kWeekdayLetters[column], 1);
+    }
+
+    const day_grid::MonthView& month = state.month;
+    for (int day = 1; day <= month.daysInMonth; ++day) {
+        const CellStyle& style = day == month.selectedDay          ? kSelectedStyle
+                                 : (month.marks >> day & 1u) != 0u ? kMarkedStyle
+                                                                   : kPlainStyle;
+        char text[4];
+        const std::size_t length = FormatText(text, sizeof text, "%d", day);
+        const day_grid::CellPosition cell = day_grid::CellOfDay(day, month.firstWeekday);
+        DrawCell(dc, cell.column, cell.row, style, text, static_cast<int>(length));
+    }
+}
+
+void OnPaint(HWND window, const DayGridState& state) {
+    PaintDc paint(window);
+    BackBuffer buffer(paint.Get(), layout::kGridDrawingWidth, layout::kGridDrawingHeight);
+    PaintContent(state, buffer.Dc());
+    buffer.CopyTo(paint.Get());
+}
+
+void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
+    const int x = LOWORD(lParam);
+    const int y = HIWORD(lParam);
+    const int day = day_grid::DayAt(x, y, state.month.daysInMonth, state.month.firstWeekday);
+    if (day == 0) {
+        return;
+    }
+    const UINT picked = state.controlId == IDC_GREGORIAN_GRID ? UM_GREGORIAN_DAY_PICKED
+                        : state.controlId == IDC_HEBREW_GRID  ? UM_HEBREW_DAY_PICKED
+                                                              : 0;
+    if (picked != 0) {
+        SendMessageA(GetParent(window), picked, static_cast<WPARAM>(state.controlId), day);
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        auto* state = new DayGridState;
+        state->controlId = static_cast<int>(GetWindowLongPtrA(window, GWLP_ID));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        return 0;
+    }
+    DayGridState* state = StateOf(window);
+    if (state == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_DESTROY:
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            delete state;
+            return 0;
+        case WM_PAINT:
+            OnPaint(window, *state);
+            return 0;
+        case WM_PRINTCLIENT:
+            PaintContent(*state, reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnClick(window, *state, lParam);
+            return 0;
+        case UM_SET_MONTH_VIEW:
+            state->month =
+                day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+            InvalidatePaintedWindows();
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

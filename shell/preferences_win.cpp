@@ -1,0 +1,234 @@
+// The Preferences dialog: the place (a preset city, a US ZIP code, or a position typed in), the elevation with its
+// unit, and the holiday observance. OK stores everything in the Location, saves it and refreshes the main window.
+#include <windows.h>
+
+#include <cctype>
+
+#include "calendar/text_buffer.h"
+#include "location/location.h"
+#include "location/zip_database.h"
+#include "resource.h"
+#include "shell/app_windows.h"
+#include "shell/messages.h"
+#include "shell/shell_win.h"
+
+namespace {
+
+constexpr int kMaxLatitudeDegrees = 90;
+constexpr int kMaxLongitudeDegrees = 180;
+constexpr int kMinutesPerDegree = 60;
+constexpr int kMaxElevation = 27000;
+constexpr int kElevationStep = 100;
+constexpr int kNorth = 0;
+constexpr int kSouth = 1;
+constexpr int kWest = 0;
+constexpr int kEast = 1;
+constexpr int kNoZipCode = -1;
+
+LRESULT SendItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
+}
+
+LRESULT FindPrefix(HWND dialog, int id, const char* text) {
+    return SendItem(dialog, id, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+}
+
+LRESULT FindExact(HWND dialog, int id, const char* text) {
+    return SendItem(dialog, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+}
+
+void AddItem(HWND dialog, int id, const char* text, LPARAM data) {
+    const LRESULT index = SendItem(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendItem(dialog, id, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+}
+
+void Select(HWND dialog, int id, LRESULT index) {
+    SendItem(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+// The item data of the selected item; CB_ERR (-1) when nothing is selected.
+int SelectedData(HWND dialog, int id) {
+    const LRESULT index = SendItem(dialog, id, CB_GETCURSEL);
+    return static_cast<int>(SendItem(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+void AddNumbers(HWND dialog, int id, int last, int step) {
+    for (int number = 0; number <= last; number += step) {
+        char text[16];
+        FormatText(text, sizeof text, "%d", number);
+        AddItem(dialog, id, text, number);
+    }
+}
+
+void SelectNumber(HWND dialog, int id, int number, bool exact) {
+    char text[16];
+    FormatText(text, sizeof text, "%d", number);
+    Select(dialog, id, exact ? FindExact(dialog, id, text) : FindPrefix(dialog, id, text));
+}
+
+// Sets the position lists from a table position, whose longitude is east-positive.
+void SetPositionControls(HWND dialog, std::int32_t latitude, std::int32_t longitude) {
+    const UnpackedAngle lat = unpackAngle(latitude);
+    SelectNumber(dialog, IDC_LAT_DEGREES, lat.degrees, true);
+    SelectNumber(dialog, IDC_LAT_MINUTES, lat.minutes, true);
+    Select(dialog, IDC_LAT_HEMISPHERE, lat.negative ? kSouth : kNorth);
+    const UnpackedAngle lon = unpackAngle(longitude);
+    SelectNumber(dialog, IDC_LON_DEGREES, lon.degrees, true);
+    SelectNumber(dialog, IDC_LON_MINUTES, lon.minutes, true);
+    Select(dialog, IDC_LON_HEMISPHERE, lon.negative ? kWest : kEast);
+}
+
+void FillCityList(HWND dialog) {
+    char label[200];
+    gLocation.cityName(label, sizeof label);
+    AddItem(dialog, IDC_CITY_LIST, label, gLocation.city());
+    // A preset is left out when an item of its name is there already (a ZIP place of the same name keeps its
+    // code); the unnamed first row is always left out that way.
+    const PresetCityList presets = presetCities();
+    for (int i = 0; i < presets.count; ++i) {
+        if (FindPrefix(dialog, IDC_CITY_LIST, presets.rows[i].name) == CB_ERR) {
+            AddItem(dialog, IDC_CITY_LIST, presets.rows[i].name, presets.rows[i].id);
+        }
+    }
+    Select(dialog, IDC_CITY_LIST, FindPrefix(dialog, IDC_CITY_LIST, label));
+}
+
+void FillPositionControls(HWND dialog) {
+    AddNumbers(dialog, IDC_LAT_DEGREES, kMaxLatitudeDegrees, 1);
+    AddNumbers(dialog, IDC_LAT_MINUTES, kMinutesPerDegree - 1, 1);
+    AddNumbers(dialog, IDC_LON_DEGREES, kMaxLongitudeDegrees, 1);
+    AddNumbers(dialog, IDC_LON_MINUTES, kMinutesPerDegree - 1, 1);
+    const UnpackedAngle lat = unpackAngle(gLocation.latitude());
+    const UnpackedAngle lon = unpackAngle(gLocation.longitude());
+    SelectNumber(dialog, IDC_LAT_DEGREES, lat.degrees, false);
+    SelectNumber(dialog, IDC_LAT_MINUTES, lat.minutes, false);
+    SelectNumber(dialog, IDC_LON_DEGREES, lon.degrees, false);
+    SelectNumber(dialog, IDC_LON_MINUTES, lon.minutes, false);
+
+    AddItem(dialog, IDC_LAT_HEMISPHERE, "N", kNorth);
+    AddItem(dialog, IDC_LAT_HEMISPHERE, "S", kSouth);
+    Select(dialog, IDC_LAT_HEMISPHERE, gLocation.latitude() < 0 ? kSouth : kNorth);
+    // The Location holds west as positive.
+    AddItem(dialog, IDC_LON_HEMISPHERE, "W", kWest);
+    AddItem(dialog, IDC_LON_HEMISPHERE, "E", kEast);
+    Select(dialog, IDC_LON_HEMISPHERE, gLocation.longitude() < 0 ? kEast : kWest);
+
+    AddNumbers(dialog, IDC_ELEVATION, kMaxElevation, kElevationStep);
+    SelectNumber(dialog, IDC_ELEVATION, gLocation.elevation(), false);
+}
+
+void OnInitDialog(HWND dialog) {
+    FillCityList(dialog);
+    FillPositionControls(dialog);
+    CheckRadioButton(dialog, IDC_ISRAEL, IDC_DIASPORA, gLocation.holiday() == 1 ? IDC_ISRAEL : IDC_DIASPORA);
+    CheckRadioButton(dialog, IDC_FEET, IDC_METERS, gLocation.elevationUnits() == 1 ? IDC_METERS : IDC_FEET);
+}
+
+void OnCityListNotification(HWND dialog) {
+    int code = SelectedData(dialog, IDC_CITY_LIST);
+    if (code == CB_ERR) {
+        code = 0;
+    }
+    std::int32_t latitude = 0;
+    std::int32_t longitude = 0;
+    if (cityPosition(code, latitude, longitude)) {
+        SetPositionControls(dialog, latitude, longitude);
+    }
+}
+
+// The number the leading digits of text spell ("00501" is 501), or kNoZipCode when there are none or more than
+// a ZIP code has.
+int LeadingZipCode(const char* text) {
+    int code = 0;
+    int digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(text[digits])) != 0; ++digits) {
+        if (code > 99999) {
+            return kNoZipCode;
+        }
+        code = code * 10 + (text[digits] - '0');
+    }
+    return digits == 0 ? kNoZipCode : code;
+}
+
+void LookUpZipCode(HWND dialog) {
+    char text[400];
+    GetDlgItemTextA(dialog, IDC_ZIP_EDIT, text, sizeof text);
+    if (text[0] == '\0') {
+        return;
+    }
+    const int code = LeadingZipCode(text);
+    ZipRow row{};
+    if (code == kNoZipCode || !zipLookup(code, row)) {
+        MessageBoxA(dialog, "Zip code not found, please try again.", "No such zip code", MB_OK | MB_ICONERROR);
+        MessageBeep(MB_ICONHAND);
+        return;
+    }
+    if (FindPrefix(dialog, IDC_CITY_LIST, row.placeName) == CB_ERR) {
+        AddItem(dialog, IDC_CITY_LIST, row.placeName, code);
+    }
+    const LRESULT index = FindPrefix(dialog, IDC_CITY_LIST, row.placeName);
+    Select(dialog, IDC_CITY_LIST, index);
+    SetPositionControls(dialog, row.latitude, row.longitude);
+    // An item of the same name, e.g. the preset "Albany, NY", now stands for the ZIP code.
+    if (index != CB_ERR) {
+        SendItem(dialog, IDC_CITY_LIST, CB_SETITEMDATA, static_cast<WPARAM>(index), code);
+    }
+}
+
+void StoreAndClose(HWND dialog) {
+    gLocation.setCity(SelectedData(dialog, IDC_CITY_LIST));
+    gLocation.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? 1 : 2);
+    gLocation.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
+                                    SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
+    gLocation.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
+                                     SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
+    gLocation.setElevation(SelectedData(dialog, IDC_ELEVATION));
+    gLocation.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? 1 : 2);
+    gLocation.save();
+    EndDialog(dialog, IDOK);
+
+    if (gAppWindows.mainWindow != nullptr) {
+        SyncDateControls();
+        SendMessageA(gAppWindows.mainWindow, UM_REFRESH, 0, 0);
+        InvalidateRgn(gAppWindows.mainWindow, nullptr, TRUE);
+    }
+}
+
+void OnCommand(HWND dialog, int id) {
+    switch (id) {
+        case IDC_CITY_LIST:
+            OnCityListNotification(dialog);
+            break;
+        case IDC_LOOKUP_ZIP:
+            LookUpZipCode(dialog);
+            break;
+        case IDOK:
+            // Enter in the ZIP field looks the code up instead of closing the dialog.
+            if (GetDlgCtrlID(GetFocus()) == IDC_ZIP_EDIT) {
+                LookUpZipCode(dialog);
+            } else {
+                StoreAndClose(dialog);
+            }
+            break;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(dialog, LOWORD(wParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
