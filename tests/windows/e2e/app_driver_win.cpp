@@ -1,0 +1,312 @@
+#include "tests/windows/e2e/app_driver_win.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace e2e {
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    std::wstring wide;
+    for (const char* p = text; *p != '\0'; ++p) {
+        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*p)));
+    }
+    return wide;
+}
+
+}  // namespace
+
+std::string ProgramPath() {
+    const char* path = std::getenv("KESTRELON_EXE");
+    if (path == nullptr || path[0] == '\0') {
+        ADD_FAILURE() << "KESTRELON_EXE is not set";
+        return {};
+    }
+    std::string windowsPath = path[0] == '/' ? std::string("Z:") + path : std::string(path);
+    for (char& c : windowsPath) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return windowsPath;
+}
+
+std::string ScreenshotPath(const char* name) {
+    const char* folder = std::getenv("KESTRELON_SCREENSHOTS");
+    std::string path = folder != nullptr && folder[0] != '\0' ? std::string(folder) : std::string(".");
+    if (path[0] == '/') {
+        path = "Z:" + path;
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path + "\\" + name;
+}
+
+void ResetSettings() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+bool ReadSetting(const char* name, DWORD& value) {
+    DWORD size = sizeof value;
+    return RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+           ERROR_SUCCESS;
+}
+
+void WriteSetting(const char* name, DWORD value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) == 0) {
+        ADD_FAILURE() << "the program did not answer message " << message;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+HWND FindChild(HWND parent, const char* className, int id) {
+    for (HWND child : Children(parent)) {
+        if (GetDlgCtrlID(child) == id && _stricmp(ClassOf(child).c_str(), className) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindChildAt(HWND parent, const char* className, int left, int top) {
+    for (HWND child : Children(parent)) {
+        const RECT rect = RectInParent(child);
+        if (GetParent(child) == parent && rect.left == left && rect.top == top &&
+            _stricmp(ClassOf(child).c_str(), className) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+std::string ComboText(HWND box, int index) {
+    // The wide form marshals the text across processes correctly.
+    wchar_t text[256] = {};
+    SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    std::string narrow;
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        narrow.push_back(static_cast<char>(*p));
+    }
+    return narrow;
+}
+
+int ComboSelection(HWND box) {
+    return static_cast<int>(Send(box, CB_GETCURSEL));
+}
+
+int ComboCount(HWND box) {
+    return static_cast<int>(Send(box, CB_GETCOUNT));
+}
+
+void ChooseComboEntry(HWND box, const char* text) {
+    const std::wstring wide = Widen(text);
+    const LRESULT index =
+        SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str()));
+    ASSERT_NE(index, CB_ERR) << "no entry " << text;
+    Send(box, CB_SETCURSEL, static_cast<WPARAM>(index));
+    Send(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+void Click(HWND window, int x, int y) {
+    Send(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    Send(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+namespace {
+
+Image CaptureScreenRect(const RECT& rect) {
+    Image image;
+    image.width = rect.right - rect.left;
+    image.height = rect.bottom - rect.top;
+    if (image.width <= 0 || image.height <= 0) {
+        return image;
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* raw = static_cast<const DWORD*>(bits);
+    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
+    for (size_t i = 0; i < image.pixels.size(); ++i) {
+        const DWORD bgr = raw[i];
+        image.pixels[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return image;
+}
+
+}  // namespace
+
+Image CaptureClient(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+    return CaptureScreenRect(rect);
+}
+
+Image CaptureWindow(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return CaptureScreenRect(rect);
+}
+
+void Image::SaveBmp(const std::string& path) const {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + dataSize;
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        ADD_FAILURE() << "cannot write " << path;
+        return;
+    }
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    for (COLORREF pixel : pixels) {
+        const DWORD bgr = (static_cast<DWORD>(GetRValue(pixel)) << 16) | (static_cast<DWORD>(GetGValue(pixel)) << 8) |
+                          GetBValue(pixel);
+        std::fwrite(&bgr, 4, 1, out);
+    }
+    std::fclose(out);
+}
+
+AppSession::AppSession(bool resetSettings) {
+    if (FindWindowA(kMainClass, nullptr) != nullptr || FindWindowA(kHiddenClass, nullptr) != nullptr) {
+        ADD_FAILURE() << "another Kestrelon is still running";
+        return;
+    }
+    if (resetSettings) {
+        ResetSettings();
+    }
+    std::string commandLine = "\"" + ProgramPath() + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+        process_ = {};
+    }
+}
+
+AppSession::~AppSession() {
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        if (HWND hidden = Hidden()) {
+            PostMessageA(hidden, kTrayCommand, 32791, 0);
+        }
+        if (WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 99);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND AppSession::Main() const {
+    return FindWindowA(kMainClass, "Kestrelon");
+}
+
+HWND AppSession::Hidden() const {
+    return FindWindowA(kHiddenClass, "Tennick's Puppeteers");
+}
+
+HWND AppSession::Child(const char* className, int id) const {
+    return FindChild(Main(), className, id);
+}
+
+HWND AppSession::WaitForMainWindow(DWORD timeoutMs) {
+    HWND main = nullptr;
+    const bool ready = WaitFor(
+        [&] {
+            main = Main();
+            // The Hebrew spinner is the last child made.
+            return main != nullptr && IsWindowVisible(main) && FindChild(main, "msctls_updown32", 26) != nullptr;
+        },
+        timeoutMs);
+    if (!ready) {
+        ADD_FAILURE() << "the main window did not appear";
+        return nullptr;
+    }
+    // Let the first refresh and paints finish.
+    Send(main, WM_NULL);
+    return main;
+}
+
+DWORD AppSession::Exit(DWORD timeoutMs) {
+    if (HWND hidden = Hidden()) {
+        PostMessageA(hidden, kTrayCommand, 32791, 0);
+    }
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process_.hProcess, &code);
+    }
+    return code;
+}
+
+}  // namespace e2e

@@ -1,0 +1,99 @@
+// Drives the real kestrelon.exe from a test program, as a user would: starts it with fresh settings, finds its
+// windows, sends the messages that clicks and choices produce, and looks at the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+inline constexpr char kMainClass[] = "KESTRELON";
+inline constexpr char kHiddenClass[] = "Puppeteer Window Class";
+inline constexpr char kSettingsKey[] = "Software\\Brisken Software\\Kestrelon\\1.0";
+inline constexpr UINT kTrayNotify = WM_USER + 7;
+inline constexpr UINT kTrayCommand = WM_USER + 8;
+inline constexpr UINT kRefresh = WM_USER + 9;
+
+// The program under test, as a Windows path (from KESTRELON_EXE, a path of the build machine).
+std::string ProgramPath();
+
+// Deletes the program's settings key, so that the next start is a first run.
+void ResetSettings();
+// A DWORD value of the settings key, or false.
+bool ReadSetting(const char* name, DWORD& value);
+void WriteSetting(const char* name, DWORD value);
+
+// SendMessageTimeout that fails the current test when the program does not answer within five seconds.
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window);
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+// The child of parent with this control id, class and (when given) creation text; searched through all levels.
+HWND FindChild(HWND parent, const char* className, int id);
+std::vector<HWND> Children(HWND parent);
+// The direct child of this class whose top-left corner stands at (left, top) in the parent.
+HWND FindChildAt(HWND parent, const char* className, int left, int top);
+
+std::string ComboText(HWND box, int index);
+int ComboSelection(HWND box);
+int ComboCount(HWND box);
+// Selects the entry of this text and tells the box's parent, as a choice with the mouse does.
+void ChooseComboEntry(HWND box, const char* text);
+void Click(HWND window, int x, int y);
+
+// What the screen shows of a window's client area (the window must be on top).
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;  // RGB()
+
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
+    void SaveBmp(const std::string& path) const;
+};
+Image CaptureClient(HWND window);
+Image CaptureWindow(HWND window);
+
+// Polls until done() is true or the time is up.
+template <typename Condition>
+bool WaitFor(Condition done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+// One run of the program, started with fresh settings (or those written after ResetSettings).
+class AppSession {
+  public:
+    explicit AppSession(bool resetSettings = true);
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+    ~AppSession();
+
+    bool Started() const { return process_.hProcess != nullptr; }
+    // Waits for the main window to be visible with all its children made.
+    HWND WaitForMainWindow(DWORD timeoutMs = 20000);
+    HWND Main() const;
+    HWND Hidden() const;
+    HWND Child(const char* className, int id) const;
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    HANDLE Process() const { return process_.hProcess; }
+    // Ends the program through its tray menu command and returns its exit code (or STILL_ACTIVE).
+    DWORD Exit(DWORD timeoutMs = 10000);
+
+  private:
+    PROCESS_INFORMATION process_{};
+};
+
+// The directory where tests leave screenshots (KESTRELON_SCREENSHOTS, or the current directory).
+std::string ScreenshotPath(const char* name);
+
+}  // namespace e2e
