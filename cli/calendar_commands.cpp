@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "calendar/hebrew.h"
 #include "calendar/month_names.h"
@@ -142,16 +143,22 @@ int RunHolidaysCommand(const Arguments& args) {
         return UsageError("--from must not be after --to");
     }
 
-    // The whole answer is built in memory and written at once: a row is at most 24 characters.
+    // Rows are formatted into one large block and written a block at a time.
+    UseBinaryStdout();
     const HolidayTable table = HolidayTableFor(observance);
-    constexpr std::size_t kRowText = 32;
-    std::string output(static_cast<std::size_t>(table.count) * kRowText, '\0');
-    char* const start = &output[0];
+    constexpr std::size_t kBlockSize = 64 * 1024;
+    constexpr std::size_t kLongestRow = 32;  // "31,12,2099,60,2488069\n" is 22 characters
+    std::vector<char> block(kBlockSize);
+    char* const start = block.data();
     char* out = start;
     for (int i = 0; i < table.count; ++i) {
         const HolidayRow& row = table.rows[i];
         if (row.year < from || row.year > to) {
             continue;
+        }
+        if (static_cast<std::size_t>(out - start) > kBlockSize - kLongestRow) {
+            WriteAll(start, static_cast<std::size_t>(out - start));
+            out = start;
         }
         out = AppendNumber(out, row.day);
         *out++ = ',';
@@ -164,7 +171,6 @@ int RunHolidaysCommand(const Arguments& args) {
         out = AppendNumber(out, row.dayNumber);
         *out++ = '\n';
     }
-    UseBinaryStdout();
     WriteAll(start, static_cast<std::size_t>(out - start));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
