@@ -64,3 +64,4 @@ extern CalendarCursor gCalendarCursor;
 // The day number of the holiday's first day within the Hebrew year of the cursor's selected day, looking from
 // 1 Tishrei up to 1 Elul of that year, or 0.
 DayNumber FindHolidayInCursorHebrewYear(int observance, int code);
+DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, int observance, int code);

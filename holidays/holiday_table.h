@@ -39,3 +39,7 @@ struct HolidayCodes {
     int codes[kMaxHolidaysPerDay];
 };
 HolidayCodes HolidaysOn(DayNumber n, int observance);
+
+// The day number of the first row with the code from 1 Tishrei up to and including 1 Elul of the Hebrew year, or 0.
+// Holidays after 1 Elul (Erev Rosh Hashanah) are never found; Rosh Chodesh finds 30 Tishrei.
+DayNumber FindHolidayInHebrewYear(int hebrewYear, int observance, int code);

@@ -1,0 +1,10 @@
+#include <fcntl.h>
+#include <io.h>
+#include <cstdio>
+
+#include "cli/binary_stdout.h"
+
+void UseBinaryStdout() {
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+}

@@ -1,0 +1,355 @@
+#include "holidays/calendar_cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <map>
+#include <set>
+
+#include "calendar/hebrew.h"
+#include "holidays/holiday_rows.h"
+#include "holidays/holiday_table.h"
+
+namespace {
+
+struct Date {
+    int day, month, year;
+};
+
+// Bits of the days 1..31 given.
+std::uint32_t Bits(std::initializer_list<int> days) {
+    std::uint32_t mask = 0;
+    for (const int day : days) {
+        mask |= 1u << day;
+    }
+    return mask;
+}
+
+std::uint32_t BitRange(int first, int last) {
+    std::uint32_t mask = 0;
+    for (int day = first; day <= last; ++day) {
+        mask |= 1u << day;
+    }
+    return mask;
+}
+
+// The Diaspora row of the day with the code, or null.
+HolidayRow* DiasporaRow(DayNumber n, int code) {
+    for (int i = 0; i < holiday_rows::diasporaCount; ++i) {
+        if (holiday_rows::diaspora[i].dayNumber == n && holiday_rows::diaspora[i].code == code) {
+            return &holiday_rows::diaspora[i];
+        }
+    }
+    return nullptr;
+}
+
+void ExpectGregorian(const CalendarCursor& cursor, Date expected, const char* label) {
+    EXPECT_EQ(cursor.Day(), expected.day) << label;
+    EXPECT_EQ(cursor.Month(), expected.month) << label;
+    EXPECT_EQ(cursor.Year(), expected.year) << label;
+}
+
+void ExpectHebrew(const CalendarCursor& cursor, Date expected, const char* label) {
+    EXPECT_EQ(cursor.HebrewDay(), expected.day) << label;
+    EXPECT_EQ(cursor.HebrewMonth(), expected.month) << label;
+    EXPECT_EQ(cursor.HebrewYear(), expected.year) << label;
+}
+
+TEST(CalendarCursor, StartsOnTheFirstOfJanuary1980) {
+    const CalendarCursor cursor;
+    ExpectGregorian(cursor, {1, 1, 1980}, "new cursor");
+    ExpectHebrew(cursor, {12, kTevet, 5740}, "new cursor");
+}
+
+TEST(CalendarCursor, GregorianChangesClampTheDay) {
+    enum class Change { Day, Month, Year, Date };
+    const struct {
+        const char* label;
+        Date start;
+        Change change;
+        Date argument;  // only the part the change takes is used
+        Date expected;
+    } cases[] = {
+        {"31 January, month 2 in a leap year", {31, 1, 2008}, Change::Month, {0, 2, 0}, {29, 2, 2008}},
+        {"31 January, month 2 in a common year", {31, 1, 2007}, Change::Month, {0, 2, 0}, {28, 2, 2007}},
+        {"31 March, month 4", {31, 3, 2024}, Change::Month, {0, 4, 0}, {30, 4, 2024}},
+        {"29 February, a common year", {29, 2, 2008}, Change::Year, {0, 0, 2009}, {28, 2, 2009}},
+        {"29 February, a leap year", {29, 2, 2008}, Change::Year, {0, 0, 2012}, {29, 2, 2012}},
+        {"29 February, year 1900 (common)", {29, 2, 2000}, Change::Year, {0, 0, 1900}, {28, 2, 1900}},
+        {"day 31 of June", {1, 6, 2024}, Change::Day, {31, 0, 0}, {30, 6, 2024}},
+        {"day 15 stays", {1, 6, 2024}, Change::Day, {15, 0, 0}, {15, 6, 2024}},
+        {"31 April as a date", {1, 1, 2000}, Change::Date, {31, 4, 2024}, {30, 4, 2024}},
+    };
+    for (const auto& c : cases) {
+        CalendarCursor cursor;
+        cursor.SetGregorianDate(c.start.day, c.start.month, c.start.year);
+        switch (c.change) {
+            case Change::Day:
+                cursor.SetGregorianDay(c.argument.day);
+                break;
+            case Change::Month:
+                cursor.SetGregorianMonth(c.argument.month);
+                break;
+            case Change::Year:
+                cursor.SetGregorianYear(c.argument.year);
+                break;
+            case Change::Date:
+                cursor.SetGregorianDate(c.argument.day, c.argument.month, c.argument.year);
+                break;
+        }
+        ExpectGregorian(cursor, c.expected, c.label);
+    }
+}
+
+TEST(CalendarCursor, HebrewChangesMapAdarAndClampTheDay) {
+    enum class Change { Day, Month, Year };
+    const struct {
+        const char* label;
+        Date start;  // Hebrew
+        Change change;
+        int argument;
+        Date expected;  // Hebrew
+    } cases[] = {
+        {"Adar of a regular year to a leap year is Adar II",
+         {10, kAdar, 5785},
+         Change::Year,
+         5784,
+         {10, kAdarII, 5784}},
+        {"Adar II to a regular year is Adar", {10, kAdarII, 5784}, Change::Year, 5785, {10, kAdar, 5785}},
+        {"Adar I to a regular year is Adar", {12, kAdarI, 5784}, Change::Year, 5785, {12, kAdar, 5785}},
+        {"30 Adar I to a regular year is 29 Adar", {30, kAdarI, 5784}, Change::Year, 5785, {29, kAdar, 5785}},
+        {"Adar I to a leap year stays Adar I", {30, kAdarI, 5784}, Change::Year, 5787, {30, kAdarI, 5787}},
+        {"month 6 in a leap year is Adar II", {3, kShevat, 5784}, Change::Month, kAdar, {3, kAdarII, 5784}},
+        {"month 13 in a regular year is Adar", {3, kShevat, 5785}, Change::Month, kAdarI, {3, kAdar, 5785}},
+        {"month 14 in a regular year is Adar", {3, kShevat, 5785}, Change::Month, kAdarII, {3, kAdar, 5785}},
+        {"30 Kislev to a year of 353 days", {30, kKislev, 5785}, Change::Year, 5781, {29, kKislev, 5781}},
+        {"30 Kislev to a year of 383 days", {30, kKislev, 5785}, Change::Year, 5784, {29, kKislev, 5784}},
+        {"30 Kislev to a year of 354 days", {30, kKislev, 5785}, Change::Year, 5786, {30, kKislev, 5786}},
+        {"30 Cheshvan to a year whose Cheshvan has 29 days",
+         {30, kCheshvan, 5785},
+         Change::Year,
+         5786,
+         {29, kCheshvan, 5786}},
+        {"30 Tishrei to Cheshvan of 29 days", {30, kTishrei, 5786}, Change::Month, kCheshvan, {29, kCheshvan, 5786}},
+        {"day 30 of Elul", {1, kElul, 5785}, Change::Day, 30, {29, kElul, 5785}},
+        {"day 15 of Nisan", {1, kNisan, 5768}, Change::Day, 15, {15, kNisan, 5768}},
+    };
+    for (const auto& c : cases) {
+        CalendarCursor cursor;
+        cursor.SetHebrewDate(c.start.day, c.start.month, c.start.year);
+        ExpectHebrew(cursor, c.start, c.label);
+        switch (c.change) {
+            case Change::Day:
+                cursor.SetHebrewDay(c.argument);
+                break;
+            case Change::Month:
+                cursor.SetHebrewMonth(c.argument);
+                break;
+            case Change::Year:
+                cursor.SetHebrewYear(c.argument);
+                break;
+        }
+        ExpectHebrew(cursor, c.expected, c.label);
+    }
+}
+
+TEST(CalendarCursor, HebrewDateSelectsTheGregorianDay) {
+    CalendarCursor cursor;
+    cursor.SetHebrewDate(15, kNisan, 5768);
+    ExpectGregorian(cursor, {20, 4, 2008}, "first day of Passover 5768");
+    cursor.SetHebrewDate(6, kIyar, 5784);
+    ExpectGregorian(cursor, {14, 5, 2024}, "6 Iyar 5784");
+}
+
+TEST(CalendarCursor, DerivedFieldsOfTheSelectedDay) {
+    CalendarCursor cursor;
+    cursor.SetGregorianDate(20, 4, 2008);  // 15 Nisan 5768, a Sunday; 5768 is a leap year
+    int day = 0, month = 0, year = 0, weekday = -1;
+    cursor.GetHebrewDate(&day, &month, &year, &weekday);
+    EXPECT_EQ(day, 15);
+    EXPECT_EQ(month, kNisan);
+    EXPECT_EQ(year, 5768);
+    EXPECT_EQ(weekday, 0);
+    cursor.GetGregorianDate(&day, &month, &year, &weekday);
+    EXPECT_EQ(day, 20);
+    EXPECT_EQ(month, 4);
+    EXPECT_EQ(year, 2008);
+    EXPECT_EQ(weekday, 0);
+    EXPECT_EQ(cursor.CursorDayNumber(), 2454577);
+    EXPECT_EQ(cursor.GregorianMonthLength(), 30);
+    EXPECT_EQ(cursor.GregorianMonthFirstWeekday(), 2);  // 1 April 2008 was a Tuesday
+    EXPECT_TRUE(cursor.IsHebrewLeap());
+    EXPECT_EQ(cursor.HebrewMonthLength(), 30);
+    EXPECT_EQ(cursor.HebrewMonthFirstWeekday(), 0);  // 1 Nisan 5768 was Sunday 6 April 2008
+}
+
+TEST(CalendarCursor, DateQueriesWriteNothingWhenADestinationIsMissing) {
+    CalendarCursor cursor;
+    cursor.SetGregorianDate(20, 4, 2008);
+    for (int missing = 0; missing < 4; ++missing) {
+        for (const bool hebrew : {false, true}) {
+            int values[4] = {-7, -7, -7, -7};
+            int* pointers[4] = {&values[0], &values[1], &values[2], &values[3]};
+            pointers[missing] = nullptr;
+            if (hebrew) {
+                cursor.GetHebrewDate(pointers[0], pointers[1], pointers[2], pointers[3]);
+            } else {
+                cursor.GetGregorianDate(pointers[0], pointers[1], pointers[2], pointers[3]);
+            }
+            for (const int value : values) {
+                EXPECT_EQ(value, -7) << "missing " << missing << (hebrew ? " (Hebrew)" : " (Gregorian)");
+            }
+        }
+    }
+}
+
+TEST(CalendarCursor, SetFromDayNumber) {
+    CalendarCursor cursor;
+    cursor.SetFromDayNumber(kFirstSupportedDay);
+    ExpectGregorian(cursor, {1, 1, 1900}, "first supported day");
+    cursor.SetFromDayNumber(kLastSupportedDay);
+    ExpectGregorian(cursor, {31, 12, 2099}, "last supported day");
+}
+
+TEST(CalendarCursor, TodayIsTheLocalDate) {
+    for (const Date start : {Date{1, 1, 1941}, Date{31, 12, 2076}, Date{29, 2, 2000}}) {
+        CalendarCursor cursor;
+        cursor.SetGregorianDate(start.day, start.month, start.year);
+        const std::time_t before = std::time(nullptr);
+        cursor.SetToToday();
+        const std::time_t after = std::time(nullptr);
+        bool matches = false;
+        for (const std::time_t t : {before, after}) {
+            const std::tm local = *std::localtime(&t);
+            matches = matches || (cursor.Day() == local.tm_mday && cursor.Month() == local.tm_mon + 1 &&
+                                  cursor.Year() == local.tm_year + 1900);
+        }
+        EXPECT_TRUE(matches) << cursor.Day() << "/" << cursor.Month() << "/" << cursor.Year();
+    }
+}
+
+// April 2024 (Nisan 5784), worked from a printed calendar: Shabbat Ha-Chodesh 6, Rosh Chodesh Nisan 9, Shabbat
+// Ha-Gadol 20, the fast of the firstborn and Erev Passover 22, Passover 23..29, and Passover VIII on the 30th
+// outside Israel.
+TEST(CalendarCursor, GregorianMarksOfAMonth) {
+    CalendarCursor cursor;
+    cursor.SetGregorianDate(17, 4, 2024);
+    const std::uint32_t israel = Bits({6, 9, 20, 22}) | BitRange(23, 29);
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceIsrael), israel);
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), israel | Bits({30}));
+}
+
+// Nisan 5784: Rosh Chodesh 1, Shabbat Ha-Gadol 12, the fast and Erev Passover 14, Passover 15..21 (22 outside
+// Israel), Yom Ha-Shoah 27, Rosh Chodesh Iyar 30.
+TEST(CalendarCursor, HebrewMarksOfAMonth) {
+    CalendarCursor cursor;
+    cursor.SetHebrewDate(3, kNisan, 5784);
+    const std::uint32_t israel = Bits({1, 12, 14, 27, 30}) | BitRange(15, 21);
+    EXPECT_EQ(cursor.HebrewMonthMarks(kObservanceIsrael), israel);
+    EXPECT_EQ(cursor.HebrewMonthMarks(kObservanceDiaspora), israel | Bits({22}));
+}
+
+TEST(CalendarCursor, MarksAgreeWithTheTableRowsForEveryMonth) {
+    for (const int observance : {kObservanceIsrael, kObservanceDiaspora}) {
+        std::set<DayNumber> holidays;
+        const HolidayTable table = HolidayTableFor(observance);
+        for (int i = 0; i < table.count; ++i) {
+            holidays.insert(table.rows[i].dayNumber);
+        }
+        CalendarCursor cursor;
+        int wrong = 0;
+        for (int year = 1900; year <= 2099 && wrong < 5; ++year) {
+            for (int month = 1; month <= 12; ++month) {
+                cursor.SetGregorianDate(1, month, year);
+                std::uint32_t expected = 0;
+                for (int day = 1; day <= 31; ++day) {
+                    if (day <= DaysInGregorianMonth(month, year) &&
+                        holidays.count(GregorianToDayNumber(day, month, year)) != 0) {
+                        expected |= 1u << day;
+                    }
+                }
+                if (cursor.GregorianMonthMarks(observance) != expected) {
+                    ADD_FAILURE() << month << "/" << year << ", observance " << observance;
+                    ++wrong;
+                }
+            }
+        }
+        for (int year = 5661; year <= 5859 && wrong < 5; ++year) {
+            const HebrewMonthSequence order = HebrewMonthOrder(year);
+            for (int i = 0; i < order.count; ++i) {
+                const int month = order.months[i];
+                cursor.SetHebrewDate(1, month, year);
+                std::uint32_t expected = 0;
+                const DayNumber first = HebrewToDayNumber(1, month, year);
+                for (int day = 1; day <= DaysInHebrewMonth(month, year); ++day) {
+                    expected |= holidays.count(first + day - 1) != 0 ? 1u << day : 0u;
+                }
+                if (cursor.HebrewMonthMarks(observance) != expected) {
+                    ADD_FAILURE() << "Hebrew " << month << "/" << year << ", observance " << observance;
+                    ++wrong;
+                }
+            }
+        }
+    }
+}
+
+TEST(CalendarCursor, BitZeroIsNeverSet) {
+    CalendarCursor cursor;
+    for (int year = 1900; year <= 2099; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            cursor.SetGregorianDate(1, month, year);
+            ASSERT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora) & 1u, 0u) << month << "/" << year;
+            ASSERT_EQ(cursor.HebrewMonthMarks(kObservanceIsrael) & 1u, 0u) << month << "/" << year;
+        }
+    }
+}
+
+TEST(CalendarCursor, AMonthWithoutHolidaysHasNoMarks) {
+    CalendarCursor cursor;
+    cursor.SetGregorianDate(1, 1, 2100);
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), 0u);
+}
+
+// The cache is seen by changing a row behind its back: a second request with the same key still answers the
+// stored mask, while a new key (month or observance) reads the table again.
+TEST(CalendarCursor, MarksAreCachedByMonthYearAndObservance) {
+    CalendarCursor cursor;
+    cursor.SetGregorianDate(17, 4, 2024);
+    const std::uint32_t before = cursor.GregorianMonthMarks(kObservanceDiaspora);
+    ASSERT_NE(before & Bits({30}), 0u);
+
+    HolidayRow* row = DiasporaRow(GregorianToDayNumber(30, 4, 2024), 21);
+    ASSERT_NE(row, nullptr);
+    row->dayNumber = GregorianToDayNumber(1, 5, 2024);  // Passover VIII moved out of the month
+
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), before) << "same key: the cached mask";
+    cursor.SetGregorianDay(3);
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), before) << "another day of the month: still cached";
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceIsrael), before & ~Bits({30})) << "other observance";
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), before & ~Bits({30})) << "observance back: reread";
+
+    FillHolidayDayNumbers();
+    cursor.SetGregorianMonth(5);
+    cursor.GregorianMonthMarks(kObservanceDiaspora);
+    cursor.SetGregorianMonth(4);
+    EXPECT_EQ(cursor.GregorianMonthMarks(kObservanceDiaspora), before) << "new month and back: reread";
+}
+
+TEST(CalendarCursor, HebrewMarksAreCachedByMonthYearAndObservance) {
+    CalendarCursor cursor;
+    cursor.SetHebrewDate(3, kNisan, 5784);
+    const std::uint32_t before = cursor.HebrewMonthMarks(kObservanceDiaspora);
+    HolidayRow* row = DiasporaRow(HebrewToDayNumber(22, kNisan, 5784), 21);
+    ASSERT_NE(row, nullptr);
+    row->dayNumber = HebrewToDayNumber(23, kNisan, 5784);  // Passover VIII moved by a day
+
+    EXPECT_EQ(cursor.HebrewMonthMarks(kObservanceDiaspora), before) << "same key: the cached mask";
+    cursor.SetHebrewYear(5785);
+    cursor.HebrewMonthMarks(kObservanceDiaspora);
+    cursor.SetHebrewYear(5784);
+    EXPECT_EQ(cursor.HebrewMonthMarks(kObservanceDiaspora), (before & ~Bits({22})) | Bits({23}))
+        << "other year and back: reread";
+    FillHolidayDayNumbers();
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#include "tools/holidaygen/holiday_rules.h"
+
+#include "calendar/hebrew.h"
+#include "holidays/holiday_table.h"
+
+namespace {
+
+constexpr int kSaturday = 6;
+constexpr int kFriday = 5;
+constexpr int kMonday = 1;
+
+// Israel's days of remembrance and independence, in the Hebrew years they were first kept.
+constexpr int kFirstYearOfYomHaShoah = 5699;
+constexpr int kFirstYearOfYomHaZikaron = 5699;
+constexpr int kFirstYearOfYomHaAtzmaut = 5709;
+constexpr int kFirstYearOfMondayPostponement = 5764;
+constexpr int kFirstYearOfYomYerushalayim = 5728;
+
+// The day itself when it is a Saturday, else the Saturday before it.
+DayNumber SaturdayOnOrBefore(DayNumber n) {
+    return n - (WeekdayOf(n) + 1) % 7;
+}
+
+// Strictly after n.
+DayNumber SaturdayAfter(DayNumber n) {
+    return SaturdayOnOrBefore(n) + 7;
+}
+
+class YearRules {
+  public:
+    YearRules(int year, int observance) : year_(year), diaspora_(observance == kObservanceDiaspora) {}
+
+    std::vector<HolidayDay> Days() {
+        RoshChodesh();
+        WinterAndPurim();
+        Passover();
+        OmerAndShavuot();
+        SummerFasts();
+        HighHolidays();
+        Sukkot();
+        Chanukah();
+        IsraeliDays();
+        return std::move(days_);
+    }
+
+  private:
+    // Adar means Adar II in a leap year.
+    int Adar() const { return IsHebrewLeapYear(year_) ? kAdarII : kAdar; }
+    DayNumber On(int day, int month) const { return HebrewToDayNumber(day, month, year_); }
+    void Add(DayNumber n, int code) { days_.push_back({n, code}); }
+
+    // Day 1 of every month but Tishrei, and day 30 of the month before it when that month has one.
+    void RoshChodesh() {
+        const HebrewMonthSequence order = HebrewMonthOrder(year_);
+        for (int i = 1; i < order.count; ++i) {
+            const int previous = order.months[i - 1];
+            if (DaysInHebrewMonth(previous, year_) == 30) {
+                Add(On(30, previous), 1);
+            }
+            Add(On(1, order.months[i]), 1);
+        }
+    }
+
+    void WinterAndPurim() {
+        const int adar = Adar();
+        Add(On(15, kShevat), 2);
+        if (IsHebrewLeapYear(year_)) {
+            Add(On(14, kAdarI), 3);
+        }
+        Add(SaturdayOnOrBefore(On(1, adar)), 4);
+        Add(SaturdayOnOrBefore(On(14, adar) - 1), 5);
+        const DayNumber fast = On(13, adar);
+        Add(WeekdayOf(fast) == kSaturday ? fast - 2 : fast, 6);
+        Add(On(14, adar), 7);
+        const DayNumber shushan = On(15, adar);
+        Add(WeekdayOf(shushan) == kSaturday ? shushan + 1 : shushan, 8);
+    }
+
+    void Passover() {
+        const DayNumber haChodesh = SaturdayOnOrBefore(On(1, kNisan));
+        Add(haChodesh - 7, 9);
+        Add(haChodesh, 10);
+        const DayNumber firstDay = On(15, kNisan);
+        Add(SaturdayOnOrBefore(firstDay - 1), 11);
+        const DayNumber erev = On(14, kNisan);
+        DayNumber firstborn = erev;
+        if (WeekdayOf(erev) == kFriday) {
+            firstborn = erev - 1;
+        } else if (WeekdayOf(erev) == kSaturday) {
+            firstborn = erev - 2;
+        }
+        Add(firstborn, 12);
+        Add(erev, 13);
+        for (int i = 0; i < 7; ++i) {
+            Add(firstDay + i, 14 + i);
+        }
+        if (diaspora_) {
+            Add(firstDay + 7, 21);
+        }
+    }
+
+    void OmerAndShavuot() {
+        Add(On(18, kIyar), 22);
+        Add(On(5, kSivan), 23);
+        Add(On(6, kSivan), 24);
+        if (diaspora_) {
+            Add(On(7, kSivan), 25);
+        }
+    }
+
+    void SummerFasts() {
+        const DayNumber tammuz = On(17, kTammuz);
+        Add(WeekdayOf(tammuz) == kSaturday ? tammuz + 1 : tammuz, 26);
+        const DayNumber av = On(9, kAv);
+        Add(SaturdayOnOrBefore(av), 27);
+        Add(WeekdayOf(av) == kSaturday ? av + 1 : av, 28);
+        Add(SaturdayAfter(av), 29);
+        Add(On(29, kElul), 30);
+    }
+
+    void HighHolidays() {
+        Add(On(1, kTishrei), 31);
+        Add(On(2, kTishrei), 32);
+        const DayNumber gedaliah = On(3, kTishrei);
+        Add(WeekdayOf(gedaliah) == kSaturday ? gedaliah + 1 : gedaliah, 33);
+        // The one Saturday of 3..9 Tishrei.
+        Add(SaturdayOnOrBefore(On(9, kTishrei)), 34);
+        Add(On(9, kTishrei), 35);
+        Add(On(10, kTishrei), 36);
+    }
+
+    void Sukkot() {
+        Add(On(14, kTishrei), 37);
+        for (int i = 0; i < 6; ++i) {
+            Add(On(15 + i, kTishrei), 38 + i);
+        }
+        Add(On(21, kTishrei), 44);
+        Add(On(22, kTishrei), 45);
+        // Israel keeps Simchat Torah together with Shmini Atzeret.
+        Add(On(diaspora_ ? 23 : 22, kTishrei), 46);
+    }
+
+    void Chanukah() {
+        Add(On(24, kKislev), 47);
+        const DayNumber firstDay = On(25, kKislev);
+        for (int i = 0; i < 8; ++i) {
+            Add(firstDay + i, 48 + i);
+        }
+        const DayNumber tevet = On(10, kTevet);
+        Add(WeekdayOf(tevet) == kFriday ? tevet - 1 : tevet, 56);
+    }
+
+    void IsraeliDays() {
+        if (year_ >= kFirstYearOfYomHaShoah) {
+            Add(On(27, kNisan), 57);
+        }
+        // Yom Ha-Zikaron is the eve of Yom Ha-Atzmaut, and moves with it even in the years before the
+        // independence day itself is listed.
+        const DayNumber fifth = On(5, kIyar);
+        DayNumber atzmaut = fifth;
+        if (WeekdayOf(fifth) == kFriday) {
+            atzmaut = fifth - 1;
+        } else if (WeekdayOf(fifth) == kSaturday) {
+            atzmaut = fifth - 2;
+        } else if (WeekdayOf(fifth) == kMonday && year_ >= kFirstYearOfMondayPostponement) {
+            atzmaut = fifth + 1;
+        }
+        if (year_ >= kFirstYearOfYomHaZikaron) {
+            Add(atzmaut - 1, 58);
+        }
+        if (year_ >= kFirstYearOfYomHaAtzmaut) {
+            Add(atzmaut, 59);
+        }
+        if (year_ >= kFirstYearOfYomYerushalayim) {
+            Add(On(28, kIyar), 60);
+        }
+    }
+
+    int year_;
+    bool diaspora_;
+    std::vector<HolidayDay> days_;
+};
+
+}  // namespace
+
+std::vector<HolidayDay> HolidayDaysOfHebrewYear(int hebrewYear, int observance) {
+    return YearRules(hebrewYear, observance).Days();
+}
