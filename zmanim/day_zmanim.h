@@ -1,0 +1,67 @@
+// The zmanim of one day at one place as local clock times: sunrise, sunset, nightfall and the proportional hour.
+#pragma once
+
+#include <optional>
+
+#include "calendar/gregorian.h"
+#include "location/location.h"
+#include "zmanim/host_zone.h"
+
+// A time is shown only when its has... flag is set: a polar day or night has no sunrise or sunset, a light summer
+// night far north no nightfall, and a time the computer's zone could not convert has no local value either.
+struct DayZmanim {
+    int sunriseHour = 0;  // 0..23
+    int sunriseMinute = 0;
+    int sunsetHour = 0;
+    int sunsetMinute = 0;
+    int nightfallHour = 0;
+    int nightfallMinute = 0;
+    double proportionalHour = 0;  // minutes, |sunset - sunrise| / 12
+    bool hasSunrise = false;
+    bool hasSunset = false;
+    bool hasNightfall = false;
+    bool hasProportionalHour = false;  // both sunrise and sunset happen
+};
+
+// What the zmanim need of a place: degrees with the longitude west positive, metres, and its zone.
+struct ZmanimPlace {
+    double latitude;
+    double longitude;
+    double elevationMetres;
+    ZoneRule zone;
+};
+ZmanimPlace ZmanimPlaceOf(const Location& location);
+
+struct LocalClock {
+    int hour;  // 0..23
+    int minute;
+};
+
+// A UT instant split into whole hours, minutes and seconds by truncation, never rounding: 564.897 minutes is
+// 9:24:53. Only for minutes in [0, 1440); the hour is never 24.
+struct UtClock {
+    int hour;
+    int minute;
+    int second;
+};
+UtClock SplitUtMinutes(double minutes);
+
+// Local time of a UT instant in a fixed zone with the US daylight-saving rule of the year (2007 on: second Sunday
+// of March to first Sunday of November; before: first Sunday of April to last Sunday of October; at 02:00).
+CivilTime FixedZoneToLocal(const CivilTime& utc, int offsetHours, bool observesDst);
+
+using HostZoneConversion = bool (*)(const CivilTime& utc, CivilTime& local);
+
+// The local clock time of minutesUt minutes of UT after 0h UT of day. The minutes are moved once onto the day they
+// fall on. Nothing when the minutes are not a number or the host zone cannot convert the instant.
+std::optional<LocalClock> toLocalClock(double minutesUt,
+                                       DayNumber day,
+                                       const ZoneRule& zone,
+                                       HostZoneConversion toHost = HostUtcToLocal);
+
+// The zmanim of a Gregorian date at a place, and at the program's current place (gLocation).
+DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost = HostUtcToLocal);
+DayZmanim dayZmanim(int day, int month, int year);
+
+// dayZmanim of the selected day of gCalendarCursor.
+DayZmanim selectedDayZmanim();

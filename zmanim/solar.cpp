@@ -1,0 +1,192 @@
+#include "zmanim/solar.h"
+
+#include <cmath>
+
+namespace {
+
+double Radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+
+double Degrees(double radians) {
+    return radians * 180.0 / kPi;
+}
+
+double SinDegrees(double degrees) {
+    return std::sin(Radians(degrees));
+}
+
+double CosDegrees(double degrees) {
+    return std::cos(Radians(degrees));
+}
+
+double TanDegrees(double degrees) {
+    return std::tan(Radians(degrees));
+}
+
+// Geometric mean longitude of the sun, L0.
+double MeanLongitude(double t) {
+    return ReduceMeanLongitude(280.46646 + t * (36000.76983 + 0.0003032 * t));
+}
+
+// Mean anomaly of the sun, M, not reduced.
+double MeanAnomaly(double t) {
+    return 357.52911 + t * (35999.05029 - 0.0001537 * t);
+}
+
+// Eccentricity of the Earth's orbit.
+double Eccentricity(double t) {
+    return 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
+}
+
+// Equation of centre, C.
+double EquationOfCentre(double t, double meanAnomaly) {
+    return SinDegrees(meanAnomaly) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
+           SinDegrees(2 * meanAnomaly) * (0.019993 - 0.000101 * t) + SinDegrees(3 * meanAnomaly) * 0.000289;
+}
+
+// Longitude of the ascending node of the moon's orbit, for the nutation terms.
+double NodeLongitude(double t) {
+    return 125.04 - 1934.136 * t;
+}
+
+// Apparent longitude, lambda: the true longitude corrected for nutation and aberration.
+double ApparentLongitude(double trueLongitude, double node) {
+    return trueLongitude - 0.00569 - 0.00478 * SinDegrees(node);
+}
+
+// Mean obliquity of the ecliptic, epsilon0.
+double MeanObliquity(double t) {
+    return 23 + (26 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60) / 60;
+}
+
+// Obliquity corrected for nutation, epsilon.
+double CorrectedObliquity(double meanObliquity, double node) {
+    return meanObliquity + 0.00256 * CosDegrees(node);
+}
+
+double Declination(double obliquity, double apparentLongitude) {
+    return Degrees(std::asin(SinDegrees(obliquity) * SinDegrees(apparentLongitude)));
+}
+
+// Equation of time in minutes.
+double EquationOfTime(double obliquity, double meanLongitude, double eccentricity, double meanAnomaly) {
+    const double half = std::tan(Radians(obliquity) / 2);
+    const double y = half * half;
+    const double e = eccentricity;
+    const double radians = y * SinDegrees(2 * meanLongitude) - 2 * e * SinDegrees(meanAnomaly) +
+                           4 * e * y * SinDegrees(meanAnomaly) * CosDegrees(2 * meanLongitude) -
+                           0.5 * y * y * SinDegrees(4 * meanLongitude) - 1.25 * e * e * SinDegrees(2 * meanAnomaly);
+    return 4 * Degrees(radians);
+}
+
+// Hour angle of the event in radians, or nothing when the sun never reaches the zenith angle (the cosine falls
+// outside [-1, 1]) or the latitude is a pole, where cos(latitude) vanishes.
+std::optional<double> HourAngle(double zenith, double latitude, double declination) {
+    if (!(std::fabs(latitude) < 90.0)) {
+        return std::nullopt;
+    }
+    const double cosine = CosDegrees(zenith) / (CosDegrees(latitude) * CosDegrees(declination)) -
+                          TanDegrees(latitude) * TanDegrees(declination);
+    if (!(cosine >= -1.0 && cosine <= 1.0)) {
+        return std::nullopt;
+    }
+    return std::acos(cosine);
+}
+
+enum class Side { Morning, Evening };
+
+// One pass: the event's minutes of UT with the sun's position taken at time argument t.
+std::optional<double> EventMinutes(double t, double zenith, double latitude, double longitude, Side side) {
+    const SolarPosition sun = SolarPositionAt(t);
+    const std::optional<double> hourAngle = HourAngle(zenith, latitude, sun.declination);
+    if (!hourAngle) {
+        return std::nullopt;
+    }
+    const double signedHourAngle = side == Side::Morning ? *hourAngle : -*hourAngle;
+    return 720 + 4 * (longitude - Degrees(signedHourAngle)) - sun.equationOfTime;
+}
+
+// First pass at 0h UT of the date, second at the time of the first estimate; no convergence test.
+std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
+    const double t1 = TimeArgument(julianDayValue);
+    const std::optional<double> first = EventMinutes(t1, zenith, latitude, longitude, side);
+    if (!first) {
+        return std::nullopt;
+    }
+    const double t2 = TimeArgument(JulianDayOfTimeArgument(t1) + *first / 1440);
+    const std::optional<double> second = EventMinutes(t2, zenith, latitude, longitude, side);
+    if (!second || !std::isfinite(*second)) {
+        return std::nullopt;
+    }
+    return second;
+}
+
+}  // namespace
+
+double julianDay(int year, int month, int day) {
+    if (month <= 2) {
+        year -= 1;
+        month += 12;
+    }
+    const int a = static_cast<int>(std::floor(year / 100.0));
+    const int b = 2 - a + static_cast<int>(std::floor(a / 4.0));
+    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5;
+}
+
+double TimeArgument(double julianDayValue) {
+    return (julianDayValue - kJ2000) / kDaysPerCentury;
+}
+
+double JulianDayOfTimeArgument(double t) {
+    return t * kDaysPerCentury + kJ2000;
+}
+
+double ReduceMeanLongitude(double degrees) {
+    if (!std::isfinite(degrees)) {
+        return degrees;
+    }
+    // Whole turns first, so a far-off time argument does not loop for long; the rule's result is the same.
+    if (std::trunc(degrees) > 360) {
+        const double turns = std::floor((std::trunc(degrees) - 361) / 360);
+        if (turns > 0) {
+            degrees -= turns * 360;
+        }
+    }
+    while (std::trunc(degrees) > 360) {
+        degrees -= 360;
+    }
+    while (degrees < 0) {
+        degrees += 360;
+    }
+    return degrees;
+}
+
+SolarPosition SolarPositionAt(double t) {
+    const double meanLongitude = MeanLongitude(t);
+    const double meanAnomaly = MeanAnomaly(t);
+    const double eccentricity = Eccentricity(t);
+    const double trueLongitude = meanLongitude + EquationOfCentre(t, meanAnomaly);
+    const double node = NodeLongitude(t);
+    const double apparentLongitude = ApparentLongitude(trueLongitude, node);
+    const double obliquity = CorrectedObliquity(MeanObliquity(t), node);
+    return {Declination(obliquity, apparentLongitude),
+            EquationOfTime(obliquity, meanLongitude, eccentricity, meanAnomaly)};
+}
+
+double SunriseZenith(double elevationMetres) {
+    const double h = elevationMetres > 0 ? elevationMetres : 0.0;
+    return kSunriseZenithDegrees + Degrees(std::acos(kEarthRadiusMetres / (kEarthRadiusMetres + h)));
+}
+
+std::optional<double> sunriseUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
+    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Morning);
+}
+
+std::optional<double> sunsetUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
+    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Evening);
+}
+
+std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude) {
+    return TwoPassEvent(julianDayValue, kNightfallZenithDegrees, latitude, longitude, Side::Evening);
+}
