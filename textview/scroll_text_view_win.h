@@ -1,5 +1,9 @@
 // The scroll text view window ("Scroll Text View Window Class"): a read-only page of wrapped, marked-up text, or a
-// few columns of short strings.
+// few columns of short strings (see textview/scroll_text_view.h for the rules).
+//
+// Every message returns 0; the view copies what it keeps, so pointers only need to live for the call. A null text
+// empties the view, a null column list counts as an empty one, and null alignments as none. WM_PRINTCLIENT renders
+// exactly what WM_PAINT shows into the given DC.
 #pragma once
 
 #include <windows.h>
