@@ -33,6 +33,11 @@
 #define IDC_HOLIDAY_VIEW 30
 #define IDC_ZMANIM_VIEW 32
 
+// Dialog controls that the program never addresses (labels, group boxes, pictures).
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Controls of the Preferences dialog.
 #define IDC_CITY_LIST 1002
 #define IDC_LAT_DEGREES 1005

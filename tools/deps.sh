@@ -4,7 +4,7 @@
 kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
     python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 kestrelon_packages_wine=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick faketime)
-kestrelon_packages_release=(nsis fp-utils nodejs npm)
+kestrelon_packages_release=(nsis fp-utils nodejs npm fonts-dejavu-core)
 kestrelon_packages_bench=(hebcal)
 
 kestrelon_install() {

@@ -1,0 +1,711 @@
+// The resources of kestrelon.exe, compiled into this test program from the same script: the class-name string, the
+// menu, the accelerators, the pictures and the two dialogs, checked through the Win32 calls that the program uses.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "resource.h"
+
+namespace {
+
+HINSTANCE Instance() {
+    return GetModuleHandleA(nullptr);
+}
+
+std::string WindowText(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+LONG StyleOf(HWND window) {
+    return GetWindowLongA(window, GWL_STYLE);
+}
+
+// The raw bytes of a resource of this program.
+std::vector<std::uint8_t> ResourceBytes(LPCSTR type, int id) {
+    HRSRC found = FindResourceA(Instance(), MAKEINTRESOURCEA(id), type);
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(Instance(), found)));
+    return std::vector<std::uint8_t>(data, data + SizeofResource(Instance(), found));
+}
+
+TEST(AppStrings, ClassNameIsKestrelon) {
+    char text[100] = {};
+    ASSERT_GT(LoadStringA(Instance(), 109, text, sizeof text), 0);
+    EXPECT_STREQ(text, "KESTRELON");
+}
+
+// ---- Menu 134 ----
+
+struct MenuRow {
+    const char* label;
+    int popup;
+    int position;
+    const char* text;  // null for a separator
+    UINT command;
+};
+
+const MenuRow kMenuRows[] = {
+    {"File, Preferences", 0, 0, "Preferences...", 32801},
+    {"File, separator", 0, 1, nullptr, 0},
+    {"File, Exit", 0, 2, "E&xit", 32791},
+    {"Edit, Copy Holiday", 1, 0, "Copy Holiday", 32806},
+    {"Edit, Copy Zmanim", 1, 1, "Copy Zmanim", 32807},
+    {"Help, Contents", 2, 0, "Contents...", 32799},
+    {"Help, About", 2, 1, "&About Kestrelon...", 32789},
+};
+
+class MainMenu : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        menu_ = LoadMenuA(Instance(), MAKEINTRESOURCEA(134));
+        ASSERT_NE(menu_, nullptr);
+    }
+    void TearDown() override { DestroyMenu(menu_); }
+    HMENU menu_ = nullptr;
+};
+
+TEST_F(MainMenu, HasTheThreeMenusInOrder) {
+    const char* const titles[] = {"&File", "Edit", "&Help"};
+    ASSERT_EQ(GetMenuItemCount(menu_), 3);
+    for (int i = 0; i < 3; ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu_, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, titles[i]) << "menu " << i;
+        EXPECT_NE(GetSubMenu(menu_, i), nullptr) << "menu " << i;
+    }
+}
+
+TEST_F(MainMenu, EachItemHasItsTextAndCommand) {
+    for (const MenuRow& row : kMenuRows) {
+        SCOPED_TRACE(row.label);
+        HMENU popup = GetSubMenu(menu_, row.popup);
+        ASSERT_NE(popup, nullptr);
+        char text[64] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        ASSERT_TRUE(GetMenuItemInfoA(popup, static_cast<UINT>(row.position), TRUE, &info));
+        if (row.text == nullptr) {
+            EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+        } else {
+            EXPECT_STREQ(text, row.text);
+            EXPECT_EQ(info.wID, row.command);
+        }
+    }
+}
+
+TEST_F(MainMenu, PopupsHoldNoOtherItems) {
+    const int counts[] = {3, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu_, i)), counts[i]) << "menu " << i;
+    }
+}
+
+// ---- Accelerator table 109 ----
+
+// Records the WM_COMMAND that an accelerator produces.
+struct CommandRecord {
+    bool received = false;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+CommandRecord gLastCommand;
+
+LRESULT CALLBACK RecordCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        gLastCommand = {true, wParam, lParam};
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct KeyCase {
+    const char* label;
+    UINT message;
+    char key;
+    bool altDown;
+    bool translated;
+};
+
+const KeyCase kKeyCases[] = {
+    {"Alt+?", WM_SYSCHAR, '?', true, true},        {"Alt+/", WM_SYSCHAR, '/', true, true},
+    {"? without Alt", WM_CHAR, '?', false, false}, {"/ without Alt", WM_CHAR, '/', false, false},
+    {"Alt+A", WM_SYSCHAR, 'a', true, false},
+};
+
+TEST(Accelerators, AltQuestionMarkAndAltSlashSendCommand104WithCode1) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = RecordCommands;
+    windowClass.hInstance = Instance();
+    windowClass.lpszClassName = "Accelerator Test Window";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                  Instance(), nullptr);
+    ASSERT_NE(window, nullptr);
+    HACCEL table = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(109));
+    ASSERT_NE(table, nullptr);
+
+    for (const KeyCase& key : kKeyCases) {
+        SCOPED_TRACE(key.label);
+        // Alt is told both ways: in the message (bit 29) and in the thread's keyboard state.
+        BYTE keys[256] = {};
+        keys[VK_MENU] = key.altDown ? 0x80 : 0;
+        SetKeyboardState(keys);
+        gLastCommand = {};
+        MSG message{};
+        message.hwnd = window;
+        message.message = key.message;
+        message.wParam = static_cast<WPARAM>(static_cast<unsigned char>(key.key));
+        message.lParam = key.altDown ? 0x20000001 : 0x00000001;  // bit 29: Alt held; repeat count 1
+        const bool translated = TranslateAcceleratorA(window, table, &message) != 0;
+        EXPECT_EQ(translated, key.translated);
+        EXPECT_EQ(gLastCommand.received, key.translated);
+        if (key.translated) {
+            EXPECT_EQ(LOWORD(gLastCommand.wParam), 104);
+            EXPECT_EQ(HIWORD(gLastCommand.wParam), 1);
+            EXPECT_EQ(gLastCommand.lParam, 0);
+        }
+    }
+    BYTE released[256] = {};
+    SetKeyboardState(released);
+    DestroyAcceleratorTable(table);
+    DestroyWindow(window);
+}
+
+// ---- Icons and bitmaps ----
+
+#pragma pack(push, 1)
+struct IconDirEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colourCount;
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytes;
+    WORD id;
+};
+struct IconDirectory {
+    WORD reserved;
+    WORD type;
+    WORD count;
+    IconDirEntry entries[1];
+};
+#pragma pack(pop)
+
+struct IconCase {
+    const char* label;
+    int group;
+    int size;
+};
+
+const IconCase kIconCases[] = {
+    {"icon group 168", 168, 32},
+    {"icon group 169", 169, 16},
+};
+
+TEST(Icons, EachGroupHoldsOneImageOfItsSizeIn256Colours) {
+    for (const IconCase& icon : kIconCases) {
+        SCOPED_TRACE(icon.label);
+        const std::vector<std::uint8_t> group = ResourceBytes(RT_GROUP_ICON, icon.group);
+        ASSERT_GE(group.size(), sizeof(IconDirectory));
+        IconDirectory directory{};
+        std::memcpy(&directory, group.data(), sizeof directory);
+        ASSERT_EQ(directory.count, 1);
+        EXPECT_EQ(directory.entries[0].width, icon.size);
+        EXPECT_EQ(directory.entries[0].height, icon.size);
+
+        // The image itself: a DIB with a palette of 256 entries (8 bits per pixel) and an AND mask below it.
+        const std::vector<std::uint8_t> image = ResourceBytes(RT_ICON, directory.entries[0].id);
+        ASSERT_GE(image.size(), sizeof(BITMAPINFOHEADER));
+        BITMAPINFOHEADER header{};
+        std::memcpy(&header, image.data(), sizeof header);
+        EXPECT_EQ(header.biWidth, icon.size);
+        EXPECT_EQ(header.biHeight, 2 * icon.size);
+        EXPECT_EQ(header.biBitCount, 8);
+    }
+}
+
+TEST(Icons, LoadAtTheirOwnSize) {
+    for (const IconCase& icon : kIconCases) {
+        SCOPED_TRACE(icon.label);
+        // Size 0 asks for the image as it is stored.
+        auto handle = static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(icon.group), IMAGE_ICON, 0, 0, 0));
+        ASSERT_NE(handle, nullptr);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(handle, &info));
+        BITMAP mask{};
+        GetObjectA(info.hbmMask, sizeof mask, &mask);
+        EXPECT_EQ(mask.bmWidth, icon.size);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+    }
+}
+
+TEST(Icons, CornersAreTransparent) {
+    for (const IconCase& icon : kIconCases) {
+        SCOPED_TRACE(icon.label);
+        HICON handle = static_cast<HICON>(
+            LoadImageA(Instance(), MAKEINTRESOURCEA(icon.group), IMAGE_ICON, icon.size, icon.size, 0));
+        ASSERT_NE(handle, nullptr);
+        // Draw on two different backgrounds: a transparent pixel shows the background each time.
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, icon.size, icon.size);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        COLORREF corners[2] = {};
+        const COLORREF backgrounds[2] = {RGB(255, 0, 255), RGB(0, 255, 0)};
+        for (int i = 0; i < 2; ++i) {
+            HBRUSH brush = CreateSolidBrush(backgrounds[i]);
+            RECT all{0, 0, icon.size, icon.size};
+            FillRect(memory, &all, brush);
+            DeleteObject(brush);
+            DrawIconEx(memory, 0, 0, handle, icon.size, icon.size, 0, nullptr, DI_NORMAL);
+            corners[i] = GetPixel(memory, icon.size - 1, 0);
+        }
+        EXPECT_EQ(corners[0], backgrounds[0]);
+        EXPECT_EQ(corners[1], backgrounds[1]);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        DestroyIcon(handle);
+    }
+}
+
+struct BitmapCase {
+    const char* label;
+    int id;
+    int size;
+};
+
+const BitmapCase kBitmapCases[] = {
+    {"splash, bitmap 175", 175, 500},
+    {"About picture, bitmap 176", 176, 100},
+};
+
+TEST(Bitmaps, AreSixteenColourPicturesOfTheirSize) {
+    for (const BitmapCase& picture : kBitmapCases) {
+        SCOPED_TRACE(picture.label);
+        const std::vector<std::uint8_t> bytes = ResourceBytes(RT_BITMAP, picture.id);
+        ASSERT_GE(bytes.size(), sizeof(BITMAPINFOHEADER));
+        BITMAPINFOHEADER header{};
+        std::memcpy(&header, bytes.data(), sizeof header);
+        EXPECT_EQ(header.biWidth, picture.size);
+        EXPECT_EQ(header.biHeight, picture.size);
+        EXPECT_EQ(header.biBitCount, 4);
+        EXPECT_LE(header.biClrUsed, 16U);
+    }
+}
+
+TEST(Bitmaps, LoadWithTheirSize) {
+    for (const BitmapCase& picture : kBitmapCases) {
+        SCOPED_TRACE(picture.label);
+        HBITMAP bitmap = LoadBitmapA(Instance(), MAKEINTRESOURCEA(picture.id));
+        ASSERT_NE(bitmap, nullptr);
+        BITMAP info{};
+        GetObjectA(bitmap, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, picture.size);
+        EXPECT_EQ(info.bmHeight, picture.size);
+        DeleteObject(bitmap);
+    }
+}
+
+// ---- Dialogs ----
+
+INT_PTR CALLBACK PassiveDialog(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// A dialog made from its template and left hidden, with its rectangles read back in dialog units.
+class DialogFixture : public ::testing::Test {
+  protected:
+    void Open(int id) {
+        dialog_ = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(id), nullptr, PassiveDialog, 0);
+        ASSERT_NE(dialog_, nullptr);
+    }
+    void TearDown() override {
+        if (dialog_ != nullptr) {
+            DestroyWindow(dialog_);
+        }
+    }
+
+    // A rectangle of dialog units in the dialog's pixels. The dialog manager converts the position and the size
+    // separately, so the right edge is the converted left plus the converted width.
+    RECT Pixels(int x, int y, int width, int height) const {
+        RECT units{x, y, width, height};
+        MapDialogRect(dialog_, &units);
+        return RECT{units.left, units.top, units.left + units.right, units.top + units.bottom};
+    }
+
+    // A control's window rectangle in the dialog's client coordinates.
+    RECT PlaceOf(HWND control) const {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    std::vector<HWND> Children() const {
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(dialog_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            children.push_back(child);
+        }
+        return children;
+    }
+
+    // Width in pixels of a control's text in the control's font, without the "&" of a mnemonic.
+    int TextWidth(HWND control) const {
+        std::string text = WindowText(control);
+        std::string shown;
+        for (char c : text) {
+            if (c != '&') {
+                shown += c;
+            }
+        }
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        return size.cx;
+    }
+
+    HWND dialog_ = nullptr;
+};
+
+enum class Kind { GroupBox, Label, Edit, PushButton, DefaultButton, Combo, Radio, Picture };
+
+struct ControlRow {
+    const char* label;
+    int id;
+    Kind kind;
+    const char* text;
+    int x, y, width, height;
+};
+
+// The Preferences dialog in creation (and tab) order.
+const ControlRow kPreferencesRows[] = {
+    {"Location group", -1, Kind::GroupBox, "Location", 9, 12, 189, 81},
+    {"Zip Code label", -1, Kind::Label, "Zip Code", 18, 30, 34, 8},  // 29 wide showed "Zip" alone
+    {"ZIP edit", 1087, Kind::Edit, "", 18, 42, 69, 13},
+    {"Look up button", 1088, Kind::PushButton, "Look up zip code", 18, 66, 63, 15},
+    {"or", -1, Kind::Label, "or", 96, 42, 8, 8},
+    {"City label", 1070, Kind::Label, "City", 109, 30, 14, 8},
+    {"City list", 1002, Kind::Combo, "", 109, 42, 81, 96},
+    {"Position group", -1, Kind::GroupBox, "Position", 204, 12, 156, 123},
+    {"Latitude label", -1, Kind::Label, "Latitude", 216, 30, 32, 8},  // 27 cut the text
+    {"Latitude degrees", 1005, Kind::Combo, "", 216, 42, 39, 84},
+    {"Latitude minutes", 1006, Kind::Combo, "", 258, 42, 39, 90},
+    {"Latitude hemisphere", 1007, Kind::Combo, "", 300, 42, 39, 90},
+    {"Longitude label", -1, Kind::Label, "Longitude", 216, 60, 38, 8},  // 32 cut the text
+    {"Longitude degrees", 1008, Kind::Combo, "", 216, 72, 39, 72},
+    {"Longitude minutes", 1009, Kind::Combo, "", 258, 72, 39, 72},
+    {"Longitude hemisphere", 1010, Kind::Combo, "", 300, 72, 39, 72},
+    {"Elevation label", -1, Kind::Label, "Elevation", 216, 96, 34, 8},  // 30 cut the text
+    {"Elevation list", 1011, Kind::Combo, "", 216, 108, 55, 74},
+    {"Meters", 1020, Kind::Radio, "Meters", 282, 108, 38, 10},
+    {"Feet", 1019, Kind::Radio, "Feet", 324, 108, 31, 10},
+    {"Observance group", -1, Kind::GroupBox, "Holiday Observance", 9, 96, 102, 39},
+    {"Israel", 1061, Kind::Radio, "Israel", 18, 114, 34, 10},
+    {"Diaspora", 1062, Kind::Radio, "Diaspora", 60, 114, 44, 10},
+    {"OK", 1, Kind::DefaultButton, "OK", 114, 156, 54, 15},
+    {"Cancel", 2, Kind::PushButton, "Cancel", 198, 156, 54, 15},
+};
+
+const char* ClassOfKind(Kind kind) {
+    switch (kind) {
+        case Kind::Edit:
+            return "Edit";
+        case Kind::Combo:
+            return "ComboBox";
+        case Kind::Label:
+        case Kind::Picture:
+            return "Static";
+        default:
+            return "Button";
+    }
+}
+
+bool HasKindStyle(Kind kind, LONG style) {
+    const LONG buttonType = style & BS_TYPEMASK;
+    switch (kind) {
+        case Kind::GroupBox:
+            return buttonType == BS_GROUPBOX;
+        case Kind::PushButton:
+            return buttonType == BS_PUSHBUTTON;
+        case Kind::DefaultButton:
+            return buttonType == BS_DEFPUSHBUTTON;
+        case Kind::Radio:
+            return buttonType == BS_AUTORADIOBUTTON;
+        case Kind::Combo:
+            return (style & 3) == CBS_DROPDOWNLIST;
+        case Kind::Label:
+            return (style & SS_TYPEMASK) == SS_LEFT;
+        case Kind::Picture:
+            return (style & SS_TYPEMASK) == SS_BITMAP;
+        case Kind::Edit:
+            return true;
+    }
+    return false;
+}
+
+class PreferencesDialog : public DialogFixture {
+  protected:
+    void SetUp() override { Open(136); }
+};
+
+TEST_F(PreferencesDialog, HasItsCaptionAndSize) {
+    EXPECT_EQ(WindowText(dialog_), "Preferences");
+    RECT client{};
+    GetClientRect(dialog_, &client);
+    const RECT expected = Pixels(0, 0, 370, 186);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+    EXPECT_TRUE(GetWindowLongA(dialog_, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+}
+
+TEST_F(PreferencesDialog, ControlsComeInOrderWithIdKindAndText) {
+    const std::vector<HWND> children = Children();
+    ASSERT_EQ(children.size(), std::size(kPreferencesRows));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const ControlRow& row = kPreferencesRows[i];
+        SCOPED_TRACE(row.label);
+        HWND control = children[i];
+        EXPECT_EQ(GetDlgCtrlID(control), row.id == -1 ? 0xFFFF : row.id);
+        EXPECT_EQ(ClassOf(control), ClassOfKind(row.kind));
+        EXPECT_TRUE(HasKindStyle(row.kind, StyleOf(control))) << std::hex << StyleOf(control);
+        if (row.kind != Kind::Combo && row.kind != Kind::Edit) {
+            EXPECT_EQ(WindowText(control), row.text);
+        }
+    }
+}
+
+TEST_F(PreferencesDialog, ControlsStandInTheirRectangles) {
+    const std::vector<HWND> children = Children();
+    ASSERT_EQ(children.size(), std::size(kPreferencesRows));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const ControlRow& row = kPreferencesRows[i];
+        SCOPED_TRACE(row.label);
+        const RECT expected = Pixels(row.x, row.y, row.width, row.height);
+        const RECT actual = PlaceOf(children[i]);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        // A drop-down list's window is only its selection field; the template's height is that of the open list.
+        if (row.kind != Kind::Combo) {
+            EXPECT_EQ(actual.bottom, expected.bottom);
+        }
+    }
+}
+
+TEST_F(PreferencesDialog, OkIsTheDefaultButton) {
+    const LRESULT result = SendMessageA(dialog_, DM_GETDEFID, 0, 0);
+    EXPECT_EQ(HIWORD(result), DC_HASDEFID);
+    EXPECT_EQ(LOWORD(result), IDOK);
+}
+
+TEST_F(PreferencesDialog, ZipFieldTakesOnlyDigits) {
+    HWND edit = GetDlgItem(dialog_, IDC_ZIP_EDIT);
+    for (char c : std::string("1a0-0 01x")) {
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    EXPECT_EQ(WindowText(edit), "10001");
+}
+
+TEST_F(PreferencesDialog, ZipFieldScrollsBeyondItsWidth) {
+    // Without automatic horizontal scrolling an edit refuses text wider than itself.
+    HWND edit = GetDlgItem(dialog_, IDC_ZIP_EDIT);
+    const std::string digits(60, '7');
+    for (char c : digits) {
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    EXPECT_EQ(WindowText(edit), digits);
+}
+
+TEST_F(PreferencesDialog, OnlyTheCityListSortsAndScrolls) {
+    struct ListCase {
+        const char* label;
+        int id;
+        bool sorted;
+        bool scrolls;
+    };
+    const ListCase lists[] = {
+        {"city list", 1002, true, true},
+        {"latitude degrees", 1005, false, false},
+        {"latitude minutes", 1006, false, false},
+        {"latitude hemisphere", 1007, false, false},
+        {"longitude degrees", 1008, false, false},
+        {"longitude minutes", 1009, false, false},
+        {"longitude hemisphere", 1010, false, false},
+        {"elevation", 1011, false, false},
+    };
+    for (const ListCase& list : lists) {
+        SCOPED_TRACE(list.label);
+        HWND box = GetDlgItem(dialog_, list.id);
+        // More items than the open list can show at once, in descending order.
+        for (int item = 60; item >= 1; --item) {
+            const std::string text = std::to_string(item);
+            SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+        char first[8] = {};
+        SendMessageA(box, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+        EXPECT_STREQ(first, list.sorted ? "1" : "60");
+        // The scroll bar style passes from the box to its list, which shows the bar when the items overflow.
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        ASSERT_TRUE(GetComboBoxInfo(box, &parts));
+        EXPECT_EQ((StyleOf(parts.hwndList) & WS_VSCROLL) != 0, list.scrolls);
+    }
+}
+
+TEST_F(PreferencesDialog, UnitAndObservanceButtonsAreSeparateGroups) {
+    struct Click {
+        int id;
+        int checkedAfter[4];  // Meters, Feet, Israel, Diaspora
+    };
+    const Click clicks[] = {
+        {IDC_METERS, {1, 0, 0, 0}},
+        {IDC_ISRAEL, {1, 0, 1, 0}},
+        {IDC_FEET, {0, 1, 1, 0}},
+        {IDC_DIASPORA, {0, 1, 0, 1}},
+    };
+    const int buttons[4] = {IDC_METERS, IDC_FEET, IDC_ISRAEL, IDC_DIASPORA};
+    for (const Click& click : clicks) {
+        SCOPED_TRACE(click.id);
+        SendMessageA(GetDlgItem(dialog_, click.id), BM_CLICK, 0, 0);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(IsDlgButtonChecked(dialog_, buttons[i]), static_cast<UINT>(click.checkedAfter[i]))
+                << "button " << buttons[i];
+        }
+    }
+}
+
+TEST_F(PreferencesDialog, RadioGroupsStartAtMetersAndIsrael) {
+    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_METERS)) & WS_GROUP);
+    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_FEET)) & WS_GROUP);
+    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_ISRAEL)) & WS_GROUP);
+    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_DIASPORA)) & WS_GROUP);
+}
+
+// Room that a check mark or a radio circle takes before the text of a button.
+constexpr int kButtonGlyphPx = 16;
+
+TEST_F(PreferencesDialog, NoTextIsCut) {
+    for (HWND control : Children()) {
+        const std::string kind = ClassOf(control);
+        const LONG type = StyleOf(control) & BS_TYPEMASK;
+        if (kind == "ComboBox" || kind == "Edit" || (kind == "Button" && type == BS_GROUPBOX)) {
+            continue;
+        }
+        SCOPED_TRACE(WindowText(control));
+        RECT client{};
+        GetClientRect(control, &client);
+        const int room = kind == "Button" && type == BS_AUTORADIOBUTTON ? client.right - kButtonGlyphPx : client.right;
+        EXPECT_LE(TextWidth(control), room);
+    }
+}
+
+class AboutDialog : public DialogFixture {
+  protected:
+    void SetUp() override { Open(1002); }
+};
+
+TEST_F(AboutDialog, HasItsCaptionAndSize) {
+    EXPECT_EQ(WindowText(dialog_), "About Kestrelon");
+    RECT client{};
+    GetClientRect(dialog_, &client);
+    const RECT expected = Pixels(0, 0, 238, 99);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+    EXPECT_TRUE(GetWindowLongA(dialog_, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+}
+
+TEST_F(AboutDialog, ShowsTheAboutPictureSunkenAndBordered) {
+    HWND picture = Children().front();
+    const LONG style = StyleOf(picture);
+    EXPECT_EQ(style & SS_TYPEMASK, SS_BITMAP);
+    EXPECT_TRUE(style & SS_SUNKEN);
+    // The dialog manager draws a child's border as a client edge.
+    EXPECT_TRUE((style & WS_BORDER) || (GetWindowLongA(picture, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
+    const RECT place = PlaceOf(picture);
+    const RECT expected = Pixels(18, 12, 46, 44);
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+
+    auto bitmap = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 100);
+    EXPECT_EQ(info.bmHeight, 100);
+}
+
+TEST_F(AboutDialog, TextLinesStandInTheirTwoColumns) {
+    // After the picture: the product line, then the two columns of maker and contact lines.
+    const POINT places[] = {{78, 12},  {78, 24},  {78, 36},  {78, 48}, {78, 60},
+                            {162, 12}, {162, 24}, {162, 36}, {162, 48}};
+    const std::vector<HWND> children = Children();
+    ASSERT_EQ(children.size(), 1 + std::size(places) + 1);
+    EXPECT_EQ(WindowText(children[1]), "Kestrelon 1.1");
+    EXPECT_EQ(WindowText(children[2]), "Brisken Software");
+    for (std::size_t i = 0; i < std::size(places); ++i) {
+        HWND line = children[1 + i];
+        SCOPED_TRACE(WindowText(line));
+        EXPECT_EQ(ClassOf(line), "Static");
+        EXPECT_FALSE(WindowText(line).empty());
+        const RECT place = PlaceOf(line);
+        const RECT expected = Pixels(places[i].x, places[i].y, 1, 8);
+        EXPECT_EQ(place.left, expected.left);
+        EXPECT_EQ(place.top, expected.top);
+        EXPECT_EQ(place.bottom, expected.bottom);
+    }
+}
+
+TEST_F(AboutDialog, OkIsTheDefaultButtonAtItsPlace) {
+    HWND ok = GetDlgItem(dialog_, IDOK);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(StyleOf(ok) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    const RECT place = PlaceOf(ok);
+    const RECT expected = Pixels(78, 78, 35, 10);
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+    EXPECT_EQ(place.right, expected.right);
+    EXPECT_EQ(place.bottom, expected.bottom);
+}
+
+TEST_F(AboutDialog, NoTextIsCutAndNoLineRunsOffTheDialog) {
+    RECT dialogClient{};
+    GetClientRect(dialog_, &dialogClient);
+    for (HWND control : Children()) {
+        if (ClassOf(control) != "Static" || (StyleOf(control) & SS_TYPEMASK) == SS_BITMAP) {
+            continue;
+        }
+        SCOPED_TRACE(WindowText(control));
+        RECT client{};
+        GetClientRect(control, &client);
+        EXPECT_LE(TextWidth(control), client.right);
+        EXPECT_LE(PlaceOf(control).right, dialogClient.right);
+    }
+}
+
+}  // namespace
