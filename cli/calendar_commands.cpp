@@ -1,6 +1,5 @@
 // today, holidays and day: the calendar and the holiday tables on the command line.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -80,6 +79,15 @@ void WriteDay(const CalendarCursor& cursor, int observance, bool withGregorianLi
     WriteAll(text, BuildHolidayText(day, month, year, observance, text, sizeof text, false));
 }
 
+// 0 when everything written reached standard output; otherwise one line on stderr and 1.
+int FinishOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "kestrelon-cli: cannot write the output\n");
+        return 1;
+    }
+    return 0;
+}
+
 // Appends the decimal digits of a non-negative value.
 char* AppendNumber(char* out, int value) {
     char digits[12];
@@ -108,7 +116,7 @@ int RunTodayCommand(const Arguments& args) {
     }
     UseBinaryStdout();
     WriteDay(cursor, kObservanceDiaspora, true);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return FinishOutput();
 }
 
 int RunHolidaysCommand(const Arguments& args) {
@@ -172,7 +180,7 @@ int RunHolidaysCommand(const Arguments& args) {
         *out++ = '\n';
     }
     WriteAll(start, static_cast<std::size_t>(out - start));
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return FinishOutput();
 }
 
 int RunDayCommand(const Arguments& args) {
@@ -208,5 +216,5 @@ int RunDayCommand(const Arguments& args) {
     cursor.SetGregorianDate(day, month, year);
     UseBinaryStdout();
     WriteDay(cursor, observance, false);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return FinishOutput();
 }

@@ -64,4 +64,5 @@ extern CalendarCursor gCalendarCursor;
 // The day number of the holiday's first day within the Hebrew year of the cursor's selected day, looking from
 // 1 Tishrei up to 1 Elul of that year, or 0.
 DayNumber FindHolidayInCursorHebrewYear(int observance, int code);
+// The same for any cursor (FindHolidayInHebrewYear of holiday_table.h takes the Hebrew year itself).
 DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, int observance, int code);

@@ -2,8 +2,9 @@
 # Runs kestrelon-cli once and checks its exit status, standard output and standard error.
 #
 #   cli_case.sh --status N [--stdout FILE] [--lines N] [--first-line TEXT] [--last-line TEXT]
-#               [--stderr-regex REGEX] -- COMMAND [ARGUMENTS...]
+#               [--stderr-regex REGEX] [--output PATH] -- COMMAND [ARGUMENTS...]
 #
+# --output sends standard output to PATH (e.g. /dev/full) instead of capturing it.
 # With a nonzero --status, standard error must be exactly one line and standard output empty.
 set -uo pipefail
 
@@ -13,6 +14,7 @@ lines=
 first_line=
 last_line=
 stderr_regex=
+output=
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do
     case $1 in
         --status) status=$2 ;;
@@ -21,6 +23,7 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do
         --first-line) first_line=$2 ;;
         --last-line) last_line=$2 ;;
         --stderr-regex) stderr_regex=$2 ;;
+        --output) output=$2 ;;
         *) echo "cli_case.sh: unknown option $1"; exit 2 ;;
     esac
     shift 2
@@ -29,7 +32,8 @@ shift
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$@" >"$scratch/out" 2>"$scratch/err"
+touch "$scratch/out"
+"$@" >"${output:-$scratch/out}" 2>"$scratch/err"
 actual=$?
 
 failed=0
