@@ -1,8 +1,9 @@
 # Sourced by tools/run and tools/test: installs the Debian packages the project needs, when any is missing.
 # Nothing slow happens when everything is there: dpkg-query answers for all packages at once.
 
+# python3, nodejs, npm and tzdata: the native tests regenerate the ZIP code table (tools/zipgen) and compare it.
 kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
-    python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+    python3 nodejs npm tzdata g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 kestrelon_packages_wine=(wine wine64 fonts-wine xvfb xauth imagemagick faketime)
 kestrelon_packages_release=(nsis fp-utils nodejs npm)
 
@@ -10,6 +11,10 @@ kestrelon_install() {
     local missing=()
     local package
     for package in "$@"; do
+        # A nodejs package built outside Debian brings its own npm and conflicts with Debian's npm package.
+        if [ "$package" = npm ] && command -v npm >/dev/null; then
+            continue
+        fi
         if ! dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
             missing+=("$package")
         fi
