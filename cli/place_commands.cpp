@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -308,10 +309,10 @@ int RunZmanimCommand(const Arguments& args) {
     }
     char label[kPlaceLabelSize];
     FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
-    static char text[kClipboardTextSize];
-    const std::size_t length =
-        ZmanimClipboardTextOf(dayZmanim(date.day, date.month, date.year, place), today, label, text, sizeof text);
-    std::fwrite(text, 1, length, stdout);
+    std::vector<char> text(kClipboardTextSize);
+    const std::size_t length = ZmanimClipboardTextOf(dayZmanim(date.day, date.month, date.year, place), today, label,
+                                                     text.data(), text.size());
+    std::fwrite(text.data(), 1, length, stdout);
     return 0;
 }
 

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "location/settings_store.h"
+
 namespace {
 
 TEST(PackedAngle, UnpacksAndConvertsToDegrees) {
@@ -251,6 +253,24 @@ TEST(CityPosition, OfPresetsAndZipCodes) {
         EXPECT_EQ(cityPosition(c.code, latitude, longitude), c.found);
         EXPECT_EQ(latitude, c.latitude);
         EXPECT_EQ(longitude, c.longitude);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The program's Location reads its settings while the program starts: by the time any test runs, the program's
+// store holds every value (written with its default when it was missing), so a read with another default finds it.
+TEST(ProgramLocation, LoadedItsSettingsDuringStartUp) {
+    const char* names[] = {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"};
+    const std::int32_t fields[] = {gLocation.city(),      gLocation.latitude(),       gLocation.longitude(),
+                                   gLocation.elevation(), gLocation.elevationUnits(), gLocation.holiday()};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(names[i]);
+        std::int32_t value = 0;
+        EXPECT_TRUE(readSettingDword(names[i], 0x5A5A5A5A, value));
+        EXPECT_EQ(value, fields[i]);
     }
 }
 
