@@ -108,6 +108,10 @@ LRESULT CALLBACK TabSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 1;
         case WM_COMMAND:
             return OnSurfaceCommand(window, wParam, lParam);
+        case WM_CTLCOLORSTATIC:
+            // The "Holidays" label sits on the surface's own colour, not on the system's face colour.
+            SetBkColor(reinterpret_cast<HDC>(wParam), kBackgroundColour);
+            return reinterpret_cast<LRESULT>(gAppWindows.BACKGROUND_BRUSH.Get());
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -26,8 +26,9 @@ static_assert(kLinesPerPaint == 8);
 static_assert(kPageStepPx == 152);
 
 // Table cells sit at these offsets from the margin. Columns beyond the first seven, columns without an alignment
-// and rows beyond the eighth are kept but not drawn.
-inline constexpr std::array<int, 7> kColumnOffsetsPx = {0, 100, 120, 300, 310, 400, 450};
+// and rows beyond the eighth are kept but not drawn. The second column ends at 124, far enough right that a
+// right-aligned value ("60.5 min", 49 pixels in "MS Shell Dlg") clears the longest label, "Prop. hour:" (61).
+inline constexpr std::array<int, 7> kColumnOffsetsPx = {0, 116, 126, 300, 310, 400, 450};
 inline constexpr std::array<int, 8> kRowOffsetsPx = {0, 18, 36, 54, 72, 90, 108, 126};
 
 // Text alignment values as the platform's text output takes them.

@@ -219,9 +219,9 @@ TEST(ScrollTextView, ZmanimTableCellsSitAtTheirOffsets) {
     const std::vector<Drawn> expected = {
         {"Sunrise:", TextFont::kNormal, 8, 8, 0},    {"Sunset:", TextFont::kNormal, 8, 26, 0},
         {"Nightfall:", TextFont::kNormal, 8, 44, 0}, {"Hour:", TextFont::kNormal, 8, 62, 0},
-        {"6:01 AM", TextFont::kNormal, 108, 8, 2},   {"7:45 PM", TextFont::kNormal, 108, 26, 2},
-        {"8:20 PM", TextFont::kNormal, 108, 44, 2},  {"75", TextFont::kNormal, 108, 62, 2},
-        {"@Now", TextFont::kNormal, 128, 8, 0},      {"#Today", TextFont::kNormal, 128, 26, 0},
+        {"6:01 AM", TextFont::kNormal, 124, 8, 2},   {"7:45 PM", TextFont::kNormal, 124, 26, 2},
+        {"8:20 PM", TextFont::kNormal, 124, 44, 2},  {"75", TextFont::kNormal, 124, 62, 2},
+        {"@Now", TextFont::kNormal, 134, 8, 0},      {"#Today", TextFont::kNormal, 134, 26, 0},
     };
     EXPECT_EQ(DrawnAt(view, 0), expected);
     EXPECT_EQ(DrawnAt(view, 57), expected) << "the table does not scroll";
@@ -233,7 +233,7 @@ TEST(ScrollTextView, TwoColumnsAfterThreeStillDrawTheOldThird) {
     view.SetColumns({"a", "b", "c"});
     view.SetColumns({"x", "y"});
     const std::vector<Drawn> expected = {
-        {"x", TextFont::kNormal, 8, 8, 0}, {"y", TextFont::kNormal, 108, 8, 2}, {"c", TextFont::kNormal, 128, 8, 0}};
+        {"x", TextFont::kNormal, 8, 8, 0}, {"y", TextFont::kNormal, 124, 8, 2}, {"c", TextFont::kNormal, 134, 8, 0}};
     EXPECT_EQ(DrawnAt(view, 0), expected);
 }
 

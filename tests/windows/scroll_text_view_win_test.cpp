@@ -446,12 +446,12 @@ TEST_F(ScrollTextViewWindow, ZmanimColumnsSitAtTheirOffsetsWithTheirAlignments) 
         const auto [leftStart, leftEnd] = pixels.InkColumns({1, top, 60, top + 18});
         EXPECT_GE(leftStart, 8);
         EXPECT_LE(leftStart, 10);
-        const auto [middleStart, middleEnd] = pixels.InkColumns({60, top, 120, top + 18});
-        EXPECT_LT(middleEnd, 108) << "right-aligned, ending at 108";
-        EXPECT_GE(middleEnd, 103);
-        const auto [rightStart, rightEnd] = pixels.InkColumns({120, top, 200, top + 18});
-        EXPECT_GE(rightStart, 128);
-        EXPECT_LE(rightStart, 130);
+        const auto [middleStart, middleEnd] = pixels.InkColumns({60, top, 130, top + 18});
+        EXPECT_LT(middleEnd, 124) << "right-aligned, ending at 124";
+        EXPECT_GE(middleEnd, 119);
+        const auto [rightStart, rightEnd] = pixels.InkColumns({130, top, 200, top + 18});
+        EXPECT_GE(rightStart, 134);
+        EXPECT_LE(rightStart, 136);
     }
     EXPECT_EQ(pixels.InkIn({1, 80, Client().right - 1, Client().bottom - 1}), 0) << "nothing below the fourth row";
 }
@@ -460,10 +460,10 @@ TEST_F(ScrollTextViewWindow, ColumnsBeyondANewShorterTableStayDrawn) {
     SetAlignments({0, 2, 0});
     SetColumns({"a", "88", "b"});
     SetColumns({"a", "88"});
-    EXPECT_GT(Render().InkIn({120, 8, 200, 26}), 0);
+    EXPECT_GT(Render().InkIn({130, 8, 200, 26}), 0);
     SendMessageA(view_, STVM_CLEAR, 0, 0);
     SetColumns({"a", "88"});
-    EXPECT_EQ(Render().InkIn({120, 8, 200, 26}), 0);
+    EXPECT_EQ(Render().InkIn({130, 8, 200, 26}), 0);
 }
 
 TEST_F(ScrollTextViewWindow, DestroyFreesTheStateAndLaterMessagesAreHarmless) {

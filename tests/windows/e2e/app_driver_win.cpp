@@ -78,9 +78,15 @@ std::string ClassOf(HWND window) {
 }
 
 std::string TextOf(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    // WM_GETTEXT is carried across processes; GetWindowText would only see a title kept outside the control.
+    wchar_t text[512] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
+    std::string narrow;
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        narrow.push_back(static_cast<char>(*p));
+    }
+    return narrow;
 }
 
 RECT RectInParent(HWND window) {

@@ -21,16 +21,21 @@ CalendarControls CalendarControls::Find(HWND main) {
     c.main = main;
     c.gregorianGrid = FindChild(main, "DaysWndClass", 20);
     c.hebrewGrid = FindChild(main, "DaysWndClass", 21);
-    c.gregorianMonth = FindWindowExA(main, nullptr, "ComboBox", "Gregorian Month");
-    c.hebrewRegularMonth = FindWindowExA(main, nullptr, "ComboBox", "Hebrew Regular Month");
-    c.hebrewLeapMonth = FindWindowExA(main, nullptr, "ComboBox", "Hebrew Leap Year Month");
+    // A combo box's text is its selected entry, so the boxes are told apart by place and length.
+    c.gregorianMonth = FindChildAt(main, "ComboBox", 51, 49);
+    for (HWND child : Children(main)) {
+        const RECT rect = RectInParent(child);
+        if (GetParent(child) == main && rect.left == 323 && rect.top == 49 && ClassOf(child) == "ComboBox") {
+            (ComboCount(child) == 13 ? c.hebrewLeapMonth : c.hebrewRegularMonth) = child;
+        }
+    }
     c.gregorianYear = FindChildAt(main, "Edit", 181, 49);
     c.hebrewYear = FindChildAt(main, "Edit", 455, 49);
     c.gregorianSpinner = FindChild(main, "msctls_updown32", 23);
     c.hebrewSpinner = FindChild(main, "msctls_updown32", 26);
     c.tab = FindChild(main, "SysTabControl32", 28);
     c.surface = FindChild(main, "Tab Surface Window Class", 29);
-    c.holidayList = FindWindowExA(c.surface, nullptr, "ComboBox", "Holiday List");
+    c.holidayList = FindChildAt(c.surface, "ComboBox", 325, 45);
     c.holidayView = FindChild(main, "Scroll Text View Window Class", 30);
     c.zmanimView = FindChild(main, "Scroll Text View Window Class", 32);
     c.changeLocation = FindChild(main, "Button", 27);
@@ -58,6 +63,12 @@ void CalendarControls::ClickDay(HWND grid, int day, int firstWeekday) const {
     Click(grid, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
 }
 
+void CalendarControls::ClickSpinner(HWND spinner, bool up) const {
+    RECT rect{};
+    GetClientRect(spinner, &rect);
+    Click(spinner, rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
+}
+
 void CalendarControls::SpinTo(HWND spinner, int year) const {
     Send(main, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, year), reinterpret_cast<LPARAM>(spinner));
 }
@@ -68,10 +79,14 @@ void CalendarControls::GoTo(int day, int month, int year) const {
     ClickDay(gregorianGrid, day, FirstWeekdayOfGregorianMonth(month, year));
 }
 
-POINT CalendarControls::SelectedCell(HWND grid) const {
-    // Paint everything that is pending before looking.
+void CalendarControls::Settle() const {
     RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Send(main, WM_NULL);
+    Sleep(50);
+}
+
+POINT CalendarControls::SelectedCell(HWND grid) const {
+    Settle();
     const Image image = CaptureClient(grid);
     POINT found = {-1, -1};
     for (int row = 1; row <= day_grid::kWeekRows; ++row) {
@@ -103,6 +118,7 @@ std::string CalendarControls::SelectedText(HWND box) const {
 
 void ExpectSelected(const CalendarControls& c, int day, int month, int year) {
     SCOPED_TRACE(std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year));
+    c.Settle();
     int hebrewDay = 0;
     int hebrewMonth = 0;
     int hebrewYear = 0;

@@ -36,10 +36,14 @@ struct CalendarControls {
 
     // Clicks day `day` of the month a grid shows, its first day on firstWeekday.
     void ClickDay(HWND grid, int day, int firstWeekday) const;
+    // A press of a spinner's up or down arrow.
+    void ClickSpinner(HWND spinner, bool up) const;
     // A spinner's step to a year, as the spinner reports it.
     void SpinTo(HWND spinner, int year) const;
     // Goes to a Gregorian date with the year spinner, the month box and a click on the day.
     void GoTo(int day, int month, int year) const;
+    // Lets the program handle everything pending, paints included.
+    void Settle() const;
     // The (column, row) of the cell drawn as selected, or (-1, -1).
     POINT SelectedCell(HWND grid) const;
     // Switches the tab control to tab 0 or 1 as a click on the tab does.

@@ -62,9 +62,10 @@ TEST_F(Navigation, HebrewMonthBoxAndSpinnerMapAdar) {
     controls_.GoTo(15, 1, 2008);  // 5768 is a leap year
     ASSERT_EQ(controls_.VisibleHebrewMonthBox(), controls_.hebrewLeapMonth);
     ChooseComboEntry(controls_.hebrewLeapMonth, "Adar I");
-    ExpectSelected(controls_, 15, 2, 2008);  // 8 Adar I 5768
+    ExpectSelected(controls_, 14, 2, 2008);  // 8 Adar I 5768
     // Spinning to the regular year 5769 turns Adar I into Adar and shows the 12-month box.
     controls_.SpinTo(controls_.hebrewSpinner, 5769);
+    controls_.Settle();
     EXPECT_EQ(controls_.VisibleHebrewMonthBox(), controls_.hebrewRegularMonth);
     EXPECT_EQ(controls_.SelectedText(controls_.hebrewRegularMonth), "Adar");
     ExpectSelected(controls_, 4, 3, 2009);  // 8 Adar 5769
@@ -72,15 +73,15 @@ TEST_F(Navigation, HebrewMonthBoxAndSpinnerMapAdar) {
 
 TEST_F(Navigation, YearSpinnersWrapAtTheEndsOfTheirRange) {
     controls_.GoTo(15, 6, 2076);
-    // The up arrow of the spinner, as the mouse presses it.
-    Click(controls_.gregorianSpinner, 20, 4);
+    // The arrows of the spinner, as the mouse presses them.
+    controls_.ClickSpinner(controls_.gregorianSpinner, true);
     EXPECT_EQ(TextOf(controls_.gregorianYear), "1941");
     ExpectSelected(controls_, 15, 6, 1941);
-    Click(controls_.gregorianSpinner, 20, 17);
+    controls_.ClickSpinner(controls_.gregorianSpinner, false);
     EXPECT_EQ(TextOf(controls_.gregorianYear), "2076");
 
     controls_.SpinTo(controls_.hebrewSpinner, 5701);
-    Click(controls_.hebrewSpinner, 20, 17);
+    controls_.ClickSpinner(controls_.hebrewSpinner, false);
     EXPECT_EQ(TextOf(controls_.hebrewYear), "5836");
 }
 

@@ -62,8 +62,10 @@ TEST(Pixels, GridsFramesAndTabsLookAsDesigned) {
 
     const Image window = CaptureClient(main);
     EXPECT_EQ(Rgb(window.At(20, 200)), "212,208,200") << "the background";
-    EXPECT_EQ(Rgb(window.At(100, 32)), "128,128,128") << "the Common frame's top edge";
-    EXPECT_EQ(Rgb(window.At(100, 33)), "255,255,255") << "its etched light line";
+    EXPECT_EQ(Rgb(window.At(200, 32)), "128,128,128") << "the Common frame's top edge";
+    EXPECT_EQ(Rgb(window.At(200, 33)), "255,255,255") << "its etched light line";
+    EXPECT_EQ(Rgb(window.At(20, 0)), "128,128,128") << "the etched line under the menu";
+    EXPECT_EQ(Rgb(window.At(20, 1)), "255,255,255");
     EXPECT_GT(DarkPixels(window, 42, 26, 100, 40), 20) << "the caption \"Common\"";
     EXPECT_GT(DarkPixels(window, 314, 26, 370, 40), 20) << "the caption \"Hebrew\"";
 

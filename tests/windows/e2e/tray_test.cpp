@@ -26,10 +26,15 @@ TEST(Tray, ClosingLeavesTheIconWhichReopensTodayAndExitEndsTheProgram) {
     HWND main = session.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
 
-    // While running, the icon sits in the notification area.
-    const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    // While running, the icon sits in the notification area (it is added right after the main window).
+    HWND tray = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            tray = FindWindowA("__winex11_standalone_tray", nullptr);
+            return tray != nullptr && FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) != nullptr;
+        },
+        5000));
     ASSERT_NE(tray, nullptr);
-    EXPECT_NE(FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr), nullptr);
 
     {
         SCOPED_TRACE("choosing Show Kestrelon while the window is open makes no second window");
