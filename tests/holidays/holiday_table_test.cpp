@@ -338,6 +338,8 @@ TEST(HolidayTable, AgreesWithPublishedDates) {
         {"Chanukah 2024", kDiaspora, 48, 26, 12, 2024},
         {"Chanukah 2025", kDiaspora, 48, 15, 12, 2025},
         {"Fast of Tevet 2025", kDiaspora, 56, 30, 12, 2025},
+        {"Fast of Tevet 2023, on a Friday", kDiaspora, 56, 22, 12, 2023},
+        {"Fast of Tevet 5785, on a Friday", kIsrael, 56, 10, 1, 2025},
         {"Tu B'Shvat 2024", kDiaspora, 2, 25, 1, 2024},
         {"Tu B'Shvat 2025", kDiaspora, 2, 13, 2, 2025},
         {"Purim Katan 2024", kDiaspora, 3, 23, 2, 2024},

@@ -146,8 +146,8 @@ class YearRules {
         for (int i = 0; i < 8; ++i) {
             Add(firstDay + i, 48 + i);
         }
-        const DayNumber tevet = On(10, kTevet);
-        Add(WeekdayOf(tevet) == kFriday ? tevet - 1 : tevet, 56);
+        // The fast of 10 Tevet is kept on its day even on a Friday; it is the one fast never moved.
+        Add(On(10, kTevet), 56);
     }
 
     void IsraeliDays() {
