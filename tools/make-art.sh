@@ -6,6 +6,7 @@
 #   app16.ico      one 16x16 image, 256 colours (icon group 169)
 #   setup.ico      both sizes in one file, for the installer
 # With a folder as argument it also writes PNG copies there for looking at them (the icons enlarged eight times).
+# ART_OUT=<absolute folder> writes the pictures there instead (tests/windows/check_art.sh compares them).
 # The outputs are committed, so building the program does not need ImageMagick. Running the script again gives the
 # same files: there is no randomness (the stars come from a fixed sequence) and nothing depends on the clock.
 #
@@ -14,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 convert=${CONVERT:-convert}
-out=resources/art
+out=${ART_OUT:-resources/art}
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resource.h"
@@ -48,6 +50,47 @@ TEST(AppStrings, ClassNameIsKestrelon) {
     char text[100] = {};
     ASSERT_GT(LoadStringA(Instance(), 109, text, sizeof text), 0);
     EXPECT_STREQ(text, "KESTRELON");
+}
+
+// The version record, read the way the shell's file properties read it: through its translation table.
+TEST(VersionRecord, NamesTheProductTheMakerAndVersion) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD unused = 0;
+    std::vector<char> record(GetFileVersionInfoSizeA(path, &unused));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data()));
+
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translations = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(
+        VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length));
+    ASSERT_GE(length, sizeof(Translation));
+    char prefix[64] = {};
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04x%04x\\", translations[0].language,
+                  translations[0].codePage);
+
+    const std::pair<const char*, const char*> expected[] = {
+        {"ProductName", "Kestrelon"},
+        {"CompanyName", "Brisken Software"},
+        {"ProductVersion", "1.1"},
+        {"FileVersion", "1.1"},
+    };
+    for (const auto& [name, value] : expected) {
+        char* text = nullptr;
+        UINT size = 0;
+        const std::string query = std::string(prefix) + name;
+        ASSERT_TRUE(VerQueryValueA(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &size)) << name;
+        EXPECT_STREQ(text, value) << name;
+    }
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(1, 1));
 }
 
 // ---- Menu 134 ----
