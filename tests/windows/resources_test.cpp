@@ -287,22 +287,6 @@ TEST(Icons, EachGroupHoldsOneImageOfItsSizeIn256Colours) {
     }
 }
 
-TEST(Icons, LoadAtTheirOwnSize) {
-    for (const IconCase& icon : kIconCases) {
-        SCOPED_TRACE(icon.label);
-        // Size 0 asks for the image as it is stored.
-        auto handle = static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(icon.group), IMAGE_ICON, 0, 0, 0));
-        ASSERT_NE(handle, nullptr);
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(handle, &info));
-        BITMAP mask{};
-        GetObjectA(info.hbmMask, sizeof mask, &mask);
-        EXPECT_EQ(mask.bmWidth, icon.size);
-        DeleteObject(info.hbmMask);
-        DeleteObject(info.hbmColor);
-    }
-}
-
 TEST(Icons, CornersAreTransparent) {
     for (const IconCase& icon : kIconCases) {
         SCOPED_TRACE(icon.label);
@@ -356,19 +340,6 @@ TEST(Bitmaps, AreSixteenColourPicturesOfTheirSize) {
         EXPECT_EQ(header.biHeight, picture.size);
         EXPECT_EQ(header.biBitCount, 4);
         EXPECT_LE(header.biClrUsed, 16U);
-    }
-}
-
-TEST(Bitmaps, LoadWithTheirSize) {
-    for (const BitmapCase& picture : kBitmapCases) {
-        SCOPED_TRACE(picture.label);
-        HBITMAP bitmap = LoadBitmapA(Instance(), MAKEINTRESOURCEA(picture.id));
-        ASSERT_NE(bitmap, nullptr);
-        BITMAP info{};
-        GetObjectA(bitmap, sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, picture.size);
-        EXPECT_EQ(info.bmHeight, picture.size);
-        DeleteObject(bitmap);
     }
 }
 
@@ -641,13 +612,6 @@ TEST_F(PreferencesDialog, UnitAndObservanceButtonsAreSeparateGroups) {
                 << "button " << buttons[i];
         }
     }
-}
-
-TEST_F(PreferencesDialog, RadioGroupsStartAtMetersAndIsrael) {
-    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_METERS)) & WS_GROUP);
-    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_FEET)) & WS_GROUP);
-    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_ISRAEL)) & WS_GROUP);
-    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_DIASPORA)) & WS_GROUP);
 }
 
 // Room that a check mark or a radio circle takes before the text of a button.
