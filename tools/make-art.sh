@@ -5,7 +5,9 @@
 #   app32.ico      one 32x32 image, 256 colours (icon group 168)
 #   app16.ico      one 16x16 image, 256 colours (icon group 169)
 #   setup.ico      both sizes in one file, for the installer
+#   wizard.bmp     164x314, 16 colours: the picture of the installer's first and last pages
 # With a folder as argument it also writes PNG copies there for looking at them (the icons enlarged eight times).
+# ART_OUT=<absolute folder> writes the pictures there instead (tests/windows/check_art.sh compares them).
 # The outputs are committed, so building the program does not need ImageMagick. Running the script again gives the
 # same files: there is no randomness (the stars come from a fixed sequence) and nothing depends on the clock.
 #
@@ -14,7 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 convert=${CONVERT:-convert}
-out=resources/art
+out=${ART_OUT:-resources/art}
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -89,17 +91,25 @@ star_field() {
     done
 }
 
-# sky WIDTH HEIGHT HORIZON FILE: the evening sky, night blue at the top, warm at the horizon line.
+# sky WIDTH HEIGHT HORIZON FILE: the evening sky, night blue at the top, amber at the horizon line. It passes through
+# the nine sky colours of the palette; within each band an 8x8 ordered dither mixes the band's two colours, so the
+# sky changes smoothly and uses no colour but its own.
 sky() {
     local width=$1 height=$2 horizon=$3 file=$4
-    local upper=$((horizon * 55 / 100))
-    local lower=$((horizon - upper))
-    "$convert" \
-        \( -size "${width}x${upper}" gradient:'#0a1230-#2c3d7c' \) \
-        \( -size "${width}x$((lower * 45 / 100))" gradient:'#2c3d7c-#6b5594' \) \
-        \( -size "${width}x$((lower - lower * 45 / 100))" gradient:'#6b5594-#e9a566' \) \
-        \( -size "${width}x$((height - horizon))" xc:'#e9a566' \) \
-        -append "$file"
+    local colours=('#0c1431' '#15204a' '#1f2e63' '#2c3d7c' '#46498f' '#6b5594' '#9a6489' '#c97a74' '#e9a566')
+    local shares=(70 62 56 46 40 36 34 32 28) # of 404, the height of the splash's sky
+    local bands=() i band used=0
+    for ((i = 0; i < 8; i++)); do
+        band=$((shares[i] * horizon / 404))
+        if ((i == 7)); then
+            band=$((horizon - used))
+        fi
+        used=$((used + band))
+        "$convert" -size "${width}x$band" xc:"${colours[i]}" xc:"${colours[i + 1]}" \
+            \( gradient:black-white -ordered-dither o8x8 \) -composite "$work/band$i.png"
+        bands+=("$work/band$i.png")
+    done
+    "$convert" "${bands[@]}" -size "${width}x$((height - horizon))" xc:"${colours[8]}" -append "$file"
 }
 
 # crescent FILE SIZE CX CY R DX DY COLOUR: a transparent layer with a crescent, the disk at (CX,CY) radius R less the
@@ -178,12 +188,6 @@ hexagram() {
     echo "stroke none"
 }
 
-# dither_sky FILE: maps the sky onto the palette with error diffusion, so its bands blend into each other; the
-# shapes drawn on it later keep crisp edges (to_bmp4 does not dither).
-dither_sky() {
-    "$convert" "$1" -dither FloydSteinberg -remap "$work/palette.png" "$1"
-}
-
 # to_bmp4 SOURCE TARGET: maps a picture onto the 16 colours without dithering (crisp edges and clean bands) and
 # writes a classic 4-bit BMP.
 to_bmp4() {
@@ -193,7 +197,6 @@ to_bmp4() {
 
 make_splash() {
     sky 500 500 404 "$work/splash-sky.png"
-    dither_sky "$work/splash-sky.png"
     star_field 500 380 170 60 90 440 270 >"$work/splash-stars.mvg"
     skyline >"$work/splash-skyline.mvg"
     {
@@ -213,6 +216,15 @@ make_splash() {
         -font "$sans_bold" -pointsize 20 -kerning 1 -fill '#f0c04f' -annotate +0+240 '1.1' \
         "$work/splash.png"
     to_bmp4 "$work/splash.png" "$out/splash.bmp"
+
+    # The installer's page picture: a tall slice of the same evening around the dome, with its own stars and moon.
+    seed=1948
+    star_field 164 230 45 0 0 -1 -1 >"$work/wizard-stars.mvg"
+    crescent "$work/wizard-moon.png" 164x314 112 52 24 -9 -8 '#f8eec8'
+    "$convert" "$work/splash-sky.png" -draw "translate 168,140 $(<"$work/wizard-stars.mvg")" \
+        -draw "$(<"$work/splash-skyline.mvg")" -crop 164x314+168+140 +repage \
+        "$work/wizard-moon.png" -composite "$work/wizard.png"
+    to_bmp4 "$work/wizard.png" "$out/wizard.bmp"
 }
 
 make_about() {
@@ -220,7 +232,6 @@ make_about() {
     # the buildings and the moon are drawn at four times the size and reduced, so their edges stay smooth before
     # everything is mapped onto the 16 colours.
     sky 100 100 75 "$work/about-sky.png"
-    dither_sky "$work/about-sky.png"
     seed=613
     star_field 100 62 26 0 0 -1 -1 | grep -v rectangle >"$work/about-stars.mvg"
     {
@@ -298,6 +309,7 @@ if [ $# -gt 0 ]; then
     mkdir -p "$preview"
     "$convert" "$out/splash.bmp" "$preview/splash.png"
     "$convert" "$out/about.bmp" "$preview/about.png"
+    "$convert" "$out/wizard.bmp" "$preview/wizard.png"
     "$convert" "$out/app32.ico" -filter Point -resize 800% "$preview/app32.png"
     "$convert" "$out/app16.ico" -filter Point -resize 800% "$preview/app16.png"
 fi

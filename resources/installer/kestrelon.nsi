@@ -2,7 +2,8 @@
 ;
 ; The build (resources/CMakeLists.txt) runs makensis with these definitions:
 ;   PROGRAM_EXE  kestrelon.exe          HELP_CHM  help.chm          NOTICES  the third-party notices
-;   SETUP_ICON   the installer's icon   OUTFILE   kestrelon-setup.exe
+;   SETUP_ICON   the installer's icon   WIZARD_BITMAP  the picture of the first and last pages
+;   OUTFILE      kestrelon-setup.exe
 ;
 ; Installed: kestrelon.exe, help.chm, THIRD-PARTY-NOTICES.txt and uninstall.exe in
 ; %LOCALAPPDATA%\Programs\Kestrelon, a Start-menu shortcut, the "InstallPath" value the program reads to find its
@@ -17,8 +18,8 @@ SetCompressor /SOLID lzma
 ; treat it by its name; the warning about names containing "setup" does not apply.
 !pragma warning disable 9000
 
-!ifndef PROGRAM_EXE | HELP_CHM | NOTICES | SETUP_ICON | OUTFILE
-  !error "makensis needs -DPROGRAM_EXE=... -DHELP_CHM=... -DNOTICES=... -DSETUP_ICON=... -DOUTFILE=..."
+!ifndef PROGRAM_EXE | HELP_CHM | NOTICES | SETUP_ICON | WIZARD_BITMAP | OUTFILE
+  !error "makensis needs -DPROGRAM_EXE -DHELP_CHM -DNOTICES -DSETUP_ICON -DWIZARD_BITMAP -DOUTFILE"
 !endif
 
 !define PRODUCT "Kestrelon"
@@ -47,6 +48,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
 !define MUI_ICON "${SETUP_ICON}"
 !define MUI_UNICON "${SETUP_ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT} ${VERSION}, a calendar for the Jewish year, for your \
     user account only. No administrator rights are needed.$\r$\n$\r$\nClick Next to continue."

@@ -15,6 +15,11 @@
 
 namespace {
 
+// The HTML Help control's entry point HtmlHelpA and two of its commands.
+constexpr WORD kHtmlHelpAOrdinal = 14;
+constexpr UINT kDisplayTopic = 0x0000;
+constexpr UINT kCloseAll = 0x0012;
+
 std::string gSetupPath;
 std::string gBuiltProgramPath;
 std::string gBuiltHelpPath;
@@ -98,6 +103,26 @@ TEST_F(Installation, WritesInstallPathForTheHelp) {
     EXPECT_EQ(*path, InstallFolder());
     // The program joins the folder and the help topic with a backslash.
     EXPECT_TRUE(FileExists(*path + "\\help.chm"));
+}
+
+// The help path as the program builds it from "InstallPath", opened by the system's HTML Help control.
+TEST_F(Installation, HelpOpensTheZmanimPageFromInstallPath) {
+    const std::optional<std::string> folder = ReadUserString(kSettingsKey, "InstallPath");
+    ASSERT_TRUE(folder.has_value());
+    const std::string topic = *folder + "\\help.chm::/zmanim.htm";
+
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    HMODULE control = LoadLibraryA("hhctrl.ocx");
+    ASSERT_NE(control, nullptr);
+    auto htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+        reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpAOrdinal))));
+    ASSERT_NE(htmlHelp, nullptr);
+    HWND window = htmlHelp(nullptr, topic.c_str(), kDisplayTopic, 0);
+    ASSERT_NE(window, nullptr) << topic;
+    char title[128] = {};
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Kestrelon Help");
+    htmlHelp(nullptr, nullptr, kCloseAll, 0);
 }
 
 TEST_F(Installation, RegistersInTheUsersInstalledPrograms) {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resource.h"
@@ -48,6 +50,47 @@ TEST(AppStrings, ClassNameIsKestrelon) {
     char text[100] = {};
     ASSERT_GT(LoadStringA(Instance(), 109, text, sizeof text), 0);
     EXPECT_STREQ(text, "KESTRELON");
+}
+
+// The version record, read the way the shell's file properties read it: through its translation table.
+TEST(VersionRecord, NamesTheProductTheMakerAndVersion) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD unused = 0;
+    std::vector<char> record(GetFileVersionInfoSizeA(path, &unused));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data()));
+
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translations = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(
+        VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length));
+    ASSERT_GE(length, sizeof(Translation));
+    char prefix[64] = {};
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04x%04x\\", translations[0].language,
+                  translations[0].codePage);
+
+    const std::pair<const char*, const char*> expected[] = {
+        {"ProductName", "Kestrelon"},
+        {"CompanyName", "Brisken Software"},
+        {"ProductVersion", "1.1"},
+        {"FileVersion", "1.1"},
+    };
+    for (const auto& [name, value] : expected) {
+        char* text = nullptr;
+        UINT size = 0;
+        const std::string query = std::string(prefix) + name;
+        ASSERT_TRUE(VerQueryValueA(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &size)) << name;
+        EXPECT_STREQ(text, value) << name;
+    }
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(1, 1));
 }
 
 // ---- Menu 134 ----
@@ -244,22 +287,6 @@ TEST(Icons, EachGroupHoldsOneImageOfItsSizeIn256Colours) {
     }
 }
 
-TEST(Icons, LoadAtTheirOwnSize) {
-    for (const IconCase& icon : kIconCases) {
-        SCOPED_TRACE(icon.label);
-        // Size 0 asks for the image as it is stored.
-        auto handle = static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(icon.group), IMAGE_ICON, 0, 0, 0));
-        ASSERT_NE(handle, nullptr);
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(handle, &info));
-        BITMAP mask{};
-        GetObjectA(info.hbmMask, sizeof mask, &mask);
-        EXPECT_EQ(mask.bmWidth, icon.size);
-        DeleteObject(info.hbmMask);
-        DeleteObject(info.hbmColor);
-    }
-}
-
 TEST(Icons, CornersAreTransparent) {
     for (const IconCase& icon : kIconCases) {
         SCOPED_TRACE(icon.label);
@@ -313,19 +340,6 @@ TEST(Bitmaps, AreSixteenColourPicturesOfTheirSize) {
         EXPECT_EQ(header.biHeight, picture.size);
         EXPECT_EQ(header.biBitCount, 4);
         EXPECT_LE(header.biClrUsed, 16U);
-    }
-}
-
-TEST(Bitmaps, LoadWithTheirSize) {
-    for (const BitmapCase& picture : kBitmapCases) {
-        SCOPED_TRACE(picture.label);
-        HBITMAP bitmap = LoadBitmapA(Instance(), MAKEINTRESOURCEA(picture.id));
-        ASSERT_NE(bitmap, nullptr);
-        BITMAP info{};
-        GetObjectA(bitmap, sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, picture.size);
-        EXPECT_EQ(info.bmHeight, picture.size);
-        DeleteObject(bitmap);
     }
 }
 
@@ -598,13 +612,6 @@ TEST_F(PreferencesDialog, UnitAndObservanceButtonsAreSeparateGroups) {
                 << "button " << buttons[i];
         }
     }
-}
-
-TEST_F(PreferencesDialog, RadioGroupsStartAtMetersAndIsrael) {
-    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_METERS)) & WS_GROUP);
-    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_FEET)) & WS_GROUP);
-    EXPECT_TRUE(StyleOf(GetDlgItem(dialog_, IDC_ISRAEL)) & WS_GROUP);
-    EXPECT_FALSE(StyleOf(GetDlgItem(dialog_, IDC_DIASPORA)) & WS_GROUP);
 }
 
 // Room that a check mark or a radio circle takes before the text of a button.
