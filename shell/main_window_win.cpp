@@ -51,14 +51,20 @@ void SendMonthViews() {
                   gCalendarCursor.HebrewMonthFirstWeekday());
 }
 
-void RefreshHolidayPage() {
+// The selected day's holiday text under the current observance, with or without the view's line markers.
+std::vector<char> SelectedDayHolidayText(bool keepMarkers) {
     int day = 0;
     int month = 0;
     int year = 0;
     int weekday = 0;
     gCalendarCursor.GetHebrewDate(&day, &month, &year, &weekday);
     std::vector<char> text(kPageTextSize);
-    BuildHolidayText(day, month, year, gLocation.holiday(), text.data(), kPageTextSize, true);
+    BuildHolidayText(day, month, year, gLocation.holiday(), text.data(), kPageTextSize, keepMarkers);
+    return text;
+}
+
+void RefreshHolidayPage() {
+    const std::vector<char> text = SelectedDayHolidayText(true);
     SendMessageA(gAppWindows.holidayView, STVM_SETTEXT, reinterpret_cast<WPARAM>(text.data()), 0);
 }
 
@@ -86,13 +92,7 @@ void RefreshAfterNavigation(HWND window) {
 }
 
 void CopyHolidayText(HWND window) {
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    int weekday = 0;
-    gCalendarCursor.GetHebrewDate(&day, &month, &year, &weekday);
-    std::vector<char> text(kPageTextSize);
-    BuildHolidayText(day, month, year, gLocation.holiday(), text.data(), kPageTextSize, false);
+    const std::vector<char> text = SelectedDayHolidayText(false);
     CopyTextToClipboard(window, text.data(), kClipboardCapacity);
 }
 
