@@ -83,6 +83,8 @@ TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
          "100007 -3435 5822"},
         {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W",
          "12201 4239 7345"},
+        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W",
+         "501 4049 7303"},
     };
     for (const PlaceCase& c : cases) {
         SCOPED_TRACE(c.label);
