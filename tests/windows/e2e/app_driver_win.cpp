@@ -161,6 +161,42 @@ void Click(HWND window, int x, int y) {
     Send(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+ClipboardText ReadClipboard() {
+    ClipboardText result;
+    if (!OpenClipboard(nullptr)) {
+        ADD_FAILURE() << "cannot open the clipboard";
+        return result;
+    }
+    if (HANDLE block = GetClipboardData(CF_TEXT)) {
+        result.blockSize = GlobalSize(block);
+        if (const auto* text = static_cast<const char*>(GlobalLock(block))) {
+            result.present = true;
+            // The block may lack a terminator; read no further than it reaches.
+            size_t length = 0;
+            while (length < result.blockSize && text[length] != '\0') {
+                ++length;
+            }
+            result.text.assign(text, length);
+            GlobalUnlock(block);
+        }
+    }
+    CloseClipboard();
+    return result;
+}
+
+void ClearClipboard() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+ClipboardText CopyWithCommand(HWND main, int command) {
+    ClearClipboard();
+    Send(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return ReadClipboard();
+}
+
 namespace {
 
 Image CaptureScreenRect(const RECT& rect) {
@@ -241,6 +277,14 @@ void Image::SaveBmp(const std::string& path) const {
 }
 
 AppSession::AppSession(bool resetSettings) {
+    Start(ProgramPath(), resetSettings);
+}
+
+AppSession::AppSession(const std::string& programPath, bool resetSettings) {
+    Start(programPath, resetSettings);
+}
+
+void AppSession::Start(const std::string& programPath, bool resetSettings) {
     if (FindWindowA(kMainClass, nullptr) != nullptr || FindWindowA(kHiddenClass, nullptr) != nullptr) {
         ADD_FAILURE() << "another Kestrelon is still running";
         return;
@@ -248,7 +292,7 @@ AppSession::AppSession(bool resetSettings) {
     if (resetSettings) {
         ResetSettings();
     }
-    std::string commandLine = "\"" + ProgramPath() + "\"";
+    std::string commandLine = "\"" + programPath + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {

@@ -45,6 +45,18 @@ int ComboCount(HWND box);
 void ChooseComboEntry(HWND box, const char* text);
 void Click(HWND window, int x, int y);
 
+// The CF_TEXT content of the clipboard and the size of the memory block that holds it.
+struct ClipboardText {
+    bool present = false;
+    std::string text;
+    SIZE_T blockSize = 0;
+};
+ClipboardText ReadClipboard();
+// Empties the clipboard, so that a copy that puts nothing there is seen.
+void ClearClipboard();
+// Chooses a command of the Edit menu (one that opens no window) and returns what it put on the clipboard.
+ClipboardText CopyWithCommand(HWND main, int command);
+
 // What the screen shows of a window's client area (the window must be on top).
 struct Image {
     int width = 0;
@@ -74,6 +86,8 @@ bool WaitFor(Condition done, DWORD timeoutMs) {
 class AppSession {
   public:
     explicit AppSession(bool resetSettings = true);
+    // Starts another copy of the program, such as the installed one (a Windows path).
+    AppSession(const std::string& programPath, bool resetSettings);
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
     ~AppSession();
@@ -90,6 +104,8 @@ class AppSession {
     DWORD Exit(DWORD timeoutMs = 10000);
 
   private:
+    void Start(const std::string& programPath, bool resetSettings);
+
     PROCESS_INFORMATION process_{};
 };
 

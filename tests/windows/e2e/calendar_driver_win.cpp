@@ -103,6 +103,18 @@ POINT CalendarControls::SelectedCell(HWND grid) const {
     return found;
 }
 
+COLORREF CalendarControls::DayCellColour(HWND grid, int day, int firstWeekday) const {
+    Settle();
+    const Image image = CaptureClient(grid);
+    const day_grid::CellPosition cell = day_grid::CellOfDay(day, firstWeekday);
+    const day_grid::CellBox box = day_grid::CellBoxOf(cell.column, cell.row);
+    if (box.bottom > image.height || box.right > image.width) {
+        ADD_FAILURE() << "day " << day << " lies outside the captured grid";
+        return CLR_INVALID;
+    }
+    return image.At(box.left + 2, box.top + 2);
+}
+
 void CalendarControls::ShowTab(int index) const {
     // Moving the focus of a tab control without buttons selects the tab and notifies the parent.
     Send(tab, TCM_SETCURFOCUS, static_cast<WPARAM>(index));

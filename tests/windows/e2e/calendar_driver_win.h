@@ -46,6 +46,8 @@ struct CalendarControls {
     void Settle() const;
     // The (column, row) of the cell drawn as selected, or (-1, -1).
     POINT SelectedCell(HWND grid) const;
+    // The fill of day `day`'s cell as the screen shows it (the main window must be on top).
+    COLORREF DayCellColour(HWND grid, int day, int firstWeekday) const;
     // Switches the tab control to tab 0 or 1 as a click on the tab does.
     void ShowTab(int tab) const;
 

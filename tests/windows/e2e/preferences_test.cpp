@@ -1,0 +1,329 @@
+// The Preferences dialog as a user fills it in: places by ZIP code or from the city list, the elevation unit, the
+// observance, OK and Cancel, and what each leaves in the registry and in the main window.
+#include <gtest/gtest.h>
+
+#include "calendar/gregorian.h"
+#include "calendar/hebrew.h"
+#include "tests/windows/e2e/calendar_driver_win.h"
+#include "tests/windows/e2e/preferences_driver_win.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr char kNoHolidayText[] =
+    "No holiday today\r\n \r\nClick on the calendar to see the holidays for that day.\r\n \r\n";
+
+class Preferences : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        session_ = new AppSession;
+        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
+        if (controls_.main != nullptr) {
+            SetWindowPos(controls_.main, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
+            SetForegroundWindow(controls_.main);
+        }
+    }
+    static void TearDownTestSuite() {
+        delete session_;
+        session_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
+    void TearDown() override {
+        // A failed test must not leave the dialog (or a message box over it) for the next one.
+        while (const HWND box = WaitForOwnedDialog(controls_.main, 0)) {
+            if (const HWND inner = WaitForOwnedDialog(box, 0)) {
+                PostMessageA(inner, WM_COMMAND, IDOK, 0);
+            }
+            PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+            WaitFor([&] { return !IsWindow(box); }, 2000);
+        }
+    }
+
+    static PreferencesDialog Open() { return PreferencesDialog::OpenFromMenu(controls_.main); }
+
+    static AppSession* session_;
+    static CalendarControls controls_;
+};
+
+AppSession* Preferences::session_ = nullptr;
+CalendarControls Preferences::controls_;
+
+TEST_F(Preferences, EnterInTheZipFieldAddsThePlaceAndKeepsTheDialogOpen) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.TypeZip("10001");
+    dialog.PressEnterInZipField();
+    ASSERT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(dialog.SelectedText(kCityList), "New York, NY");
+    EXPECT_EQ(dialog.SelectedData(kCityList), 10001);
+    EXPECT_EQ(dialog.CountItems(kCityList, "New York, NY"), 1);
+    EXPECT_EQ(dialog.Position(), "40 45 N / 74 0 W");
+    dialog.Cancel();
+}
+
+enum class Way { ZipWithEnter, ZipWithButton, CityList };
+
+struct PlaceCase {
+    const char* label;
+    Way way;
+    const char* input;  // the ZIP code typed, or the city chosen
+    const char* city;   // the city list's selection afterwards
+    const char* position;
+    const char* stored;  // City, Latitude, Longitude in the registry after OK
+};
+
+TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
+    // Positions from the preset table and the ZIP table's rows; the registry holds west and north as positive.
+    const PlaceCase cases[] = {
+        {"ZIP 10001 and Enter", Way::ZipWithEnter, "10001", "New York, NY", "40 45 N / 74 0 W", "10001 4045 7400"},
+        {"Jerusalem", Way::CityList, "Jerusalem, Israel", "Jerusalem, Israel", "31 46 N / 35 13 E",
+         "100016 3146 -3513"},
+        {"Buenos Aires", Way::CityList, "Buenos Aires, Argentina", "Buenos Aires, Argentina", "34 35 S / 58 22 W",
+         "100007 -3435 5822"},
+        {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W",
+         "12201 4239 7345"},
+        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W",
+         "501 4049 7303"},
+    };
+    for (const PlaceCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        PreferencesDialog dialog = Open();
+        ASSERT_TRUE(dialog.IsOpen());
+        switch (c.way) {
+            case Way::ZipWithEnter:
+                dialog.TypeZip(c.input);
+                dialog.PressEnterInZipField();
+                break;
+            case Way::ZipWithButton:
+                dialog.TypeZip(c.input);
+                dialog.Click(kLookUpZip);
+                break;
+            case Way::CityList:
+                dialog.Choose(kCityList, c.input);
+                break;
+        }
+        ASSERT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
+        EXPECT_EQ(dialog.Position(), c.position);
+        dialog.Ok();
+        EXPECT_EQ(StoredValues({"City", "Latitude", "Longitude"}), c.stored);
+    }
+}
+
+TEST_F(Preferences, ZipCodeNamedLikeAPresetTakesOverThePresetsItem) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.Choose(kCityList, "Boston, MA");  // any city other than Albany
+    const int items = ComboCount(dialog.Item(kCityList));
+    dialog.TypeZip("12201");
+    dialog.Click(kLookUpZip);
+    EXPECT_EQ(ComboCount(dialog.Item(kCityList)), items) << "no second \"Albany, NY\"";
+    EXPECT_EQ(dialog.CountItems(kCityList, "Albany, NY"), 1);
+    EXPECT_EQ(dialog.SelectedText(kCityList), "Albany, NY");
+    EXPECT_EQ(dialog.SelectedData(kCityList), 12201);
+    dialog.Cancel();
+}
+
+TEST_F(Preferences, UnknownZipCodeShowsTheMessageAndChangesNothing) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.Choose(kCityList, "Haifa, Israel");
+    dialog.TypeZip("99999");
+    const std::string before = dialog.Describe();
+    dialog.PostClick(kLookUpZip);
+    const HWND box = WaitForOwnedDialog(dialog.Window());
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), "Zip code not found, please try again.");
+    EXPECT_EQ(TextOf(box), "No such zip code");
+    Send(GetDlgItem(box, IDOK), BM_CLICK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(dialog.Describe(), before);
+    dialog.Cancel();
+}
+
+TEST_F(Preferences, LookUpWithAnEmptyZipFieldDoesNothing) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.TypeZip("");
+    const std::string before = dialog.Describe();
+    dialog.PostClick(kLookUpZip);
+    dialog.Settle();
+    EXPECT_EQ(WaitForOwnedDialog(dialog.Window(), 300), nullptr) << "a message box opened";
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(dialog.Describe(), before);
+    dialog.Cancel();
+}
+
+TEST_F(Preferences, FeetToMetersKeepsTheElevationNumber) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.Click(kFeet);
+    dialog.Choose(kElevationList, "1000");
+    dialog.Click(kMeters);
+    EXPECT_TRUE(dialog.Checked(kMeters));
+    EXPECT_FALSE(dialog.Checked(kFeet));
+    EXPECT_EQ(dialog.SelectedText(kElevationList), "1000");
+    dialog.Ok();
+    DWORD elevation = 0;
+    DWORD units = 0;
+    EXPECT_TRUE(ReadSetting("Elevation", elevation));
+    EXPECT_TRUE(ReadSetting("Elevation Units", units));
+    EXPECT_EQ(elevation, 1000U);
+    EXPECT_EQ(units, 1U);
+}
+
+TEST_F(Preferences, OkWithoutChangesWritesAllSixValuesAgain) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    dialog.Choose(kCityList, "Tel Aviv, Israel");
+    dialog.Choose(kElevationList, "200");
+    dialog.Click(kFeet);
+    dialog.Click(kDiaspora);
+    dialog.Ok();
+    const char* const kTelAviv = "100035 3205 -3446 200 2 2";
+    ASSERT_EQ(StoredSettings(), kTelAviv);
+
+    dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    for (const char* name : {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"}) {
+        DeleteSetting(name);
+    }
+    ASSERT_EQ(StoredSettings(), "- - - - - -");
+    dialog.Ok();
+    EXPECT_EQ(StoredSettings(), kTelAviv);
+}
+
+TEST_F(Preferences, CancelStoresNothingAndKeepsTheSettings) {
+    PreferencesDialog dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    const std::string before = dialog.Describe();
+    dialog.Choose(kCityList, "Moscow, Russia");
+    dialog.Choose(kElevationList, "500");
+    dialog.Click(dialog.Checked(kMeters) ? kFeet : kMeters);
+    dialog.Click(dialog.Checked(kIsrael) ? kDiaspora : kIsrael);
+    ASSERT_NE(dialog.Describe(), before);
+    DeleteSetting("City");
+    const std::string stored = StoredSettings();
+    dialog.Cancel();
+    EXPECT_EQ(StoredSettings(), stored);
+
+    dialog = Open();
+    ASSERT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(dialog.Describe(), before) << "the program's place changed";
+    dialog.Cancel();
+}
+
+struct ObservanceCase {
+    const char* label;
+    int button;
+    const char* stored;           // the "Holiday" value
+    const char* copiedFirstLine;  // of 22 Nisan 5768
+    COLORREF gregorianFill;       // of 27 April 2008 when another day is selected
+    COLORREF hebrewFill;          // of 22 Nisan 5768, the same day
+};
+
+TEST_F(Preferences, ObservanceDecidesTheMarksAndTheHolidayText) {
+    // 27 April 2008 is 22 Nisan 5768: Passover VIII outside Israel only. 20 April (15 Nisan) is Passover I in both.
+    constexpr COLORREF kShaded = RGB(210, 210, 210);
+    constexpr COLORREF kPlain = RGB(255, 255, 255);
+    const ObservanceCase cases[] = {
+        {"Diaspora", kDiaspora, "2", "Passover VIII", kShaded, kShaded},
+        {"Israel", kIsrael, "1", "No holiday today", kPlain, kPlain},
+    };
+    const int aprilFirstWeekday = FirstWeekdayOfGregorianMonth(4, 2008);
+    const int nisanFirstWeekday = FirstWeekdayOfHebrewMonth(kNisan, 5768);
+    for (const ObservanceCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        controls_.GoTo(27, 4, 2008);
+        PreferencesDialog dialog = Open();
+        ASSERT_TRUE(dialog.IsOpen());
+        dialog.Click(c.button);
+        dialog.Ok();
+        DWORD holiday = 0;
+        EXPECT_TRUE(ReadSetting("Holiday", holiday));
+        EXPECT_EQ(std::to_string(holiday), c.stored);
+
+        const std::string copied = CopyWithCommand(controls_.main, kCopyHolidayCommand).text;
+        EXPECT_EQ(copied.substr(0, copied.find("\r\n")), c.copiedFirstLine);
+        if (c.button == kIsrael) {
+            EXPECT_EQ(copied, kNoHolidayText);
+        }
+
+        // Another day of the month selected (2 Nisan, 7 April), so that the day's own cells show their marks.
+        controls_.ClickDay(controls_.hebrewGrid, 2, nisanFirstWeekday);
+        EXPECT_EQ(controls_.DayCellColour(controls_.gregorianGrid, 27, aprilFirstWeekday), c.gregorianFill);
+        EXPECT_EQ(controls_.DayCellColour(controls_.hebrewGrid, 22, nisanFirstWeekday), c.hebrewFill);
+        EXPECT_EQ(controls_.DayCellColour(controls_.gregorianGrid, 20, aprilFirstWeekday), kShaded);
+        EXPECT_EQ(controls_.DayCellColour(controls_.hebrewGrid, 15, nisanFirstWeekday), kShaded);
+    }
+}
+
+// Each case starts the program with settings stored before the start.
+struct StoredCase {
+    const char* label;
+    DWORD settings[6];  // City, Latitude, Longitude, Elevation, Elevation Units, Holiday
+    const char* city;
+    LRESULT cityCode;
+    const char* position;
+    const char* elevation;
+    int unit;
+    int observance;
+};
+
+TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
+    const StoredCase cases[] = {
+        {"Jerusalem, metres, Israel",
+         {100016, 3146, static_cast<DWORD>(-3513), 2700, 1, 1},
+         "Jerusalem, Israel",
+         100016,
+         "31 46 N / 35 13 E",
+         "2700",
+         kMeters,
+         kIsrael},
+        {"Albany by ZIP code, feet, Diaspora",
+         {12201, 4239, 7345, 300, 2, 2},
+         "Albany, NY",
+         12201,
+         "42 39 N / 73 45 W",
+         "300",
+         kFeet,
+         kDiaspora},
+        {"Buenos Aires",
+         {100007, static_cast<DWORD>(-3435), 5822, 0, 2, 2},
+         "Buenos Aires, Argentina",
+         100007,
+         "34 35 S / 58 22 W",
+         "0",
+         kFeet,
+         kDiaspora},
+    };
+    for (const StoredCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        ResetSettings();
+        const char* names[] = {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"};
+        for (int i = 0; i < 6; ++i) {
+            WriteSetting(names[i], c.settings[i]);
+        }
+        AppSession session(false);
+        const CalendarControls controls = CalendarControls::Find(session.WaitForMainWindow());
+        ASSERT_TRUE(controls.Complete());
+        // The way in from the "Zmanim" tab.
+        controls.ShowTab(1);
+        PreferencesDialog dialog = PreferencesDialog::OpenFromChangeLocation(controls.main, controls.changeLocation);
+        ASSERT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
+        EXPECT_EQ(dialog.SelectedData(kCityList), c.cityCode);
+        EXPECT_EQ(dialog.CountItems(kCityList, c.city), 1);
+        EXPECT_EQ(dialog.Position(), c.position);
+        EXPECT_EQ(dialog.SelectedText(kElevationList), c.elevation);
+        for (int button : {kMeters, kFeet, kIsrael, kDiaspora}) {
+            EXPECT_EQ(dialog.Checked(button), button == c.unit || button == c.observance) << "button " << button;
+        }
+        dialog.Cancel();
+        EXPECT_EQ(session.Exit(), 0U);
+    }
+}
+
+}  // namespace
