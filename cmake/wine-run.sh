@@ -21,12 +21,15 @@ export WINEPREFIX="$state/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-server_socket() {
-    # wineserver listens in /tmp/.wine-UID/server-DEV-INODE of the prefix folder.
-    local dev inode
-    dev=$(stat -c %d "$WINEPREFIX")
-    inode=$(stat -c %i "$WINEPREFIX")
-    printf '/tmp/.wine-%d/server-%x-%x/socket' "$(id -u)" "$dev" "$inode"
+server_running() {
+    # A live wineserver of this prefix works in a folder named server-DEV-INODE after the prefix folder (under
+    # /tmp/.wine-UID or a temporary folder); a socket file alone may outlive its server.
+    local name pid
+    name=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+    for pid in $(pgrep -f wineserver 2>/dev/null); do
+        [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$name" ] && return 0
+    done
+    return 1
 }
 
 {
@@ -58,7 +61,7 @@ server_socket() {
         fi
     fi
 
-    if [ ! -S "$(server_socket)" ]; then
+    if ! server_running; then
         "$wineserver" -p60 </dev/null >/dev/null 2>&1 9>&- || true
         DISPLAY=${DISPLAY:-:$(head -n1 "$state/xvfb.display")} \
             "$wine" cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 9>&- || true
