@@ -50,14 +50,22 @@ int ScrollPosition(HWND window) {
     return info.nPos;
 }
 
-void StoreScrollState(HWND window, ScrollRange range, int position) {
+ScrollRange StoredScrollRange(HWND window) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE;
+    GetScrollInfo(window, SB_VERT, &info);
+    return {info.nMin, info.nMax};
+}
+
+void StoreScrollState(HWND window, ScrollRange range, int position, bool redrawBar) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_POS;
     info.nMin = range.min;
     info.nMax = range.max;
     info.nPos = position;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    SetScrollInfo(window, SB_VERT, &info, redrawBar ? TRUE : FALSE);
 }
 
 // Draws the frame, the white page and the visible texts into dc, which must hold at least the client area.
@@ -121,8 +129,12 @@ void OnSetText(ScrollTextViewState& state, const char* text) {
         state.view.SetText(CapText(text), client.right, measure);
     }
 
+    // Drawing the scroll bar takes about 4 ms under Wine, most of a refresh of the main window, so it is redrawn
+    // only when its range or position changes. (EnableScrollBar redraws only when the arrows' state changes.)
     const int maximum = ScrollMaximum(state.view.Lines().size(), client.bottom);
-    StoreScrollState(state.window, {0, maximum}, 0);
+    const ScrollRange before = StoredScrollRange(state.window);
+    const bool barChanges = before.min != 0 || before.max != maximum || ScrollPosition(state.window) != 0;
+    StoreScrollState(state.window, {0, maximum}, 0, barChanges);
     EnableScrollBar(state.window, SB_VERT, maximum == 0 ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
     InvalidateRect(state.window, nullptr, TRUE);
 }
@@ -138,7 +150,7 @@ void OnVScroll(const ScrollTextViewState& state, int request, int thumbPosition)
     info.fMask = SIF_RANGE | SIF_POS;
     GetScrollInfo(state.window, SB_VERT, &info);
     const ScrollRange range{info.nMin, info.nMax};
-    StoreScrollState(state.window, range, ScrollTarget(request, thumbPosition, range, info.nPos));
+    StoreScrollState(state.window, range, ScrollTarget(request, thumbPosition, range, info.nPos), true);
     InvalidateRect(state.window, nullptr, TRUE);
 }
 

@@ -292,6 +292,56 @@ TEST_F(ScrollTextViewWindow, NewTextReturnsToTheTop) {
     EXPECT_EQ(ScrollState().nMax, 19 * 21 - 96);
 }
 
+// The scroll bar as the window shows it, read from the window's own DC.
+std::vector<COLORREF> ShownScrollBar(HWND view) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(view, static_cast<LONG>(OBJID_VSCROLL), &info);
+    RECT window{};
+    GetWindowRect(view, &window);
+    const RECT bar = info.rcScrollBar;
+    std::vector<COLORREF> pixels;
+    const HDC dc = GetWindowDC(view);
+    for (LONG y = bar.top - window.top; y < bar.bottom - window.top; ++y) {
+        for (LONG x = bar.left - window.left; x < bar.right - window.left; ++x) {
+            pixels.push_back(GetPixel(dc, x, y));
+        }
+    }
+    ReleaseDC(view, dc);
+    return pixels;
+}
+
+TEST_F(ScrollTextViewWindow, NewTextRedrawsTheScrollBarAtOnceWhenItsThumbMoves) {
+    const struct {
+        const char* label;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"same length, scrolled to the bottom", OneInkedLine(10, 0), OneInkedLine(10, 0)},
+        {"shorter text, scrolled to the bottom", OneInkedLine(20, 0), OneInkedLine(10, 0)},
+    };
+    for (const auto& c : cases) {
+        SetText(c.before);
+        Scroll(SB_BOTTOM);
+        SettlePaints();
+        RedrawWindow(view_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> scrolled = ShownScrollBar(view_);
+
+        SetText(c.after);  // no message is handled before the bar is read
+        const std::vector<COLORREF> shown = ShownScrollBar(view_);
+        RedrawWindow(view_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> redrawn = ShownScrollBar(view_);
+        ASSERT_FALSE(redrawn.empty()) << c.label;
+        ASSERT_TRUE(redrawn != scrolled) << c.label << ": the thumb does not move, so the case shows nothing";
+        ASSERT_EQ(shown.size(), redrawn.size()) << c.label;
+        int stale = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            stale += shown[i] != redrawn[i] ? 1 : 0;
+        }
+        EXPECT_EQ(stale, 0) << c.label << ": pixels of the bar still as before the new text";
+    }
+}
+
 TEST_F(ScrollTextViewWindow, ColumnsClearAndNullTextLeaveTheScrollStateAlone) {
     SetText(OneInkedLine(10, 0));
     Scroll(SB_LINEDOWN);
