@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/clock.h"
 #include "calendar/hebrew.h"
 #include "calendar/month_names.h"
 #include "cli/binary_stdout.h"
@@ -33,13 +34,13 @@ bool ParseDigits(const std::string& text, std::size_t maxDigits, int& value) {
     return true;
 }
 
-bool ParseObservance(const std::string& text, int& observance) {
+bool ParseObservance(const std::string& text, Observance& observance) {
     if (text == "israel") {
-        observance = kObservanceIsrael;
+        observance = Observance::Israel;
         return true;
     }
     if (text == "diaspora") {
-        observance = kObservanceDiaspora;
+        observance = Observance::Diaspora;
         return true;
     }
     return false;
@@ -62,7 +63,7 @@ void WriteAll(const char* text, std::size_t length) {
 }
 
 // The date line, the Hebrew date line when asked, and the holiday text of the cursor's day without markers.
-void WriteDay(const CalendarCursor& cursor, int observance, bool withGregorianLine) {
+void WriteDay(const CalendarCursor& cursor, Observance observance, bool withGregorianLine) {
     char line[kDateLineSize];
     if (withGregorianLine) {
         const std::size_t length =
@@ -109,18 +110,19 @@ int RunTodayCommand(const Arguments& args) {
         return UsageError("unexpected argument '" + args[0] + "' (see kestrelon-cli --help)");
     }
     CalendarCursor cursor;
-    cursor.SetToToday();
+    cursor.SetToToday(ReadLocalClock());
     const DayNumber today = cursor.CursorDayNumber();
     if (today < kFirstSupportedDay || today > kLastSupportedDay) {
         return UsageError(std::string("today is outside the calendar: ") + kRangeMessage);
     }
     UseBinaryStdout();
-    WriteDay(cursor, kObservanceDiaspora, true);
+    WriteDay(cursor, Observance::Diaspora, true);
     return FinishOutput();
 }
 
 int RunHolidaysCommand(const Arguments& args) {
-    int observance = 0;
+    Observance observance{};
+    bool haveObservance = false;
     int from = kFirstSupportedYear;
     int to = kLastSupportedYear;
     for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -136,6 +138,7 @@ int RunHolidaysCommand(const Arguments& args) {
             if (!ParseObservance(value, observance)) {
                 return UsageError("--observance must be israel or diaspora, not '" + value + "'");
             }
+            haveObservance = true;
             continue;
         }
         int year = 0;
@@ -144,7 +147,7 @@ int RunHolidaysCommand(const Arguments& args) {
         }
         (option == "--from" ? from : to) = year;
     }
-    if (observance == 0) {
+    if (!haveObservance) {
         return UsageError("holidays needs --observance israel|diaspora");
     }
     if (from > to) {
@@ -174,7 +177,7 @@ int RunHolidaysCommand(const Arguments& args) {
         *out++ = ',';
         out = AppendNumber(out, row.year);
         *out++ = ',';
-        out = AppendNumber(out, row.code);
+        out = AppendNumber(out, CodeNumber(row.code));
         *out++ = ',';
         out = AppendNumber(out, row.dayNumber);
         *out++ = '\n';
@@ -185,7 +188,7 @@ int RunHolidaysCommand(const Arguments& args) {
 
 int RunDayCommand(const Arguments& args) {
     int day = 0, month = 0, year = 0;
-    int observance = kObservanceDiaspora;
+    Observance observance = Observance::Diaspora;
     bool haveDate = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

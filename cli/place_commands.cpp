@@ -16,6 +16,7 @@
 #include "location/location.h"
 #include "location/zip_database.h"
 #include "zmanim/day_zmanim.h"
+#include "zmanim/host_zone.h"
 #include "zmanim/solar.h"
 #include "zmanim/zmanim_text.h"
 
@@ -255,9 +256,9 @@ int SetElevation(const ZmanimOptions& options, Location& location) {
     }
     if (options.units) {
         if (*options.units == "feet") {
-            location.setElevationUnits(2);
+            location.setElevationUnits(ElevationUnits::Feet);
         } else if (*options.units == "meters" || *options.units == "metres") {
-            location.setElevationUnits(1);
+            location.setElevationUnits(ElevationUnits::Metres);
         } else {
             return UsageError("zmanim: --units is feet or meters, not '" + *options.units + "'");
         }
@@ -310,8 +311,8 @@ int RunZmanimCommand(const Arguments& args) {
     char label[kPlaceLabelSize];
     FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
     std::vector<char> text(kClipboardTextSize);
-    const std::size_t length = ZmanimClipboardTextOf(dayZmanim(date.day, date.month, date.year, place), today, label,
-                                                     text.data(), text.size());
+    const std::size_t length = ZmanimClipboardTextOf(dayZmanim(date.day, date.month, date.year, place, HostUtcToLocal),
+                                                     today, label, text.data(), text.size());
     std::fwrite(text.data(), 1, length, stdout);
     return 0;
 }

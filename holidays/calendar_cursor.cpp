@@ -1,6 +1,5 @@
 #include "holidays/calendar_cursor.h"
 
-#include "calendar/clock.h"
 #include "calendar/hebrew.h"
 #include "holidays/holiday_table.h"
 
@@ -18,15 +17,16 @@ int MapAdar(int month, int year) {
     return month;
 }
 
-bool CacheHolds(const MonthMarkCache& cache, int month, int year, int observance) {
+bool CacheHolds(const MonthMarkCache& cache, int month, int year, Observance observance) {
     return cache.month != 0 && cache.month == month && cache.year == year && cache.observance == observance;
 }
 
 }  // namespace
 
-void CalendarCursor::SetToToday() {
-    const LocalDateTime now = ReadLocalClock();
-    SetGregorianDate(now.day, now.month, now.year);
+CalendarCursor::CalendarCursor() : hasHoliday_(HasHoliday) {}
+
+void CalendarCursor::SetToToday(const LocalDateTime& today) {
+    SetGregorianDate(today.day, today.month, today.year);
 }
 
 void CalendarCursor::SetGregorianDate(int day, int month, int year) {
@@ -131,14 +131,14 @@ int CalendarCursor::HebrewMonthFirstWeekday() const {
     return FirstWeekdayOfHebrewMonth(HebrewMonth(), HebrewYear());
 }
 
-std::uint32_t CalendarCursor::GregorianMonthMarks(int observance) {
+std::uint32_t CalendarCursor::GregorianMonthMarks(Observance observance) {
     if (CacheHolds(gregorianMarks_, month_, year_, observance)) {
         return gregorianMarks_.mask;
     }
     std::uint32_t mask = 0;
     const int length = GregorianMonthLength();
     for (int i = 1; i <= length; ++i) {
-        if (HasHoliday(GregorianToDayNumber(i, month_, year_), observance)) {
+        if (hasHoliday_(GregorianToDayNumber(i, month_, year_), observance)) {
             mask |= 1u << i;
         }
     }
@@ -146,7 +146,7 @@ std::uint32_t CalendarCursor::GregorianMonthMarks(int observance) {
     return mask;
 }
 
-std::uint32_t CalendarCursor::HebrewMonthMarks(int observance) {
+std::uint32_t CalendarCursor::HebrewMonthMarks(Observance observance) {
     int day = 0, month = 0, year = 0, weekday = 0;
     GetHebrewDate(&day, &month, &year, &weekday);
     if (CacheHolds(hebrewMarks_, month, year, observance)) {
@@ -156,7 +156,7 @@ std::uint32_t CalendarCursor::HebrewMonthMarks(int observance) {
     const DayNumber first = HebrewToDayNumber(1, month, year);
     const int length = DaysInHebrewMonth(month, year);
     for (int i = 1; i <= length; ++i) {
-        if (HasHoliday(first + i - 1, observance)) {
+        if (hasHoliday_(first + i - 1, observance)) {
             mask |= 1u << i;
         }
     }
@@ -164,10 +164,6 @@ std::uint32_t CalendarCursor::HebrewMonthMarks(int observance) {
     return mask;
 }
 
-DayNumber FindHolidayInCursorHebrewYear(int observance, int code) {
-    return FindHolidayInCursorHebrewYear(gCalendarCursor, observance, code);
-}
-
-DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, int observance, int code) {
+DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code) {
     return FindHolidayInHebrewYear(cursor.HebrewYear(), observance, code);
 }

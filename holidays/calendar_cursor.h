@@ -1,27 +1,35 @@
 // The selected day, and the holiday marks of the months shown for it.
 //
 // The cursor stores the selected day as a Gregorian date only; the Hebrew date, weekday and day number are derived
-// on demand. It lives beside the holiday tables because creating the program's one cursor fills their day numbers,
-// and its month marks are holiday lookups.
+// on demand. It lives beside the holiday tables because its month marks are holiday lookups. The program owns its
+// one cursor; the command line and the tests make their own.
 #pragma once
 
 #include <cstdint>
 
+#include "calendar/clock.h"
 #include "calendar/gregorian.h"
+#include "calendar/observance.h"
+#include "holidays/holiday_codes.h"
 
 struct MonthMarkCache {
     std::uint32_t mask = 0;
     int month = 0;  // 0 matches nothing: the cache is empty
     int year = 0;
-    int observance = -1;
+    Observance observance = static_cast<Observance>(-1);
 };
+
+// Whether day n has a holiday under the observance: HasHoliday of holiday_table.h, or a stand-in of a test's.
+using HolidayLookup = bool (*)(DayNumber n, Observance observance);
 
 class CalendarCursor {
   public:
-    // Selected 1 January 1980, caches empty.
-    CalendarCursor() = default;
+    // Selected 1 January 1980, caches empty; the marks come from the holiday tables.
+    CalendarCursor();
+    explicit CalendarCursor(HolidayLookup hasHoliday) : hasHoliday_(hasHoliday) {}
 
-    void SetToToday();
+    // SetGregorianDate of the computer's local date.
+    void SetToToday(const LocalDateTime& today);
     void SetGregorianDate(int day, int month, int year);
     void SetGregorianDay(int day);
     void SetGregorianMonth(int month);
@@ -47,8 +55,8 @@ class CalendarCursor {
     bool IsHebrewLeap() const;
     int HebrewMonthLength() const;
     int HebrewMonthFirstWeekday() const;
-    std::uint32_t GregorianMonthMarks(int observance);
-    std::uint32_t HebrewMonthMarks(int observance);
+    std::uint32_t GregorianMonthMarks(Observance observance);
+    std::uint32_t HebrewMonthMarks(Observance observance);
 
   private:
     int day_ = 1;
@@ -56,13 +64,9 @@ class CalendarCursor {
     int year_ = 1980;
     MonthMarkCache gregorianMarks_;
     MonthMarkCache hebrewMarks_;
+    HolidayLookup hasHoliday_;
 };
 
-// The program's one cursor. Creating it (during static initialisation) fills the holiday tables' day numbers.
-extern CalendarCursor gCalendarCursor;
-
 // The day number of the holiday's first day within the Hebrew year of the cursor's selected day, looking from
-// 1 Tishrei up to 1 Elul of that year, or 0.
-DayNumber FindHolidayInCursorHebrewYear(int observance, int code);
-// The same for any cursor (FindHolidayInHebrewYear of holiday_table.h takes the Hebrew year itself).
-DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, int observance, int code);
+// 1 Tishrei up to 1 Elul of that year, or 0 (FindHolidayInHebrewYear of holiday_table.h).
+DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "calendar/hebrew.h"
-#include "holidays/calendar_cursor.h"
 #include "holidays/holiday_rows.h"
 
 namespace {
@@ -15,33 +14,22 @@ const HolidayRow* FirstRowOnOrAfter(const HolidayTable& table, DayNumber n) {
 
 }  // namespace
 
-HolidayTable HolidayTableFor(int observance) {
-    if (observance == kObservanceDiaspora) {
+HolidayTable HolidayTableFor(Observance observance) {
+    if (IsDiaspora(observance)) {
         return {holiday_rows::diaspora, holiday_rows::diasporaCount};
     }
     return {holiday_rows::israel, holiday_rows::israelCount};
 }
 
-void FillHolidayDayNumbers() {
-    for (int i = 0; i < holiday_rows::israelCount; ++i) {
-        HolidayRow& row = holiday_rows::israel[i];
-        row.dayNumber = GregorianToDayNumber(row.day, row.month, row.year);
-    }
-    for (int i = 0; i < holiday_rows::diasporaCount; ++i) {
-        HolidayRow& row = holiday_rows::diaspora[i];
-        row.dayNumber = GregorianToDayNumber(row.day, row.month, row.year);
-    }
-}
-
 // The rows are sorted by day number, so a binary search finds the first row of a day; the answers are those of a
 // scan from the first row that stops at the first row past the day.
-bool HasHoliday(DayNumber n, int observance) {
+bool HasHoliday(DayNumber n, Observance observance) {
     const HolidayTable table = HolidayTableFor(observance);
     const HolidayRow* row = FirstRowOnOrAfter(table, n);
     return row != table.rows + table.count && row->dayNumber == n;
 }
 
-HolidayCodes HolidaysOn(DayNumber n, int observance) {
+HolidayCodes HolidaysOn(DayNumber n, Observance observance) {
     const HolidayTable table = HolidayTableFor(observance);
     const HolidayRow* const end = table.rows + table.count;
     HolidayCodes result{};
@@ -54,7 +42,7 @@ HolidayCodes HolidaysOn(DayNumber n, int observance) {
     return result;
 }
 
-DayNumber FindHolidayInHebrewYear(int hebrewYear, int observance, int code) {
+DayNumber FindHolidayInHebrewYear(int hebrewYear, Observance observance, HolidayCode code) {
     const DayNumber lower = HebrewToDayNumber(1, kTishrei, hebrewYear);
     const DayNumber upper = HebrewToDayNumber(1, kElul, hebrewYear);
     const HolidayTable table = HolidayTableFor(observance);
@@ -66,11 +54,3 @@ DayNumber FindHolidayInHebrewYear(int hebrewYear, int observance, int code) {
     }
     return 0;
 }
-
-// The program's one cursor lives beside the tables whose day numbers its creation fills: whatever program uses a
-// lookup links this file, so the tables are always filled before main runs. The arrays are constant-initialised,
-// so the order in which files are initialised cannot matter.
-CalendarCursor gCalendarCursor = [] {
-    FillHolidayDayNumbers();
-    return CalendarCursor();
-}();

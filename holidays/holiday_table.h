@@ -1,22 +1,22 @@
 // The two holiday tables (Israel and Diaspora) and the lookups on them.
 //
-// Every holiday day from 1 January 1900 to 31 December 2099 is a row (Gregorian date, holiday code); rows are
-// sorted by date, then code. The day-number column is filled once, when the calendar cursor is created.
+// Every holiday day from 1 January 1900 to 31 December 2099 is a row (Gregorian date, holiday code, day number);
+// rows are sorted by date, then code. The tables are generated with their day numbers, so they are constant data
+// from the first instruction of the program on.
 #pragma once
 
 #include <cstdint>
 
 #include "calendar/gregorian.h"
-
-inline constexpr int kObservanceIsrael = 1;
-inline constexpr int kObservanceDiaspora = 2;  // every value other than 2 selects the Israel table
+#include "calendar/observance.h"
+#include "holidays/holiday_codes.h"
 
 struct HolidayRow {
     std::int32_t day;
     std::int32_t month;
     std::int32_t year;
-    std::int32_t code;
-    DayNumber dayNumber;  // 0 until FillHolidayDayNumbers has run
+    HolidayCode code;
+    DayNumber dayNumber;  // of day, month and year
 };
 
 struct HolidayTable {
@@ -24,22 +24,19 @@ struct HolidayTable {
     int count;
 };
 
-// The table of an observance: 2 is the Diaspora table, anything else the Israel table.
-HolidayTable HolidayTableFor(int observance);
+// The table of an observance: Diaspora's for Diaspora, Israel's for every other value.
+HolidayTable HolidayTableFor(Observance observance);
 
-// Writes the day number of every row of the Israel table, then of the Diaspora table.
-void FillHolidayDayNumbers();
-
-bool HasHoliday(DayNumber n, int observance);
+bool HasHoliday(DayNumber n, Observance observance);
 
 // The codes of all rows of day n in table order. No day of the tables has more than kMaxHolidaysPerDay rows.
 inline constexpr int kMaxHolidaysPerDay = 8;
 struct HolidayCodes {
     int count;
-    int codes[kMaxHolidaysPerDay];
+    HolidayCode codes[kMaxHolidaysPerDay];
 };
-HolidayCodes HolidaysOn(DayNumber n, int observance);
+HolidayCodes HolidaysOn(DayNumber n, Observance observance);
 
 // The day number of the first row with the code from 1 Tishrei up to and including 1 Elul of the Hebrew year, or 0.
 // Holidays after 1 Elul (Erev Rosh Hashanah) are never found; Rosh Chodesh finds 30 Tishrei.
-DayNumber FindHolidayInHebrewYear(int hebrewYear, int observance, int code);
+DayNumber FindHolidayInHebrewYear(int hebrewYear, Observance observance, HolidayCode code);

@@ -247,7 +247,7 @@ constexpr HolidayEntry kHolidays[] = {
     {"@Yom Yerushalayim", nullptr, kYomYerushalayimText},
 };
 constexpr int kHolidayCodes = static_cast<int>(sizeof kHolidays / sizeof kHolidays[0]);
-static_assert(kHolidayCodes == 61, "one entry per code 0..60");
+static_assert(kHolidayCodes == kHolidayCodeCount, "one entry per code");
 
 constexpr char kNoHolidayText[] =
     "@No holiday today\n"
@@ -259,36 +259,36 @@ constexpr std::size_t kNamesSize = 400;
 constexpr std::size_t kDescriptionsSize = 20000;
 
 constexpr HolidayChoice kChoices[] = {
-    {"Tu B'Shvat", 2},
-    {"Shabbat Shekalim", 4},
-    {"Shabbat Zachor", 5},
-    {"Fast of Esther", 6},
-    {"Purim", 7},
-    {"Shabbat Parah", 9},
-    {"Shabbat Ha-Chodesh", 10},
-    {"Shabbat Ha-Gadol", 11},
-    {"Ta'anit Bechorot", 12},
-    {"Passover", 14},
-    {"Lag B'Omer", 22},
-    {"Shavuot", 24},
-    {"Fast of Tammuz", 26},
-    {"Shabbat Hazon", 27},
-    {"Tisha B'Av", 28},
-    {"Shabbat Nachamu", 29},
-    {"Rosh Hashanah", 31},
-    {"Fast of Gedaliah", 33},
-    {"Shabbat Shuva", 34},
-    {"Yom Kippur", 36},
-    {"Sukkot", 38},
-    {"Hoshana Raba", 44},
-    {"Shmini Atzeret", 45},
-    {"Simchat Torah", 46},
-    {"Chanukah", 48},
-    {"Fast of Tevet", 56},
-    {"Yom Ha-Shoah", 57},
-    {"Yom Ha-Zikaron", 58},
-    {"Yom Ha-Atzmaut", 59},
-    {"Yom Yerushalayim", 60},
+    {"Tu B'Shvat", HolidayCode::TuBShvat},
+    {"Shabbat Shekalim", HolidayCode::ShabbatShekalim},
+    {"Shabbat Zachor", HolidayCode::ShabbatZachor},
+    {"Fast of Esther", HolidayCode::FastOfEsther},
+    {"Purim", HolidayCode::Purim},
+    {"Shabbat Parah", HolidayCode::ShabbatParah},
+    {"Shabbat Ha-Chodesh", HolidayCode::ShabbatHaChodesh},
+    {"Shabbat Ha-Gadol", HolidayCode::ShabbatHaGadol},
+    {"Ta'anit Bechorot", HolidayCode::TaanitBechorot},
+    {"Passover", HolidayCode::PassoverI},
+    {"Lag B'Omer", HolidayCode::LagBOmer},
+    {"Shavuot", HolidayCode::ShavuotI},
+    {"Fast of Tammuz", HolidayCode::FastOfTammuz},
+    {"Shabbat Hazon", HolidayCode::ShabbatHazon},
+    {"Tisha B'Av", HolidayCode::TishaBAv},
+    {"Shabbat Nachamu", HolidayCode::ShabbatNachamu},
+    {"Rosh Hashanah", HolidayCode::RoshHashanah},
+    {"Fast of Gedaliah", HolidayCode::FastOfGedaliah},
+    {"Shabbat Shuva", HolidayCode::ShabbatShuva},
+    {"Yom Kippur", HolidayCode::YomKippur},
+    {"Sukkot", HolidayCode::SukkotI},
+    {"Hoshana Raba", HolidayCode::HoshanaRaba},
+    {"Shmini Atzeret", HolidayCode::ShminiAtzeret},
+    {"Simchat Torah", HolidayCode::SimchatTorah},
+    {"Chanukah", HolidayCode::ChanukahI},
+    {"Fast of Tevet", HolidayCode::FastOfTevet},
+    {"Yom Ha-Shoah", HolidayCode::YomHaShoah},
+    {"Yom Ha-Zikaron", HolidayCode::YomHaZikaron},
+    {"Yom Ha-Atzmaut", HolidayCode::YomHaAtzmaut},
+    {"Yom Yerushalayim", HolidayCode::YomYerushalayim},
 };
 
 // Appends into a fixed working buffer; what does not fit is cut, and the text stays terminated.
@@ -317,12 +317,13 @@ std::size_t RemoveMarkers(char* text) {
 }
 
 // The name a code shows under the observance; null when it shows nothing there.
-const char* ShownName(int code, int observance) {
-    if (code < 1 || code >= kHolidayCodes) {
+const char* ShownName(HolidayCode code, Observance observance) {
+    const int number = CodeNumber(code);
+    if (number < 1 || number >= kHolidayCodes) {
         return nullptr;
     }
-    const HolidayEntry& entry = kHolidays[code];
-    if (observance == kObservanceDiaspora || entry.israelName == nullptr) {
+    const HolidayEntry& entry = kHolidays[number];
+    if (IsDiaspora(observance) || entry.israelName == nullptr) {
         return entry.name;
     }
     return entry.israelName == kNotShown ? nullptr : entry.israelName;
@@ -333,7 +334,7 @@ const char* ShownName(int code, int observance) {
 std::size_t BuildHolidayText(int hebrewDay,
                              int hebrewMonth,
                              int hebrewYear,
-                             int observance,
+                             Observance observance,
                              char* buffer,
                              std::size_t capacity,
                              bool keepMarkers) {
@@ -354,7 +355,7 @@ std::size_t BuildHolidayText(int hebrewDay,
         }
         names.Append(name);
         names.Append("\n");
-        descriptions.Append(kHolidays[codes.codes[i]].description);
+        descriptions.Append(kHolidays[CodeNumber(codes.codes[i])].description);
         descriptions.Append("\n \n");
         ++shown;
     }

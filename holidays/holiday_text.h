@@ -4,12 +4,15 @@
 
 #include <cstddef>
 
+#include "calendar/observance.h"
+#include "holidays/holiday_codes.h"
+
 // Writes the text of the Hebrew date under the observance into buffer, at most capacity - 1 characters, always
 // terminated. With keepMarkers false every "@" and "#" is removed. Returns the characters written.
 std::size_t BuildHolidayText(int hebrewDay,
                              int hebrewMonth,
                              int hebrewYear,
-                             int observance,
+                             Observance observance,
                              char* buffer,
                              std::size_t capacity,
                              bool keepMarkers);
@@ -17,7 +20,7 @@ std::size_t BuildHolidayText(int hebrewDay,
 // The holidays offered by the "Holiday List" box, in the order they are added (the box sorts them).
 struct HolidayChoice {
     const char* name;
-    int code;
+    HolidayCode code;
 };
 struct HolidayChoiceList {
     const HolidayChoice* items;

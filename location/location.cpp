@@ -9,9 +9,16 @@
 namespace {
 
 constexpr std::int32_t kFirstPresetId = 100000;
-constexpr std::int32_t kElevationUnitsMetres = 1;
-constexpr std::int32_t kDefaultElevationUnits = 2;  // feet
-constexpr std::int32_t kDefaultHoliday = 2;         // Diaspora
+constexpr ElevationUnits kDefaultElevationUnits = ElevationUnits::Feet;
+constexpr Observance kDefaultHoliday = Observance::Diaspora;
+
+// A typed setting read as its stored number.
+template <typename Enum>
+void ReadTyped(SettingsStore& store, const char* name, Enum defaultValue, Enum& field) {
+    std::int32_t value = 0;
+    readSettingDword(store, name, static_cast<std::int32_t>(defaultValue), value);
+    field = static_cast<Enum>(value);
+}
 
 }  // namespace
 
@@ -74,10 +81,10 @@ std::int32_t Location::latitude() const {
 std::int32_t Location::longitude() const {
     return longitude_;
 }
-std::int32_t Location::elevationUnits() const {
+ElevationUnits Location::elevationUnits() const {
     return elevationUnits_;
 }
-std::int32_t Location::holiday() const {
+Observance Location::holiday() const {
     return holiday_;
 }
 void Location::setCity(std::int32_t value) {
@@ -92,10 +99,10 @@ void Location::setLatitude(std::int32_t value) {
 void Location::setLongitude(std::int32_t value) {
     longitude_ = value;
 }
-void Location::setElevationUnits(std::int32_t value) {
+void Location::setElevationUnits(ElevationUnits value) {
     elevationUnits_ = value;
 }
-void Location::setHoliday(std::int32_t value) {
+void Location::setHoliday(Observance value) {
     holiday_ = value;
 }
 
@@ -127,7 +134,7 @@ double Location::longitudeDegrees() const {
 
 // Any unit other than metres counts as feet, as the dialog only ever stores 1 or 2.
 double Location::elevationMetres() const {
-    if (elevationUnits_ == kElevationUnitsMetres) {
+    if (elevationUnits_ == ElevationUnits::Metres) {
         return elevation_;
     }
     return elevation_ * kMetresPerFoot;
@@ -148,8 +155,8 @@ void Location::load(SettingsStore& store) {
     readSettingDword(store, kLatitudeValue, 0, latitude_);
     readSettingDword(store, kLongitudeValue, 0, longitude_);
     readSettingDword(store, kElevationValue, 0, elevation_);
-    readSettingDword(store, kElevationUnitsValue, kDefaultElevationUnits, elevationUnits_);
-    readSettingDword(store, kHolidayValue, kDefaultHoliday, holiday_);
+    ReadTyped(store, kElevationUnitsValue, kDefaultElevationUnits, elevationUnits_);
+    ReadTyped(store, kHolidayValue, kDefaultHoliday, holiday_);
 }
 
 void Location::save(SettingsStore& store) const {
@@ -157,14 +164,6 @@ void Location::save(SettingsStore& store) const {
     writeSettingDword(store, kLatitudeValue, latitude_);
     writeSettingDword(store, kLongitudeValue, longitude_);
     writeSettingDword(store, kElevationValue, elevation_);
-    writeSettingDword(store, kElevationUnitsValue, elevationUnits_);
-    writeSettingDword(store, kHolidayValue, holiday_);
-}
-
-void Location::load() {
-    load(ProgramSettingsStore());
-}
-
-void Location::save() const {
-    save(ProgramSettingsStore());
+    writeSettingDword(store, kElevationUnitsValue, static_cast<std::int32_t>(elevationUnits_));
+    writeSettingDword(store, kHolidayValue, static_cast<std::int32_t>(holiday_));
 }

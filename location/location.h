@@ -4,7 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "calendar/observance.h"
+
 class SettingsStore;
+
+// The unit of the stored elevation. The setting keeps its number and may hold any other; every value other than
+// 1 counts as feet.
+enum class ElevationUnits : std::int32_t { Metres = 1, Feet = 2 };
 
 // How UTC becomes local time for the current place.
 struct ZoneRule {
@@ -45,16 +51,16 @@ class Location {
 
     std::int32_t city() const;  // 1..99999 ZIP code, 100000.. preset id, 0 or below none
     std::int32_t elevation() const;
-    std::int32_t latitude() const;        // packed, negative south
-    std::int32_t longitude() const;       // packed, negative east (west positive)
-    std::int32_t elevationUnits() const;  // 1 metres, 2 feet
-    std::int32_t holiday() const;         // the observance: 1 Israel, 2 Diaspora
+    std::int32_t latitude() const;   // packed, negative south
+    std::int32_t longitude() const;  // packed, negative east (west positive)
+    ElevationUnits elevationUnits() const;
+    Observance holiday() const;  // the observance
     void setCity(std::int32_t value);
     void setElevation(std::int32_t value);
     void setLatitude(std::int32_t value);
     void setLongitude(std::int32_t value);
-    void setElevationUnits(std::int32_t value);
-    void setHoliday(std::int32_t value);
+    void setElevationUnits(ElevationUnits value);
+    void setHoliday(Observance value);
 
     bool isZipCode() const;
     std::size_t cityName(char* buffer, std::size_t size) const;
@@ -62,10 +68,9 @@ class Location {
     double longitudeDegrees() const;  // west positive
     double elevationMetres() const;
     ZoneRule zoneRule() const;
-    // All six fields from or to the program's settings, in the order City, Latitude, Longitude, Elevation,
-    // Elevation Units, Holiday; the store's defaults are the initial values.
-    void load();
-    void save() const;
+    // All six fields from or to the settings, in the order City, Latitude, Longitude, Elevation, Elevation Units,
+    // Holiday; the store's defaults are the initial values. Loading creates the key and every missing value with
+    // its default, as the program does when it starts.
     void load(SettingsStore& store);
     void save(SettingsStore& store) const;
 
@@ -74,8 +79,8 @@ class Location {
     std::int32_t elevation_ = 0;
     std::int32_t latitude_ = 0;
     std::int32_t longitude_ = 0;
-    std::int32_t elevationUnits_ = 2;
-    std::int32_t holiday_ = 2;
+    ElevationUnits elevationUnits_ = ElevationUnits::Feet;
+    Observance holiday_ = Observance::Diaspora;
 };
 
 // The preset row whose id is id (a scan from row 0), or null.
@@ -84,6 +89,3 @@ const PresetCity* FindPresetCity(std::int32_t id);
 // Packed table position (east-positive longitude) of a preset id or a ZIP code; false when neither has it.
 bool cityPosition(std::int32_t code, std::int32_t& latitude, std::int32_t& longitude);
 PresetCityList presetCities();
-
-// The program's one place, loaded from the settings during static initialisation.
-extern Location gLocation;

@@ -73,15 +73,3 @@ bool readSettingString(SettingsStore& store, const char* name, char* buffer, std
     buffer[size - 1] = '\0';
     return true;
 }
-
-bool readSettingDword(const char* name, std::int32_t defaultValue, std::int32_t& value) {
-    return readSettingDword(ProgramSettingsStore(), name, defaultValue, value);
-}
-
-bool writeSettingDword(const char* name, std::int32_t value) {
-    return writeSettingDword(ProgramSettingsStore(), name, value);
-}
-
-bool readSettingString(const char* name, char* buffer, std::size_t size) {
-    return readSettingString(ProgramSettingsStore(), name, buffer, size);
-}

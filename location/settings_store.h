@@ -1,5 +1,5 @@
-// Where the program's settings live: one registry key of the current user on Windows, an in-memory store with the
-// same behaviour elsewhere.
+// Where the program's settings live: one registry key of the current user on Windows; the tests use an in-memory
+// store with the same behaviour.
 //
 // The reading and writing rules are written once, over a small store interface with two implementations: the
 // registry (registry_store_win.h) and MemorySettingsStore (memory_store.h). Both take the key path as a parameter,
@@ -55,11 +55,3 @@ bool writeSettingDword(SettingsStore& store, const char* name, std::int32_t valu
 // Copies the value's bytes into buffer, always terminated within size; empty text and false when the key (which is
 // not created) or the value cannot be read.
 bool readSettingString(SettingsStore& store, const char* name, char* buffer, std::size_t size);
-
-// The program's own store, the key above: the registry on Windows, a process-wide memory store natively.
-SettingsStore& ProgramSettingsStore();
-
-// readSettingDword, writeSettingDword and readSettingString on the program's own store (the key above).
-bool readSettingDword(const char* name, std::int32_t defaultValue, std::int32_t& value);
-bool writeSettingDword(const char* name, std::int32_t value);
-bool readSettingString(const char* name, char* buffer, std::size_t size);

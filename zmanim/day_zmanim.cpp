@@ -175,7 +175,3 @@ DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, Host
     }
     return z;
 }
-
-DayZmanim dayZmanim(int day, int month, int year) {
-    return dayZmanim(day, month, year, ZmanimPlaceOf(gLocation));
-}

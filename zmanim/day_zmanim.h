@@ -50,6 +50,7 @@ UtClock SplitUtMinutes(double minutes);
 // of March to first Sunday of November; before: first Sunday of April to last Sunday of October; at 02:00).
 CivilTime FixedZoneToLocal(const CivilTime& utc, int offsetHours, bool observesDst);
 
+// The computer's own zone: HostUtcToLocal of host_zone.h in the programs, a fixed rule of a test's.
 using HostZoneConversion = bool (*)(const CivilTime& utc, CivilTime& local);
 
 // The local clock time of minutesUt minutes of UT after 0h UT of day. The minutes are moved once onto the day they
@@ -57,11 +58,7 @@ using HostZoneConversion = bool (*)(const CivilTime& utc, CivilTime& local);
 std::optional<LocalClock> toLocalClock(double minutesUt,
                                        DayNumber day,
                                        const ZoneRule& zone,
-                                       HostZoneConversion toHost = HostUtcToLocal);
+                                       HostZoneConversion toHost);
 
-// The zmanim of a Gregorian date at a place, and at the program's current place (gLocation).
-DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost = HostUtcToLocal);
-DayZmanim dayZmanim(int day, int month, int year);
-
-// dayZmanim of the selected day of gCalendarCursor.
-DayZmanim selectedDayZmanim();
+// The zmanim of a Gregorian date at a place; toHost converts for a place shown in the computer's zone.
+DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost);

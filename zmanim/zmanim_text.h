@@ -12,13 +12,7 @@
 int hour12(int hour);
 const char* amPm(int hour);
 
-// Clears columns and appends the three column texts of the zmanim page.
-void zmanimPageColumns(std::vector<std::string>& columns);
-
-// Writes the clipboard text of the selected day, at most size - 1 characters, always terminated.
-std::size_t zmanimClipboardText(char* buffer, std::size_t size);
-
-// The pieces, from values. A missing time shows as "--:--" and a missing proportional hour as "--".
+// The texts, from values. A missing time shows as "--:--" and a missing proportional hour as "--".
 
 inline constexpr std::size_t kPlaceLabelSize = 200;
 inline constexpr std::size_t kColumnSize = 400;  // columns 2 and 3 hold at most 399 characters

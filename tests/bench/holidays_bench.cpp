@@ -1,4 +1,4 @@
-// The holiday lookups the main window's refresh makes, and the one-time fill at start-up.
+// The holiday lookups the main window's refresh makes.
 #include <benchmark/benchmark.h>
 
 #include "calendar/hebrew.h"
@@ -8,22 +8,13 @@
 
 namespace {
 
-// Both tables, all 29732 rows. Target: 0.5 ms.
-void BM_FillHolidayDayNumbers(benchmark::State& state) {
-    for (auto _ : state) {
-        FillHolidayDayNumbers();
-        benchmark::DoNotOptimize(HolidayTableFor(kObservanceDiaspora).rows[0].dayNumber);
-    }
-}
-BENCHMARK(BM_FillHolidayDayNumbers)->Unit(benchmark::kMicrosecond);
-
 // A fresh cursor each time, so the cache is always cold: 31 lookups. Target: 20 us.
 void BM_GregorianMonthMarksCold(benchmark::State& state) {
     int month = 1;
     for (auto _ : state) {
         CalendarCursor cursor;
         cursor.SetGregorianDate(15, month, 2024);
-        benchmark::DoNotOptimize(cursor.GregorianMonthMarks(kObservanceDiaspora));
+        benchmark::DoNotOptimize(cursor.GregorianMonthMarks(Observance::Diaspora));
         month = month % 12 + 1;
     }
 }
@@ -33,7 +24,7 @@ BENCHMARK(BM_GregorianMonthMarksCold);
 void BM_HolidaysOn(benchmark::State& state) {
     DayNumber n = kFirstSupportedDay;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(HolidaysOn(n, kObservanceDiaspora));
+        benchmark::DoNotOptimize(HolidaysOn(n, Observance::Diaspora));
         n += 97;
         if (n > kLastSupportedDay) {
             n -= kLastSupportedDay - kFirstSupportedDay;
@@ -46,7 +37,7 @@ BENCHMARK(BM_HolidaysOn);
 void BM_BuildHolidayText(benchmark::State& state) {
     static char buffer[20000];
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildHolidayText(30, kKislev, 5785, kObservanceDiaspora, buffer, sizeof buffer, true));
+        benchmark::DoNotOptimize(BuildHolidayText(30, kKislev, 5785, Observance::Diaspora, buffer, sizeof buffer, true));
     }
 }
 BENCHMARK(BM_BuildHolidayText);

@@ -23,7 +23,7 @@ void BM_DayZmanimAtAZipPlace(benchmark::State& state) {
     const Location location = ZipPlace(10001);
     int day = 1;
     for (auto _ : state) {
-        const DayZmanim z = dayZmanim(day, 6, 2008, ZmanimPlaceOf(location));
+        const DayZmanim z = dayZmanim(day, 6, 2008, ZmanimPlaceOf(location), HostUtcToLocal);
         benchmark::DoNotOptimize(z);
         day = day % 30 + 1;
     }

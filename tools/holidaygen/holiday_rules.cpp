@@ -28,7 +28,7 @@ DayNumber SaturdayAfter(DayNumber n) {
 
 class YearRules {
   public:
-    YearRules(int year, int observance) : year_(year), diaspora_(observance == kObservanceDiaspora) {}
+    YearRules(int year, Observance observance) : year_(year), diaspora_(IsDiaspora(observance)) {}
 
     std::vector<HolidayDay> Days() {
         RoshChodesh();
@@ -47,7 +47,7 @@ class YearRules {
     // Adar means Adar II in a leap year.
     int Adar() const { return IsHebrewLeapYear(year_) ? kAdarII : kAdar; }
     DayNumber On(int day, int month) const { return HebrewToDayNumber(day, month, year_); }
-    void Add(DayNumber n, int code) { days_.push_back({n, code}); }
+    void Add(DayNumber n, HolidayCode code) { days_.push_back({n, code}); }
 
     // Day 1 of every month but Tishrei, and day 30 of the month before it when that month has one.
     void RoshChodesh() {
@@ -55,33 +55,33 @@ class YearRules {
         for (int i = 1; i < order.count; ++i) {
             const int previous = order.months[i - 1];
             if (DaysInHebrewMonth(previous, year_) == 30) {
-                Add(On(30, previous), 1);
+                Add(On(30, previous), HolidayCode::RoshChodesh);
             }
-            Add(On(1, order.months[i]), 1);
+            Add(On(1, order.months[i]), HolidayCode::RoshChodesh);
         }
     }
 
     void WinterAndPurim() {
         const int adar = Adar();
-        Add(On(15, kShevat), 2);
+        Add(On(15, kShevat), HolidayCode::TuBShvat);
         if (IsHebrewLeapYear(year_)) {
-            Add(On(14, kAdarI), 3);
+            Add(On(14, kAdarI), HolidayCode::PurimKatan);
         }
-        Add(SaturdayOnOrBefore(On(1, adar)), 4);
-        Add(SaturdayOnOrBefore(On(14, adar) - 1), 5);
+        Add(SaturdayOnOrBefore(On(1, adar)), HolidayCode::ShabbatShekalim);
+        Add(SaturdayOnOrBefore(On(14, adar) - 1), HolidayCode::ShabbatZachor);
         const DayNumber fast = On(13, adar);
-        Add(WeekdayOf(fast) == kSaturday ? fast - 2 : fast, 6);
-        Add(On(14, adar), 7);
+        Add(WeekdayOf(fast) == kSaturday ? fast - 2 : fast, HolidayCode::FastOfEsther);
+        Add(On(14, adar), HolidayCode::Purim);
         const DayNumber shushan = On(15, adar);
-        Add(WeekdayOf(shushan) == kSaturday ? shushan + 1 : shushan, 8);
+        Add(WeekdayOf(shushan) == kSaturday ? shushan + 1 : shushan, HolidayCode::ShushanPurim);
     }
 
     void Passover() {
         const DayNumber haChodesh = SaturdayOnOrBefore(On(1, kNisan));
-        Add(haChodesh - 7, 9);
-        Add(haChodesh, 10);
+        Add(haChodesh - 7, HolidayCode::ShabbatParah);
+        Add(haChodesh, HolidayCode::ShabbatHaChodesh);
         const DayNumber firstDay = On(15, kNisan);
-        Add(SaturdayOnOrBefore(firstDay - 1), 11);
+        Add(SaturdayOnOrBefore(firstDay - 1), HolidayCode::ShabbatHaGadol);
         const DayNumber erev = On(14, kNisan);
         DayNumber firstborn = erev;
         if (WeekdayOf(erev) == kFriday) {
@@ -89,70 +89,70 @@ class YearRules {
         } else if (WeekdayOf(erev) == kSaturday) {
             firstborn = erev - 2;
         }
-        Add(firstborn, 12);
-        Add(erev, 13);
+        Add(firstborn, HolidayCode::TaanitBechorot);
+        Add(erev, HolidayCode::ErevPassover);
         for (int i = 0; i < 7; ++i) {
-            Add(firstDay + i, 14 + i);
+            Add(firstDay + i, DayOfRun(HolidayCode::PassoverI, i));
         }
         if (diaspora_) {
-            Add(firstDay + 7, 21);
+            Add(firstDay + 7, HolidayCode::PassoverVIII);
         }
     }
 
     void OmerAndShavuot() {
-        Add(On(18, kIyar), 22);
-        Add(On(5, kSivan), 23);
-        Add(On(6, kSivan), 24);
+        Add(On(18, kIyar), HolidayCode::LagBOmer);
+        Add(On(5, kSivan), HolidayCode::ErevShavuot);
+        Add(On(6, kSivan), HolidayCode::ShavuotI);
         if (diaspora_) {
-            Add(On(7, kSivan), 25);
+            Add(On(7, kSivan), HolidayCode::ShavuotII);
         }
     }
 
     void SummerFasts() {
         const DayNumber tammuz = On(17, kTammuz);
-        Add(WeekdayOf(tammuz) == kSaturday ? tammuz + 1 : tammuz, 26);
+        Add(WeekdayOf(tammuz) == kSaturday ? tammuz + 1 : tammuz, HolidayCode::FastOfTammuz);
         const DayNumber av = On(9, kAv);
-        Add(SaturdayOnOrBefore(av), 27);
-        Add(WeekdayOf(av) == kSaturday ? av + 1 : av, 28);
-        Add(SaturdayAfter(av), 29);
-        Add(On(29, kElul), 30);
+        Add(SaturdayOnOrBefore(av), HolidayCode::ShabbatHazon);
+        Add(WeekdayOf(av) == kSaturday ? av + 1 : av, HolidayCode::TishaBAv);
+        Add(SaturdayAfter(av), HolidayCode::ShabbatNachamu);
+        Add(On(29, kElul), HolidayCode::ErevRoshHashanah);
     }
 
     void HighHolidays() {
-        Add(On(1, kTishrei), 31);
-        Add(On(2, kTishrei), 32);
+        Add(On(1, kTishrei), HolidayCode::RoshHashanah);
+        Add(On(2, kTishrei), HolidayCode::RoshHashanahII);
         const DayNumber gedaliah = On(3, kTishrei);
-        Add(WeekdayOf(gedaliah) == kSaturday ? gedaliah + 1 : gedaliah, 33);
+        Add(WeekdayOf(gedaliah) == kSaturday ? gedaliah + 1 : gedaliah, HolidayCode::FastOfGedaliah);
         // The one Saturday of 3..9 Tishrei.
-        Add(SaturdayOnOrBefore(On(9, kTishrei)), 34);
-        Add(On(9, kTishrei), 35);
-        Add(On(10, kTishrei), 36);
+        Add(SaturdayOnOrBefore(On(9, kTishrei)), HolidayCode::ShabbatShuva);
+        Add(On(9, kTishrei), HolidayCode::ErevYomKippur);
+        Add(On(10, kTishrei), HolidayCode::YomKippur);
     }
 
     void Sukkot() {
-        Add(On(14, kTishrei), 37);
+        Add(On(14, kTishrei), HolidayCode::ErevSukkot);
         for (int i = 0; i < 6; ++i) {
-            Add(On(15 + i, kTishrei), 38 + i);
+            Add(On(15 + i, kTishrei), DayOfRun(HolidayCode::SukkotI, i));
         }
-        Add(On(21, kTishrei), 44);
-        Add(On(22, kTishrei), 45);
+        Add(On(21, kTishrei), HolidayCode::HoshanaRaba);
+        Add(On(22, kTishrei), HolidayCode::ShminiAtzeret);
         // Israel keeps Simchat Torah together with Shmini Atzeret.
-        Add(On(diaspora_ ? 23 : 22, kTishrei), 46);
+        Add(On(diaspora_ ? 23 : 22, kTishrei), HolidayCode::SimchatTorah);
     }
 
     void Chanukah() {
-        Add(On(24, kKislev), 47);
+        Add(On(24, kKislev), HolidayCode::ErevChanukah);
         const DayNumber firstDay = On(25, kKislev);
         for (int i = 0; i < 8; ++i) {
-            Add(firstDay + i, 48 + i);
+            Add(firstDay + i, DayOfRun(HolidayCode::ChanukahI, i));
         }
         // The fast of 10 Tevet is kept on its day even on a Friday; it is the one fast never moved.
-        Add(On(10, kTevet), 56);
+        Add(On(10, kTevet), HolidayCode::FastOfTevet);
     }
 
     void IsraeliDays() {
         if (year_ >= kFirstYearOfYomHaShoah) {
-            Add(On(27, kNisan), 57);
+            Add(On(27, kNisan), HolidayCode::YomHaShoah);
         }
         // Yom Ha-Zikaron is the eve of Yom Ha-Atzmaut, and moves with it even in the years before the
         // independence day itself is listed.
@@ -166,13 +166,13 @@ class YearRules {
             atzmaut = fifth + 1;
         }
         if (year_ >= kFirstYearOfYomHaZikaron) {
-            Add(atzmaut - 1, 58);
+            Add(atzmaut - 1, HolidayCode::YomHaZikaron);
         }
         if (year_ >= kFirstYearOfYomHaAtzmaut) {
-            Add(atzmaut, 59);
+            Add(atzmaut, HolidayCode::YomHaAtzmaut);
         }
         if (year_ >= kFirstYearOfYomYerushalayim) {
-            Add(On(28, kIyar), 60);
+            Add(On(28, kIyar), HolidayCode::YomYerushalayim);
         }
     }
 
@@ -183,6 +183,6 @@ class YearRules {
 
 }  // namespace
 
-std::vector<HolidayDay> HolidayDaysOfHebrewYear(int hebrewYear, int observance) {
+std::vector<HolidayDay> HolidayDaysOfHebrewYear(int hebrewYear, Observance observance) {
     return YearRules(hebrewYear, observance).Days();
 }

@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "calendar/gregorian.h"
+#include "calendar/observance.h"
+#include "holidays/holiday_codes.h"
 
 struct HolidayDay {
     DayNumber dayNumber;
-    int code;
+    HolidayCode code;
 };
 
-// Every holiday day of the Hebrew year under the observance (1 Israel, 2 Diaspora), in no particular order. Days
+// Every holiday day of the Hebrew year under the observance, in no particular order. Days
 // outside 1900..2099 are included; the caller keeps the range it wants.
-std::vector<HolidayDay> HolidayDaysOfHebrewYear(int hebrewYear, int observance);
+std::vector<HolidayDay> HolidayDaysOfHebrewYear(int hebrewYear, Observance observance);

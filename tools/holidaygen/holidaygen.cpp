@@ -17,9 +17,9 @@ namespace {
 // 1 January 1900 falls in 5660 and 31 December 2099 in 5860; one more year on each side costs nothing.
 constexpr int kFirstYear = 5659;
 constexpr int kLastYear = 5861;
-constexpr int kRowsPerLine = 5;
+constexpr int kRowsPerLine = 3;
 
-std::vector<HolidayDay> TableDays(int observance) {
+std::vector<HolidayDay> TableDays(Observance observance) {
     std::vector<HolidayDay> days;
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         for (const HolidayDay& day : HolidayDaysOfHebrewYear(year, observance)) {
@@ -39,7 +39,7 @@ bool CheckDays(const std::vector<HolidayDay>& days, const char* name) {
     std::map<DayNumber, int> perDay;
     for (std::size_t i = 0; i < days.size(); ++i) {
         if (i > 0 && days[i].dayNumber == days[i - 1].dayNumber && days[i].code == days[i - 1].code) {
-            std::fprintf(stderr, "holidaygen: %s table: code %d twice on day %d\n", name, days[i].code,
+            std::fprintf(stderr, "holidaygen: %s table: code %d twice on day %d\n", name, CodeNumber(days[i].code),
                          days[i].dayNumber);
             return false;
         }
@@ -53,14 +53,14 @@ bool CheckDays(const std::vector<HolidayDay>& days, const char* name) {
 }
 
 void WriteTable(std::FILE* out, const char* name, const std::vector<HolidayDay>& days) {
-    std::fprintf(out, "HolidayRow %s[] = {\n", name);
+    std::fprintf(out, "const HolidayRow %s[] = {\n", name);
     for (std::size_t i = 0; i < days.size(); ++i) {
         int day = 0, month = 0, year = 0;
         DayNumberToGregorian(days[i].dayNumber, day, month, year);
         const bool lineStart = i % kRowsPerLine == 0;
         const bool lineEnd = i % kRowsPerLine == kRowsPerLine - 1 || i + 1 == days.size();
-        std::fprintf(out, "%s{%d, %d, %d, %d, 0},%s", lineStart ? "    " : "", day, month, year, days[i].code,
-                     lineEnd ? "\n" : " ");
+        std::fprintf(out, "%s{%d, %d, %d, HolidayCode{%d}, %d},%s", lineStart ? "    " : "", day, month, year,
+                     CodeNumber(days[i].code), days[i].dayNumber, lineEnd ? "\n" : " ");
     }
     std::fprintf(out, "};\nconst int %sCount = static_cast<int>(sizeof %s / sizeof %s[0]);\n", name, name, name);
 }
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: holidaygen OUTPUT.cpp\n");
         return 2;
     }
-    const std::vector<HolidayDay> israel = TableDays(kObservanceIsrael);
-    const std::vector<HolidayDay> diaspora = TableDays(kObservanceDiaspora);
+    const std::vector<HolidayDay> israel = TableDays(Observance::Israel);
+    const std::vector<HolidayDay> diaspora = TableDays(Observance::Diaspora);
     if (!CheckDays(israel, "Israel") || !CheckDays(diaspora, "Diaspora")) {
         return 1;
     }
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
                  "// calendar/hebrew.cpp): every holiday day of 1 January 1900 .. 31 December 2099, sorted by date,\n"
                  "// then code. Do not edit; rebuild with\n"
                  "//   cmake --build --preset native --target regenerate_holiday_tables\n"
-                 "// The dayNumber column is 0 here and filled by FillHolidayDayNumbers.\n"
+                 "// Columns: day, month, year, holiday code, day number of the date.\n"
                  "#include \"holidays/holiday_rows.h\"\n"
                  "\n"
                  "namespace holiday_rows {\n"

@@ -1,0 +1,11 @@
+// The program's state: the current place and the selected day. kestrelon.exe makes its one AppState at the start
+// of WinMain and hands it to its windows; the core only ever sees the parts of it that a call needs.
+#pragma once
+
+#include "holidays/calendar_cursor.h"
+#include "location/location.h"
+
+struct AppState {
+    Location location;
+    CalendarCursor cursor;
+};
