@@ -1,10 +1,14 @@
-// AppWindows: the one record of the program's windows, fonts and background brush.
+// The program: its state (the place and the selected day), its settings key, and the windows, fonts and brush that
+// live as long as it runs. WinMain makes the one App and hands it to the windows that need it.
 #pragma once
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include "app/app_state.h"
+#include "location/settings_store.h"
+#include "shell/help_win.h"
 #include "textview/gdi_win.h"
 #include "textview/scroll_text_view_win.h"
 
@@ -12,43 +16,35 @@ enum ShellFont { FONT_DAY, FONT_DAY_SELECTED, FONT_GRID_HEADER, FONT_UI, FONT_VI
 
 inline constexpr COLORREF kBackgroundColour = RGB(212, 208, 200);
 
+// The six fonts, made once at start-up and kept for the whole run.
+struct ShellFonts {
+    Font fonts[kShellFontCount];
+    HFONT Of(ShellFont which) const { return fonts[which].Get(); }
+};
+
+// The windows and drawing objects of the whole run. The main window's children belong to the main window
+// (MainWindowState in main_window_win.h).
 struct AppWindows {
     HINSTANCE instance = nullptr;
     HWND hiddenWindow = nullptr;
     HWND mainWindow = nullptr;  // null while the main window is closed
-    HWND splashWindow = nullptr;
     HMENU trayMenu = nullptr;
     char className[100] = {};
     Brush BACKGROUND_BRUSH;
     NOTIFYICONDATAA trayIcon{};
-
-    Font fonts[kShellFontCount];
+    ShellFonts fonts;
     ScrollTextViewFonts viewFonts{};  // FONT_VIEW and FONT_VIEW_BOLD, handed to each text view at its creation
 
-    // The HTML Help entry point, loaded on the first Help command; tried once.
-    HMODULE htmlHelpLibrary = nullptr;
-    FARPROC htmlHelpEntry = nullptr;
-    bool htmlHelpTried = false;
-
-    // Children of the main window (null while it is closed).
-    HWND tabControl = nullptr;
-    HWND tabSurface = nullptr;
-    HWND changeLocationButton = nullptr;
-    HWND holidayList = nullptr;
-    HWND holidaysLabel = nullptr;
-    HWND holidayView = nullptr;
-    HWND zmanimView = nullptr;
-    HWND gregorianGrid = nullptr;
-    HWND gregorianMonthBox = nullptr;
-    HWND gregorianYearField = nullptr;
-    HWND gregorianSpinner = nullptr;
-    HWND hebrewGrid = nullptr;
-    HWND hebrewRegularMonthBox = nullptr;
-    HWND hebrewLeapMonthBox = nullptr;
-    HWND hebrewYearField = nullptr;
-    HWND hebrewSpinner = nullptr;
-
-    HFONT FontOf(ShellFont which) const { return fonts[which].Get(); }
+    HFONT FontOf(ShellFont which) const { return fonts.Of(which); }
 };
 
-extern AppWindows gAppWindows;
+struct App {
+    explicit App(SettingsStore& store) : settings(store) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    SettingsStore& settings;  // the program's registry key
+    AppState state;
+    AppWindows windows;
+    HtmlHelp help;
+};

@@ -2,13 +2,18 @@
 // marked days shaded. It knows nothing of calendars: its parent tells it the month and reads back the picked day.
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+
 #include "calendar/text_buffer.h"
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/day_grid.h"
 #include "shell/layout.h"
+#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
+#include "textview/window_state_win.h"
 
 namespace {
 
@@ -24,14 +29,12 @@ constexpr CellStyle kMarkedStyle = {RGB(210, 210, 210), RGB(0, 0, 0), FONT_DAY};
 constexpr CellStyle kPlainStyle = {RGB(255, 255, 255), RGB(0, 0, 0), FONT_DAY};
 constexpr COLORREF kGridBackground = RGB(255, 255, 255);
 
+// The grid is made with the program's fonts as its creation parameter.
 struct DayGridState {
     int controlId = 0;
+    const ShellFonts* fonts = nullptr;
     day_grid::MonthView month{};
 };
-
-DayGridState* StateOf(HWND window) {
-    return reinterpret_cast<DayGridState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
 
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     SetDCBrushColor(dc, colour);
@@ -39,9 +42,15 @@ void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) 
     Rectangle(dc, left, top, right, bottom);
 }
 
-void DrawCell(HDC dc, int column, int row, const CellStyle& style, const char* text, int length) {
+void DrawCell(HDC dc,
+              const ShellFonts& fonts,
+              int column,
+              int row,
+              const CellStyle& style,
+              const char* text,
+              int length) {
     SetTextAlign(dc, TA_CENTER | TA_TOP | TA_NOUPDATECP);
-    Selection font(dc, gAppWindows.FontOf(style.font));
+    Selection font(dc, fonts.Of(style.font));
     SIZE extent{};
     GetTextExtentPoint32A(dc, "10", 2, &extent);
     const day_grid::CellBox box = day_grid::CellBoxOf(column, row);
@@ -59,7 +68,7 @@ void PaintContent(const DayGridState& state, HDC dc) {
 
     FillBox(dc, 0, 0, layout::kGridDrawingWidth, layout::kCellPx, kHeaderStyle.fill);
     for (int column = 0; column < day_grid::kColumns; ++column) {
-        DrawCell(dc, column, 0, kHeaderStyle, &day_grid::kWeekdayLetters[column], 1);
+        DrawCell(dc, *state.fonts, column, 0, kHeaderStyle, &day_grid::kWeekdayLetters[column], 1);
     }
 
     const day_grid::MonthView& month = state.month;
@@ -70,7 +79,7 @@ void PaintContent(const DayGridState& state, HDC dc) {
         char text[4];
         const std::size_t length = FormatText(text, sizeof text, "%d", day);
         const day_grid::CellPosition cell = day_grid::CellOfDay(day, month.firstWeekday);
-        DrawCell(dc, cell.column, cell.row, style, text, static_cast<int>(length));
+        DrawCell(dc, *state.fonts, cell.column, cell.row, style, text, static_cast<int>(length));
     }
 }
 
@@ -100,19 +109,23 @@ void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
 
 LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
-        auto* state = new DayGridState;
+        const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        auto state = std::make_unique<DayGridState>();
         state->controlId = static_cast<int>(GetWindowLongPtrA(window, GWLP_ID));
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        state->fonts = static_cast<const ShellFonts*>(create.lpCreateParams);
+        if (state->fonts == nullptr) {
+            return -1;
+        }
+        AttachWindowState(window, std::move(state));
         return 0;
     }
-    DayGridState* state = StateOf(window);
+    DayGridState* state = WindowState<DayGridState>(window);
     if (state == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     switch (message) {
         case WM_DESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            delete state;
+            DestroyWindowState<DayGridState>(window);
             return 0;
         case WM_PAINT:
             OnPaint(window, *state);
@@ -126,7 +139,11 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case UM_SET_MONTH_VIEW:
             state->month =
                 day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
-            InvalidatePaintedWindows();
+            if (const MainWindowState* main = WindowState<MainWindowState>(GetParent(window))) {
+                InvalidatePaintedWindows(*main);
+            } else {
+                InvalidateRect(window, nullptr, FALSE);
+            }
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

@@ -2,14 +2,12 @@
 // control, which is loaded when first needed.
 #include <windows.h>
 
+#include "shell/help_win.h"
+
 #include "calendar/text_buffer.h"
 #include "location/settings_store.h"
-#include "shell/app_windows.h"
-#include "shell/shell_win.h"
 
 namespace {
-
-using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 constexpr UINT kHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 constexpr WORD kHtmlHelpOrdinal = 14;  // HtmlHelpA
@@ -33,31 +31,31 @@ void ReadHtmlHelpPath(char* path, DWORD size) {
     RegCloseKey(key);
 }
 
-HtmlHelpFunction HtmlHelpEntry() {
-    if (!gAppWindows.htmlHelpTried) {
-        gAppWindows.htmlHelpTried = true;
-        char path[MAX_PATH];
-        ReadHtmlHelpPath(path, sizeof path);
-        HMODULE library = path[0] != '\0' ? LoadLibraryA(path) : nullptr;
-        if (library == nullptr) {
-            library = LoadLibraryA("hhctrl.ocx");
-        }
-        gAppWindows.htmlHelpLibrary = library;
-        if (library != nullptr) {
-            gAppWindows.htmlHelpEntry = GetProcAddress(library, MAKEINTRESOURCEA(kHtmlHelpOrdinal));
-        }
-    }
-    return reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(gAppWindows.htmlHelpEntry));
-}
-
 }  // namespace
 
-void ShowHelpContents(HWND owner) {
+HtmlHelp::Entry HtmlHelp::LoadedEntry() {
+    if (!tried_) {
+        tried_ = true;
+        char path[MAX_PATH];
+        ReadHtmlHelpPath(path, sizeof path);
+        library_ = path[0] != '\0' ? LoadLibraryA(path) : nullptr;
+        if (library_ == nullptr) {
+            library_ = LoadLibraryA("hhctrl.ocx");
+        }
+        if (library_ != nullptr) {
+            entry_ = reinterpret_cast<Entry>(
+                reinterpret_cast<void*>(GetProcAddress(library_, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+        }
+    }
+    return entry_;
+}
+
+void HtmlHelp::ShowContents(HWND owner, SettingsStore& settings) {
     char folder[200];
-    readSettingString("InstallPath", folder, sizeof folder);
+    readSettingString(settings, kInstallPathValue, folder, sizeof folder);
     char topic[400];
     FormatText(topic, sizeof topic, "%s\\%s", folder, kHelpTopic);
-    const HtmlHelpFunction htmlHelp = HtmlHelpEntry();
+    const Entry htmlHelp = LoadedEntry();
     if (htmlHelp == nullptr) {
         return;
     }

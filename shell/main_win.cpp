@@ -3,15 +3,19 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "calendar/clock.h"
 #include "calendar/text_buffer.h"
-#include "holidays/calendar_cursor.h"
+#include "location/registry_store_win.h"
 #include "resource.h"
 #include "shell/app_windows.h"
+#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
 #include "shell/tray_tip.h"
 #include "textview/scroll_text_view_win.h"
+#include "textview/window_state_win.h"
 
 namespace {
 
@@ -19,7 +23,14 @@ constexpr char kHiddenWindowTitle[] = "Tennick's Puppeteers";
 constexpr UINT kTrayMenuFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | TPM_RIGHTALIGN;  // 0x12A
 constexpr std::size_t kTrayTipCapacity = 64;
 
-void RegisterWindowClass(const char* name,
+// The hidden window is made with the App as its creation parameter.
+struct HiddenWindowState {
+    explicit HiddenWindowState(App& owner) : app(owner) {}
+    App& app;
+};
+
+void RegisterWindowClass(HINSTANCE instance,
+                         const char* name,
                          WNDPROC procedure,
                          HICON largeIcon,
                          HICON smallIcon,
@@ -29,7 +40,7 @@ void RegisterWindowClass(const char* name,
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = gAppWindows.instance;
+    windowClass.hInstance = instance;
     windowClass.hIcon = largeIcon;
     windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -39,89 +50,90 @@ void RegisterWindowClass(const char* name,
     RegisterClassExA(&windowClass);
 }
 
-HICON LoadAppIcon(int id) {
-    return LoadIconA(gAppWindows.instance, MAKEINTRESOURCEA(id));
+HICON LoadAppIcon(HINSTANCE instance, int id) {
+    return LoadIconA(instance, MAKEINTRESOURCEA(id));
 }
 
-void RegisterWindowClasses() {
-    const HICON large = LoadAppIcon(IDI_APP_LARGE);
-    const HICON small = LoadAppIcon(IDI_APP_SMALL);
-    const HBRUSH background = gAppWindows.BACKGROUND_BRUSH.Get();
+void RegisterWindowClasses(const AppWindows& windows) {
+    const HINSTANCE instance = windows.instance;
+    const HICON large = LoadAppIcon(instance, IDI_APP_LARGE);
+    const HICON small = LoadAppIcon(instance, IDI_APP_SMALL);
+    const HBRUSH background = windows.BACKGROUND_BRUSH.Get();
     const char* menu = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     // The hidden window's class has its icons the other way round, as it always had.
-    RegisterWindowClass(kHiddenWindowClass, HiddenWindowProc, small, large, background, menu);
-    RegisterWindowClass(gAppWindows.className, MainWindowProc, large, small, background, menu);
-    RegisterWindowClass(kSplashWindowClass, SplashWindowProc, large, small, background, nullptr);
-    RegisterWindowClass(kTabSurfaceClass, TabSurfaceProc, large, small, background, menu);
-    RegisterWindowClass(kDayGridClass, DayGridProc, nullptr, nullptr, nullptr, nullptr);
-    RegisterScrollTextViewClass(gAppWindows.instance, large, small);
+    RegisterWindowClass(instance, kHiddenWindowClass, HiddenWindowProc, small, large, background, menu);
+    RegisterWindowClass(instance, windows.className, MainWindowProc, large, small, background, menu);
+    RegisterWindowClass(instance, kSplashWindowClass, SplashWindowProc, large, small, background, nullptr);
+    RegisterWindowClass(instance, kTabSurfaceClass, TabSurfaceProc, large, small, background, menu);
+    RegisterWindowClass(instance, kDayGridClass, DayGridProc, nullptr, nullptr, nullptr, nullptr);
+    RegisterScrollTextViewClass(instance, large, small);
 }
 
-void AddTrayIcon() {
-    NOTIFYICONDATAA& icon = gAppWindows.trayIcon;
+void AddTrayIcon(AppWindows& windows) {
+    NOTIFYICONDATAA& icon = windows.trayIcon;
     icon = NOTIFYICONDATAA{};
     icon.cbSize = sizeof icon;
-    icon.hWnd = gAppWindows.hiddenWindow;
+    icon.hWnd = windows.hiddenWindow;
     icon.uID = 0;
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = UM_TRAY_NOTIFY;
-    icon.hIcon = LoadAppIcon(IDI_APP_SMALL);
+    icon.hIcon = LoadAppIcon(windows.instance, IDI_APP_SMALL);
     Shell_NotifyIconA(NIM_ADD, &icon);
 }
 
-void ShowTrayMenu() {
+void ShowTrayMenu(const AppWindows& windows) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    SetForegroundWindow(gAppWindows.hiddenWindow);
-    SetFocus(gAppWindows.hiddenWindow);
+    SetForegroundWindow(windows.hiddenWindow);
+    SetFocus(windows.hiddenWindow);
     const BOOL command =
-        TrackPopupMenu(gAppWindows.trayMenu, kTrayMenuFlags, cursor.x, cursor.y, 0, gAppWindows.hiddenWindow, nullptr);
+        TrackPopupMenu(windows.trayMenu, kTrayMenuFlags, cursor.x, cursor.y, 0, windows.hiddenWindow, nullptr);
     // The null message makes the menu close properly when the user clicks elsewhere.
-    SendMessageA(gAppWindows.hiddenWindow, WM_NULL, 0, 0);
-    SendMessageA(gAppWindows.hiddenWindow, UM_TRAY_COMMAND, static_cast<WPARAM>(command), 0);
+    SendMessageA(windows.hiddenWindow, WM_NULL, 0, 0);
+    SendMessageA(windows.hiddenWindow, UM_TRAY_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
-void RefreshTrayTip() {
+void RefreshTrayTip(App& app) {
     const LocalDateTime today = ReadLocalClock();
     char tip[200];
     FormatTrayTip(today.day, today.month, today.year, tip, sizeof tip);
-    SetTrayTip(tip);
+    SetTrayTip(app, tip);
 }
 
-void OnTrayNotify(LPARAM mouseMessage) {
+void OnTrayNotify(App& app, LPARAM mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONDBLCLK:
-            ShowMainWindow();
+            ShowMainWindow(app);
             break;
         case WM_RBUTTONUP:
-            ShowTrayMenu();
+            ShowTrayMenu(app.windows);
             break;
         case WM_MOUSEMOVE:
-            RefreshTrayTip();
+            RefreshTrayTip(app);
             break;
         default:
             break;
     }
 }
 
-void OnTrayCommand(WPARAM command) {
+void OnTrayCommand(App& app, WPARAM command) {
     if (command == CMD_SHOW_MAIN) {
-        ShowMainWindow();
+        ShowMainWindow(app);
     } else if (command == CMD_EXIT) {
-        DestroyWindow(gAppWindows.hiddenWindow);
+        DestroyWindow(app.windows.hiddenWindow);
     }
 }
 
-void OnHiddenWindowDestroy() {
-    DestroyMenu(gAppWindows.trayMenu);
-    gAppWindows.trayMenu = nullptr;
-    Shell_NotifyIconA(NIM_DELETE, &gAppWindows.trayIcon);
-    DestroyIcon(gAppWindows.trayIcon.hIcon);
+void OnHiddenWindowDestroy(AppWindows& windows) {
+    DestroyMenu(windows.trayMenu);
+    windows.trayMenu = nullptr;
+    Shell_NotifyIconA(NIM_DELETE, &windows.trayIcon);
+    DestroyIcon(windows.trayIcon.hIcon);
     PostQuitMessage(0);
 }
 
-int RunMessageLoop() {
-    const HACCEL accelerators = LoadAcceleratorsA(gAppWindows.instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+int RunMessageLoop(HINSTANCE instance) {
+    const HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
@@ -135,52 +147,71 @@ int RunMessageLoop() {
 }  // namespace
 
 LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        App* app = static_cast<App*>(create.lpCreateParams);
+        if (app == nullptr) {
+            return -1;
+        }
+        AttachWindowState(window, std::make_unique<HiddenWindowState>(*app));
+        RunSplash(create.hInstance);
+        return 0;
+    }
+    HiddenWindowState* state = WindowState<HiddenWindowState>(window);
+    if (state == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    App& app = state->app;
     switch (message) {
-        case WM_CREATE:
-            RunSplash();
-            return 0;
         case WM_PAINT: {
             PaintDc paint(window);
             return 0;
         }
         case WM_DESTROY:
-            OnHiddenWindowDestroy();
+            OnHiddenWindowDestroy(app.windows);
+            DestroyWindowState<HiddenWindowState>(window);
             return 0;
         case UM_TRAY_NOTIFY:
-            OnTrayNotify(lParam);
+            OnTrayNotify(app, lParam);
             return 0;
         case UM_TRAY_COMMAND:
-            OnTrayCommand(wParam);
+            OnTrayCommand(app, wParam);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-void ShowMainWindow() {
-    if (gAppWindows.mainWindow == nullptr) {
-        CreateMainWindow();
+void ShowMainWindow(App& app) {
+    if (app.windows.mainWindow == nullptr) {
+        CreateMainWindow(app);
     }
-    SetForegroundWindow(gAppWindows.mainWindow);
+    SetForegroundWindow(app.windows.mainWindow);
 }
 
-void SetTrayTip(const char* text) {
-    CopyText(gAppWindows.trayIcon.szTip, kTrayTipCapacity, text);
-    Shell_NotifyIconA(NIM_MODIFY, &gAppWindows.trayIcon);
+void SetTrayTip(App& app, const char* text) {
+    CopyText(app.windows.trayIcon.szTip, kTrayTipCapacity, text);
+    Shell_NotifyIconA(NIM_MODIFY, &app.windows.trayIcon);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    LoadStringA(instance, IDS_APP_CLASS, gAppWindows.className, sizeof gAppWindows.className);
-    gAppWindows.instance = instance;
-    gAppWindows.BACKGROUND_BRUSH.Reset(CreateSolidBrush(kBackgroundColour));
-    RegisterWindowClasses();
-    gCalendarCursor.SetToToday();
+    // The settings come first, before any window: a missing key or value is created with its default.
+    RegistrySettingsStore settings(kSettingsKeyPath);
+    App app(settings);
+    app.state.location.load(settings);
+
+    AppWindows& windows = app.windows;
+    LoadStringA(instance, IDS_APP_CLASS, windows.className, sizeof windows.className);
+    windows.instance = instance;
+    windows.BACKGROUND_BRUSH.Reset(CreateSolidBrush(kBackgroundColour));
+    RegisterWindowClasses(windows);
+    app.state.cursor.SetToToday(ReadLocalClock());
 
     // Creating the hidden window shows the splash for three seconds.
-    gAppWindows.hiddenWindow = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, 0, CW_USEDEFAULT, 0, 0, 0,
-                                               nullptr, nullptr, instance, nullptr);
-    ShowWindow(gAppWindows.hiddenWindow, showCommand);
-    ShowWindow(gAppWindows.hiddenWindow, SW_HIDE);
+    windows.hiddenWindow = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, 0, CW_USEDEFAULT, 0, 0, 0,
+                                           nullptr, nullptr, instance, &app);
+    ShowWindow(windows.hiddenWindow, showCommand);
+    ShowWindow(windows.hiddenWindow, SW_HIDE);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -188,16 +219,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX tabs{sizeof tabs, ICC_TAB_CLASSES};
     InitCommonControlsEx(&tabs);
 
-    const LocalDateTime today = ReadLocalClock();
-    gCalendarCursor.SetGregorianDate(today.day, today.month, today.year);
-    CreateShellFonts();
-    CreateMainWindow();
-    SetForegroundWindow(gAppWindows.mainWindow);
+    app.state.cursor.SetToToday(ReadLocalClock());
+    CreateShellFonts(app);
+    CreateMainWindow(app);
+    SetForegroundWindow(windows.mainWindow);
 
-    gAppWindows.trayMenu = CreatePopupMenu();
-    AppendMenuA(gAppWindows.trayMenu, MF_STRING, CMD_SHOW_MAIN, "Show Kestrelon");
-    AppendMenuA(gAppWindows.trayMenu, MF_STRING, CMD_EXIT, "Exit");
-    AddTrayIcon();
+    windows.trayMenu = CreatePopupMenu();
+    AppendMenuA(windows.trayMenu, MF_STRING, CMD_SHOW_MAIN, "Show Kestrelon");
+    AppendMenuA(windows.trayMenu, MF_STRING, CMD_EXIT, "Exit");
+    AddTrayIcon(windows);
 
-    return RunMessageLoop();
+    return RunMessageLoop(instance);
 }

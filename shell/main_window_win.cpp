@@ -5,14 +5,17 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "shell/main_window_win.h"
+
+#include "app/selected_day.h"
+#include "calendar/clock.h"
 #include "calendar/month_names.h"
 #include "calendar/text_buffer.h"
-#include "holidays/calendar_cursor.h"
-#include "holidays/holiday_text.h"
-#include "location/location.h"
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/day_grid.h"
@@ -21,7 +24,7 @@
 #include "shell/shell_win.h"
 #include "textview/clipboard_win.h"
 #include "textview/scroll_text_view_win.h"
-#include "zmanim/zmanim_text.h"
+#include "textview/window_state_win.h"
 
 namespace {
 
@@ -34,12 +37,12 @@ constexpr int kZmanimTab = 1;
 constexpr COLORREF kEtchShadow = RGB(128, 128, 128);
 constexpr COLORREF kEtchLight = RGB(255, 255, 255);
 
-int CurrentTab() {
-    return static_cast<int>(SendMessageA(gAppWindows.tabControl, TCM_GETCURSEL, 0, 0));
+int CurrentTab(const MainWindowState& main) {
+    return static_cast<int>(SendMessageA(main.children.tabControl, TCM_GETCURSEL, 0, 0));
 }
 
-void ClearHolidayListSelection() {
-    SendMessageA(gAppWindows.holidayList, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+void ClearHolidayListSelection(const MainWindowState& main) {
+    SendMessageA(main.children.holidayList, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
 // Gives a year field the year formatted with "%d". A field that already reads so is left alone: setting an edit
@@ -54,153 +57,148 @@ void SetYearText(HWND field, int year) {
     }
 }
 
-void SendMonthViews() {
-    const int observance = gLocation.holiday();
-    SendMonthView(gAppWindows.gregorianGrid, gCalendarCursor.GregorianMonthMarks(observance),
-                  gCalendarCursor.GregorianMonthLength(), gCalendarCursor.Day(),
-                  gCalendarCursor.GregorianMonthFirstWeekday());
-    SendMonthView(gAppWindows.hebrewGrid, gCalendarCursor.HebrewMonthMarks(observance),
-                  gCalendarCursor.HebrewMonthLength(), gCalendarCursor.HebrewDay(),
-                  gCalendarCursor.HebrewMonthFirstWeekday());
+void SendMonthViews(MainWindowState& main) {
+    const Observance observance = main.app.state.location.holiday();
+    CalendarCursor& cursor = main.app.state.cursor;
+    SendMonthView(main.children.gregorianGrid, cursor.GregorianMonthMarks(observance), cursor.GregorianMonthLength(),
+                  cursor.Day(), cursor.GregorianMonthFirstWeekday());
+    SendMonthView(main.children.hebrewGrid, cursor.HebrewMonthMarks(observance), cursor.HebrewMonthLength(),
+                  cursor.HebrewDay(), cursor.HebrewMonthFirstWeekday());
 }
 
 // The selected day's holiday text under the current observance, with or without the view's line markers.
-std::vector<char> SelectedDayHolidayText(bool keepMarkers) {
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    int weekday = 0;
-    gCalendarCursor.GetHebrewDate(&day, &month, &year, &weekday);
+std::vector<char> HolidayText(const App& app, bool keepMarkers) {
     std::vector<char> text(kPageTextSize);
-    BuildHolidayText(day, month, year, gLocation.holiday(), text.data(), kPageTextSize, keepMarkers);
+    selectedDayHolidayText(app.state, keepMarkers, text.data(), kPageTextSize);
     return text;
 }
 
-void RefreshHolidayPage() {
-    const std::vector<char> text = SelectedDayHolidayText(true);
-    SendMessageA(gAppWindows.holidayView, STVM_SETTEXT, reinterpret_cast<WPARAM>(text.data()), 0);
+void RefreshHolidayPage(const MainWindowState& main) {
+    const std::vector<char> text = HolidayText(main.app, true);
+    SendMessageA(main.children.holidayView, STVM_SETTEXT, reinterpret_cast<WPARAM>(text.data()), 0);
 }
 
-void RefreshZmanimPage() {
-    if (CurrentTab() != kZmanimTab) {
+void RefreshZmanimPage(const MainWindowState& main) {
+    if (CurrentTab(main) != kZmanimTab) {
         return;
     }
     std::vector<std::string> columns;
-    zmanimPageColumns(columns);
-    SendMessageA(gAppWindows.zmanimView, STVM_CLEAR, 0, 0);
-    SendMessageA(gAppWindows.zmanimView, STVM_SETCOLUMNS, reinterpret_cast<WPARAM>(&columns), 0);
+    zmanimPageColumns(main.app.state, columns);
+    SendMessageA(main.children.zmanimView, STVM_CLEAR, 0, 0);
+    SendMessageA(main.children.zmanimView, STVM_SETCOLUMNS, reinterpret_cast<WPARAM>(&columns), 0);
 }
 
-void Refresh() {
-    SyncDateControls();
-    SendMonthViews();
-    RefreshHolidayPage();
-    RefreshZmanimPage();
-    InvalidatePaintedWindows();
+void Refresh(MainWindowState& main) {
+    SyncDateControls(main);
+    SendMonthViews(main);
+    RefreshHolidayPage(main);
+    RefreshZmanimPage(main);
+    InvalidatePaintedWindows(main);
 }
 
-void RefreshAfterNavigation(HWND window) {
-    SendMessageA(window, UM_REFRESH, 0, 0);
-    ClearHolidayListSelection();
+void RefreshAfterNavigation(const MainWindowState& main) {
+    SendMessageA(main.window, UM_REFRESH, 0, 0);
+    ClearHolidayListSelection(main);
 }
 
-void CopyHolidayText(HWND window) {
-    const std::vector<char> text = SelectedDayHolidayText(false);
-    CopyTextToClipboard(window, text.data(), kClipboardCapacity);
+void CopyHolidayText(const MainWindowState& main) {
+    const std::vector<char> text = HolidayText(main.app, false);
+    CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
-void CopyZmanimText(HWND window) {
+void CopyZmanimText(const MainWindowState& main) {
     std::vector<char> text(kPageTextSize);
-    zmanimClipboardText(text.data(), kClipboardCapacity);
-    CopyTextToClipboard(window, text.data(), kClipboardCapacity);
+    zmanimClipboardText(main.app.state, text.data(), kClipboardCapacity);
+    CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
-void OnMenuCommand(HWND window, int command) {
+void OnMenuCommand(MainWindowState& main, int command) {
+    App& app = main.app;
     switch (command) {
         case CMD_PREFERENCES:
-            DialogBoxParamA(gAppWindows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), window, PreferencesDialogProc, 0);
+            DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), main.window, PreferencesDialogProc,
+                            reinterpret_cast<LPARAM>(&app));
             break;
         case CMD_EXIT:
-            DestroyWindow(gAppWindows.hiddenWindow);
+            DestroyWindow(app.windows.hiddenWindow);
             break;
         case CMD_COPY_HOLIDAY:
-            CopyHolidayText(window);
+            CopyHolidayText(main);
             break;
         case CMD_COPY_ZMANIM:
-            CopyZmanimText(window);
+            CopyZmanimText(main);
             break;
         case CMD_HELP_CONTENTS:
-            ShowHelpContents(window);
+            app.help.ShowContents(main.window, app.settings);
             break;
         case CMD_ABOUT:
-            DialogBoxParamA(gAppWindows.instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+            DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_ABOUT), main.window, AboutDialogProc, 0);
             break;
         default:
             break;
     }
 }
 
-bool IsMonthBox(HWND control) {
-    return control != nullptr &&
-           (control == gAppWindows.gregorianMonthBox || control == gAppWindows.hebrewRegularMonthBox ||
-            control == gAppWindows.hebrewLeapMonthBox);
+bool IsMonthBox(const MainWindowState& main, HWND control) {
+    const MainChildren& children = main.children;
+    return control != nullptr && (control == children.gregorianMonthBox || control == children.hebrewRegularMonthBox ||
+                                  control == children.hebrewLeapMonthBox);
 }
 
-void OnMonthChosen(HWND window, HWND box) {
+void OnMonthChosen(MainWindowState& main, HWND box) {
     const LRESULT index = SendMessageA(box, CB_GETCURSEL, 0, 0);
     const LRESULT data = SendMessageA(box, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-    if (data < 100) {
-        gCalendarCursor.SetGregorianMonth(static_cast<int>(data));
+    if (data < kHebrewMonthDataBase) {
+        main.app.state.cursor.SetGregorianMonth(static_cast<int>(data));
     } else {
-        gCalendarCursor.SetHebrewMonth(static_cast<int>(data - 100));
+        main.app.state.cursor.SetHebrewMonth(static_cast<int>(data - kHebrewMonthDataBase));
     }
-    RefreshAfterNavigation(window);
+    RefreshAfterNavigation(main);
 }
 
-LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnCommand(MainWindowState& main, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const HWND control = reinterpret_cast<HWND>(lParam);
     switch (HIWORD(wParam)) {
-        case 0:
+        case kMenuOrClickCode:
             if (control == nullptr) {
-                OnMenuCommand(window, id);
+                OnMenuCommand(main, id);
             }
             return 0;
-        case 1:
-            // Month boxes report CBN_SELCHANGE (1); accelerators arrive with the same code and no control.
-            if (IsMonthBox(control)) {
-                OnMonthChosen(window, control);
+        case kSelectionChangedOrAcceleratorCode:
+            if (IsMonthBox(main, control)) {
+                OnMonthChosen(main, control);
             } else if (control == nullptr && id == CMD_ACCEL_ABOUT) {
-                OnMenuCommand(window, CMD_ABOUT);
+                OnMenuCommand(main, CMD_ABOUT);
             }
             return 0;
         default:
-            return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+            return DefWindowProcA(main.window, WM_COMMAND, wParam, lParam);
     }
 }
 
-void OnTabChanged() {
-    const int tab = CurrentTab();
+void OnTabChanged(MainWindowState& main) {
+    const int tab = CurrentTab(main);
     const int zmanimShown = tab == kZmanimTab ? SW_SHOW : SW_HIDE;
     const int holidayShown = tab == kHolidayTab ? SW_SHOW : SW_HIDE;
-    ShowWindow(gAppWindows.changeLocationButton, zmanimShown);
-    ShowWindow(gAppWindows.holidayList, holidayShown);
-    ShowWindow(gAppWindows.holidayView, holidayShown);
-    ShowWindow(gAppWindows.holidaysLabel, holidayShown);
-    ShowWindow(gAppWindows.zmanimView, zmanimShown);
-    SendMessageA(gAppWindows.mainWindow, UM_REFRESH, 0, 0);
-    InvalidateRect(gAppWindows.tabSurface, nullptr, TRUE);
+    const MainChildren& children = main.children;
+    ShowWindow(children.changeLocationButton, zmanimShown);
+    ShowWindow(children.holidayList, holidayShown);
+    ShowWindow(children.holidayView, holidayShown);
+    ShowWindow(children.holidaysLabel, holidayShown);
+    ShowWindow(children.zmanimView, zmanimShown);
+    SendMessageA(main.window, UM_REFRESH, 0, 0);
+    InvalidateRect(children.tabSurface, nullptr, TRUE);
 }
 
-// The two spinners are told apart by their position: Hebrew years are above 4999.
-void OnYearSpun(HWND window, WPARAM wParam) {
+void OnYearSpun(MainWindowState& main, WPARAM wParam) {
     const int position = HIWORD(wParam);
-    if (position > 4999) {
-        gCalendarCursor.SetHebrewYear(position);
+    if (position > kHebrewYearThreshold) {
+        main.app.state.cursor.SetHebrewYear(position);
     } else {
-        gCalendarCursor.SetGregorianYear(position);
+        main.app.state.cursor.SetGregorianYear(position);
     }
-    RefreshAfterNavigation(window);
+    RefreshAfterNavigation(main);
 }
 
 void DrawLine(HDC dc, int x1, int y, int x2, COLORREF colour) {
@@ -209,7 +207,7 @@ void DrawLine(HDC dc, int x1, int y, int x2, COLORREF colour) {
     LineTo(dc, x2, y);
 }
 
-void DrawEtchedFrame(HDC dc, const LayoutRect& frame, const char* caption) {
+void DrawEtchedFrame(HDC dc, HFONT captionFont, const LayoutRect& frame, const char* caption) {
     const int left = frame.x;
     const int top = frame.y;
     const int right = frame.Right();
@@ -223,7 +221,7 @@ void DrawEtchedFrame(HDC dc, const LayoutRect& frame, const char* caption) {
 
     char text[64];
     const std::size_t length = FormatText(text, sizeof text, " %s   ", caption);
-    Selection font(dc, gAppWindows.FontOf(FONT_UI));
+    Selection font(dc, captionFont);
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, kBackgroundColour);
@@ -231,7 +229,7 @@ void DrawEtchedFrame(HDC dc, const LayoutRect& frame, const char* caption) {
     TextOutA(dc, left + 8, top - 4, text, static_cast<int>(length));
 }
 
-void PaintContent(HDC dc) {
+void PaintContent(const MainWindowState& main, HDC dc) {
     Selection pen(dc, GetStockObject(DC_PEN));
     {
         Selection brush(dc, GetStockObject(DC_BRUSH));
@@ -242,41 +240,90 @@ void PaintContent(HDC dc) {
     // The etched line under the menu bar.
     DrawLine(dc, -5, 0, layout::kMainWindowWidth + 5, kEtchShadow);
     DrawLine(dc, -5, 1, layout::kMainWindowWidth + 5, kEtchLight);
-    DrawEtchedFrame(dc, layout::kGregorianFrame, "Common");
-    DrawEtchedFrame(dc, layout::kHebrewFrame, "Hebrew");
+    const HFONT captionFont = main.app.windows.FontOf(FONT_UI);
+    DrawEtchedFrame(dc, captionFont, layout::kGregorianFrame, "Common");
+    DrawEtchedFrame(dc, captionFont, layout::kHebrewFrame, "Hebrew");
 }
 
-void OnPaint(HWND window) {
-    InvalidateRect(gAppWindows.tabSurface, nullptr, TRUE);
-    const bool leap = gCalendarCursor.IsHebrewLeap();
-    ShowWindow(gAppWindows.hebrewLeapMonthBox, leap ? SW_SHOW : SW_HIDE);
-    ShowWindow(gAppWindows.hebrewRegularMonthBox, leap ? SW_HIDE : SW_SHOW);
+void ShowMonthBoxOfTheYear(const MainWindowState& main) {
+    const bool leap = main.app.state.cursor.IsHebrewLeap();
+    ShowWindow(main.children.hebrewLeapMonthBox, leap ? SW_SHOW : SW_HIDE);
+    ShowWindow(main.children.hebrewRegularMonthBox, leap ? SW_HIDE : SW_SHOW);
+}
 
-    PaintDc paint(window);
+void OnPaint(const MainWindowState& main) {
+    InvalidateRect(main.children.tabSurface, nullptr, TRUE);
+    ShowMonthBoxOfTheYear(main);
+
+    PaintDc paint(main.window);
     BackBuffer buffer(paint.Get(), layout::kMainWindowWidth, layout::kMainWindowHeight);
-    PaintContent(buffer.Dc());
+    PaintContent(main, buffer.Dc());
     buffer.CopyTo(paint.Get());
 }
 
-void OnDestroy() {
-    gAppWindows.mainWindow = nullptr;
-    gAppWindows.tabControl = nullptr;
-    gAppWindows.tabSurface = nullptr;
-    gAppWindows.gregorianGrid = nullptr;
-    gAppWindows.hebrewGrid = nullptr;
-    gAppWindows.gregorianMonthBox = nullptr;
-    gAppWindows.hebrewRegularMonthBox = nullptr;
-    gAppWindows.hebrewLeapMonthBox = nullptr;
-    gAppWindows.gregorianYearField = nullptr;
-    gAppWindows.hebrewYearField = nullptr;
-    gAppWindows.gregorianSpinner = nullptr;
-    gAppWindows.hebrewSpinner = nullptr;
-    // The tab surface's children die with it; forget them too, so nothing refers to a destroyed window.
-    gAppWindows.changeLocationButton = nullptr;
-    gAppWindows.holidayList = nullptr;
-    gAppWindows.holidaysLabel = nullptr;
-    gAppWindows.holidayView = nullptr;
-    gAppWindows.zmanimView = nullptr;
+void OnNcCreate(HWND window, const CREATESTRUCTA& create) {
+    auto state = std::make_unique<MainWindowState>(*static_cast<App*>(create.lpCreateParams));
+    state->window = window;
+    state->app.windows.mainWindow = window;
+    AttachWindowState(window, std::move(state));
+}
+
+// The children die with the window; the state goes with its last message.
+void OnDestroy(MainWindowState& main) {
+    main.app.windows.mainWindow = nullptr;
+    main.children = MainChildren{};
+}
+
+LRESULT HandleMessage(MainWindowState& main, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DESTROY:
+            OnDestroy(main);
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND window = main.window;
+            DestroyWindowState<MainWindowState>(window);
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+        case WM_PAINT:
+            OnPaint(main);
+            return 0;
+        case WM_PRINTCLIENT:
+            PaintContent(main, reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_COMMAND:
+            return OnCommand(main, wParam, lParam);
+        case WM_TIMER:
+            if (wParam == kClockTimerId) {
+                RefreshZmanimPage(main);
+                InvalidatePaintedWindows(main);
+            }
+            return 0;
+        case WM_NOTIFY: {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header != nullptr && header->idFrom == IDC_TAB && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+                OnTabChanged(main);
+            }
+            return 0;
+        }
+        case WM_VSCROLL:
+            OnYearSpun(main, wParam);
+            return 0;
+        case UM_GREGORIAN_DAY_PICKED:
+            main.app.state.cursor.SetGregorianDay(static_cast<int>(lParam));
+            RefreshAfterNavigation(main);
+            return 0;
+        case UM_HEBREW_DAY_PICKED:
+            main.app.state.cursor.SetHebrewDay(static_cast<int>(lParam));
+            RefreshAfterNavigation(main);
+            return 0;
+        case UM_REFRESH:
+            Refresh(main);
+            return 0;
+        default:
+            return DefWindowProcA(main.window, message, wParam, lParam);
+    }
 }
 
 }  // namespace
@@ -286,94 +333,69 @@ void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, 
                  static_cast<LPARAM>(day_grid::PackMonthView(daysInMonth, selectedDay, firstWeekday)));
 }
 
-void InvalidatePaintedWindows() {
-    for (HWND painted : {gAppWindows.gregorianGrid, gAppWindows.hebrewGrid, gAppWindows.mainWindow,
-                         gAppWindows.tabSurface, gAppWindows.holidayView, gAppWindows.zmanimView}) {
-        if (painted != nullptr) {
-            InvalidateRect(painted, nullptr, FALSE);
+MainWindowState* MainWindowStateOf(const App& app) {
+    return app.windows.mainWindow != nullptr ? WindowState<MainWindowState>(app.windows.mainWindow) : nullptr;
+}
+
+void InvalidatePaintedWindows(const MainWindowState& main) {
+    InvalidateRect(main.window, nullptr, FALSE);
+    for (const ChildRole& role : kChildRoles) {
+        const HWND child = main.children.*role.handle;
+        if (role.painted && child != nullptr) {
+            InvalidateRect(child, nullptr, FALSE);
         }
     }
 }
 
-void SyncDateControls() {
+void SyncDateControls(MainWindowState& main) {
+    const CalendarCursor& cursor = main.app.state.cursor;
     int day = 0;
     int month = 0;
     int year = 0;
     int weekday = 0;
-    gCalendarCursor.GetGregorianDate(&day, &month, &year, &weekday);
+    cursor.GetGregorianDate(&day, &month, &year, &weekday);
     int hebrewDay = 0;
     int hebrewMonth = 0;
     int hebrewYear = 0;
-    gCalendarCursor.GetHebrewDate(&hebrewDay, &hebrewMonth, &hebrewYear, &weekday);
+    cursor.GetHebrewDate(&hebrewDay, &hebrewMonth, &hebrewYear, &weekday);
 
-    SetYearText(gAppWindows.gregorianYearField, year);
-    SetYearText(gAppWindows.hebrewYearField, hebrewYear);
+    const MainChildren& children = main.children;
+    SetYearText(children.gregorianYearField, year);
+    SetYearText(children.hebrewYearField, hebrewYear);
 
-    SendMessageA(gAppWindows.gregorianMonthBox, CB_SELECTSTRING, 0,
-                 reinterpret_cast<LPARAM>(GregorianMonthName(month)));
+    SendMessageA(children.gregorianMonthBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(GregorianMonthName(month)));
     const char* hebrewName = HebrewMonthName(hebrewMonth);
-    SendMessageA(gAppWindows.hebrewRegularMonthBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(hebrewName));
-    SendMessageA(gAppWindows.hebrewLeapMonthBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(hebrewName));
+    SendMessageA(children.hebrewRegularMonthBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(hebrewName));
+    SendMessageA(children.hebrewLeapMonthBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(hebrewName));
 }
 
-void CreateMainWindow() {
-    gAppWindows.mainWindow = CreateWindowExA(0, gAppWindows.className, kMainWindowTitle, kMainWindowStyle,
-                                             CW_USEDEFAULT, 0, layout::kMainWindowWidth, layout::kMainWindowHeight,
-                                             nullptr, nullptr, gAppWindows.instance, nullptr);
-    CreateChildControls(gAppWindows.mainWindow);
-    ShowInitialControls();
-    gCalendarCursor.SetToToday();
-    InvalidatePaintedWindows();
-    SetTimer(gAppWindows.mainWindow, kClockTimerId, kClockTimerMs, nullptr);
-    SendMessageA(gAppWindows.mainWindow, UM_REFRESH, 0, 0);
-    SendMonthViews();
+void CreateMainWindow(App& app) {
+    const HWND window = CreateWindowExA(0, app.windows.className, kMainWindowTitle, kMainWindowStyle, CW_USEDEFAULT, 0,
+                                        layout::kMainWindowWidth, layout::kMainWindowHeight, nullptr, nullptr,
+                                        app.windows.instance, &app);
+    MainWindowState* main = WindowState<MainWindowState>(window);
+    if (main == nullptr) {
+        return;
+    }
+    CreateChildControls(*main);
+    ShowInitialControls(*main);
+    app.state.cursor.SetToToday(ReadLocalClock());
+    InvalidatePaintedWindows(*main);
+    SetTimer(window, kClockTimerId, kClockTimerMs, nullptr);
+    SendMessageA(window, UM_REFRESH, 0, 0);
+    SendMonthViews(*main);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_DESTROY:
-            OnDestroy();
-            return 0;
-        case WM_PAINT:
-            OnPaint(window);
-            return 0;
-        case WM_PRINTCLIENT:
-            PaintContent(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_COMMAND:
-            return OnCommand(window, wParam, lParam);
-        case WM_TIMER:
-            if (wParam == kClockTimerId) {
-                RefreshZmanimPage();
-                InvalidatePaintedWindows();
-            }
-            return 0;
-        case WM_NOTIFY: {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header != nullptr && header->idFrom == IDC_TAB && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
-                OnTabChanged();
-            }
-            return 0;
-        }
-        case WM_VSCROLL:
-            OnYearSpun(window, wParam);
-            return 0;
-        case UM_GREGORIAN_DAY_PICKED:
-            gCalendarCursor.SetGregorianDay(static_cast<int>(lParam));
-            RefreshAfterNavigation(window);
-            return 0;
-        case UM_HEBREW_DAY_PICKED:
-            gCalendarCursor.SetHebrewDay(static_cast<int>(lParam));
-            RefreshAfterNavigation(window);
-            return 0;
-        case UM_REFRESH:
-            Refresh();
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) {
+        OnNcCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return DefWindowProcA(window, message, wParam, lParam);
     }
+    MainWindowState* main = WindowState<MainWindowState>(window);
+    if (main == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return HandleMessage(*main, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

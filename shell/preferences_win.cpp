@@ -9,6 +9,7 @@
 #include "location/zip_database.h"
 #include "resource.h"
 #include "shell/app_windows.h"
+#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
 
@@ -24,6 +25,11 @@ constexpr int kSouth = 1;
 constexpr int kWest = 0;
 constexpr int kEast = 1;
 constexpr int kNoZipCode = -1;
+
+// The dialog keeps the App it was opened with (DialogBoxParamA's lParam).
+App& AppOf(HWND dialog) {
+    return *reinterpret_cast<App*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
 LRESULT SendItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
@@ -78,10 +84,10 @@ void SetPositionControls(HWND dialog, std::int32_t latitude, std::int32_t longit
     Select(dialog, IDC_LON_HEMISPHERE, lon.negative ? kWest : kEast);
 }
 
-void FillCityList(HWND dialog) {
+void FillCityList(HWND dialog, const Location& location) {
     char label[200];
-    gLocation.cityName(label, sizeof label);
-    AddItem(dialog, IDC_CITY_LIST, label, gLocation.city());
+    location.cityName(label, sizeof label);
+    AddItem(dialog, IDC_CITY_LIST, label, location.city());
     // A preset is left out when an item of its name is there already (a ZIP place of the same name keeps its
     // code); the unnamed first row is always left out that way.
     const PresetCityList presets = presetCities();
@@ -93,13 +99,13 @@ void FillCityList(HWND dialog) {
     Select(dialog, IDC_CITY_LIST, FindPrefix(dialog, IDC_CITY_LIST, label));
 }
 
-void FillPositionControls(HWND dialog) {
+void FillPositionControls(HWND dialog, const Location& location) {
     AddNumbers(dialog, IDC_LAT_DEGREES, kMaxLatitudeDegrees, 1);
     AddNumbers(dialog, IDC_LAT_MINUTES, kMinutesPerDegree - 1, 1);
     AddNumbers(dialog, IDC_LON_DEGREES, kMaxLongitudeDegrees, 1);
     AddNumbers(dialog, IDC_LON_MINUTES, kMinutesPerDegree - 1, 1);
-    const UnpackedAngle lat = unpackAngle(gLocation.latitude());
-    const UnpackedAngle lon = unpackAngle(gLocation.longitude());
+    const UnpackedAngle lat = unpackAngle(location.latitude());
+    const UnpackedAngle lon = unpackAngle(location.longitude());
     SelectNumber(dialog, IDC_LAT_DEGREES, lat.degrees, false);
     SelectNumber(dialog, IDC_LAT_MINUTES, lat.minutes, false);
     SelectNumber(dialog, IDC_LON_DEGREES, lon.degrees, false);
@@ -107,21 +113,25 @@ void FillPositionControls(HWND dialog) {
 
     AddItem(dialog, IDC_LAT_HEMISPHERE, "N", kNorth);
     AddItem(dialog, IDC_LAT_HEMISPHERE, "S", kSouth);
-    Select(dialog, IDC_LAT_HEMISPHERE, gLocation.latitude() < 0 ? kSouth : kNorth);
+    Select(dialog, IDC_LAT_HEMISPHERE, location.latitude() < 0 ? kSouth : kNorth);
     // The Location holds west as positive.
     AddItem(dialog, IDC_LON_HEMISPHERE, "W", kWest);
     AddItem(dialog, IDC_LON_HEMISPHERE, "E", kEast);
-    Select(dialog, IDC_LON_HEMISPHERE, gLocation.longitude() < 0 ? kEast : kWest);
+    Select(dialog, IDC_LON_HEMISPHERE, location.longitude() < 0 ? kEast : kWest);
 
     AddNumbers(dialog, IDC_ELEVATION, kMaxElevation, kElevationStep);
-    SelectNumber(dialog, IDC_ELEVATION, gLocation.elevation(), false);
+    SelectNumber(dialog, IDC_ELEVATION, location.elevation(), false);
 }
 
-void OnInitDialog(HWND dialog) {
-    FillCityList(dialog);
-    FillPositionControls(dialog);
-    CheckRadioButton(dialog, IDC_ISRAEL, IDC_DIASPORA, gLocation.holiday() == 1 ? IDC_ISRAEL : IDC_DIASPORA);
-    CheckRadioButton(dialog, IDC_FEET, IDC_METERS, gLocation.elevationUnits() == 1 ? IDC_METERS : IDC_FEET);
+void OnInitDialog(HWND dialog, App& app) {
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&app));
+    const Location& location = app.state.location;
+    FillCityList(dialog, location);
+    FillPositionControls(dialog, location);
+    CheckRadioButton(dialog, IDC_ISRAEL, IDC_DIASPORA,
+                     location.holiday() == Observance::Israel ? IDC_ISRAEL : IDC_DIASPORA);
+    CheckRadioButton(dialog, IDC_FEET, IDC_METERS,
+                     location.elevationUnits() == ElevationUnits::Metres ? IDC_METERS : IDC_FEET);
 }
 
 void OnCityListNotification(HWND dialog) {
@@ -176,21 +186,25 @@ void LookUpZipCode(HWND dialog) {
 }
 
 void StoreAndClose(HWND dialog) {
-    gLocation.setCity(SelectedData(dialog, IDC_CITY_LIST));
-    gLocation.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? 1 : 2);
-    gLocation.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
-                                    SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
-    gLocation.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
-                                     SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
-    gLocation.setElevation(SelectedData(dialog, IDC_ELEVATION));
-    gLocation.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? 1 : 2);
-    gLocation.save();
+    App& app = AppOf(dialog);
+    Location& location = app.state.location;
+    location.setCity(SelectedData(dialog, IDC_CITY_LIST));
+    location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
+                                                                                     : ElevationUnits::Feet);
+    location.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
+                                   SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
+    location.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
+                                    SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
+    location.setElevation(SelectedData(dialog, IDC_ELEVATION));
+    location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
+                                                                              : Observance::Diaspora);
+    location.save(app.settings);
     EndDialog(dialog, IDOK);
 
-    if (gAppWindows.mainWindow != nullptr) {
-        SyncDateControls();
-        SendMessageA(gAppWindows.mainWindow, UM_REFRESH, 0, 0);
-        InvalidateRgn(gAppWindows.mainWindow, nullptr, TRUE);
+    if (MainWindowState* main = MainWindowStateOf(app)) {
+        SyncDateControls(*main);
+        SendMessageA(main->window, UM_REFRESH, 0, 0);
+        InvalidateRgn(main->window, nullptr, TRUE);
     }
 }
 
@@ -220,10 +234,10 @@ void OnCommand(HWND dialog, int id) {
 
 }  // namespace
 
-INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            OnInitDialog(dialog);
+            OnInitDialog(dialog, *reinterpret_cast<App*>(lParam));
             return TRUE;
         case WM_COMMAND:
             OnCommand(dialog, LOWORD(wParam));

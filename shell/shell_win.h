@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+struct App;
+
 // Window class names besides the main window's (which comes from string 109).
 inline constexpr char kHiddenWindowClass[] = "Puppeteer Window Class";
 inline constexpr char kSplashWindowClass[] = "Splash Window Class";
@@ -12,36 +14,34 @@ inline constexpr char kDayGridClass[] = "DaysWndClass";
 inline constexpr UINT_PTR kClockTimerId = 1;
 inline constexpr UINT kClockTimerMs = 1000;
 
+// The notification code of a WM_COMMAND: a menu item or a clicked button sends 0, a combo box whose selection
+// changed sends 1 (CBN_SELCHANGE), and so does an accelerator.
+inline constexpr WORD kMenuOrClickCode = 0;
+inline constexpr WORD kSelectionChangedOrAcceleratorCode = 1;
+
+// The month boxes carry the month as item data: a Gregorian month as itself (1..12), a Hebrew month plus this base
+// (101..114).
+inline constexpr int kHebrewMonthDataBase = 100;
+
+// The two year spinners report to the same window and are told apart by their position: Hebrew years are above
+// this, Gregorian years below.
+inline constexpr int kHebrewYearThreshold = 4999;
+
 LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TabSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The dialog's lParam (DialogBoxParamA) is the App.
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Start-up and the tray (main_win.cpp).
-void ShowMainWindow();
-void SetTrayTip(const char* text);
+// Start-up and the tray (main_win.cpp): creates the main window when it is closed, and brings it to the front.
+void ShowMainWindow(App& app);
+void SetTrayTip(App& app, const char* text);
 
-// The main window (main_window_win.cpp).
-void CreateMainWindow();
-void SyncDateControls();
+// The shared fonts (controls_win.cpp).
+void CreateShellFonts(App& app);
 
-// Its children and the shared fonts (controls_win.cpp).
-void CreateShellFonts();
-void CreateChildControls(HWND mainWindow);
-void ShowInitialControls();
-
-// The splash shown while the hidden window is created (tab_surface_win.cpp).
-void RunSplash();
-
-// Help -> Contents (help_win.cpp).
-void ShowHelpContents(HWND owner);
-
-// Sends a day grid the month it shows: its holiday marks, length, selected day and first weekday.
-void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, int firstWeekday);
-
-// Invalidates, without erasing, the six painted windows: both grids, the main window, the tab surface and the two
-// text views.
-void InvalidatePaintedWindows();
+// The splash shown while the hidden window is created (splash_win.cpp).
+void RunSplash(HINSTANCE instance);

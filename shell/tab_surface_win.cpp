@@ -1,18 +1,23 @@
-// The tab surface, which carries the controls of the two pages and hears their notifications, and the splash
-// picture shown while the program starts.
+// The tab surface, which carries the controls of the two pages and hears their notifications.
 #include <windows.h>
 
-#include "holidays/calendar_cursor.h"
-#include "location/location.h"
+#include <memory>
+
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/layout.h"
+#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
+#include "textview/window_state_win.h"
 
 namespace {
 
-constexpr DWORD kSplashMs = 3000;
+// The surface is made with the App as its creation parameter.
+struct TabSurfaceState {
+    explicit TabSurfaceState(App& owner) : app(owner) {}
+    App& app;
+};
 
 void PaintSurface(HWND window, HDC dc) {
     RECT client;
@@ -35,27 +40,29 @@ void OnSurfacePaint(HWND window) {
 }
 
 // Choosing a holiday moves the selection to its first day in the selected day's Hebrew year, when it has one.
-void JumpToChosenHoliday() {
-    const LRESULT index = SendMessageA(gAppWindows.holidayList, CB_GETCURSEL, 0, 0);
-    const LRESULT code = SendMessageA(gAppWindows.holidayList, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-    const DayNumber day = FindHolidayInCursorHebrewYear(gLocation.holiday(), static_cast<int>(code));
+void JumpToChosenHoliday(App& app, HWND holidayList) {
+    const LRESULT index = SendMessageA(holidayList, CB_GETCURSEL, 0, 0);
+    const LRESULT code = SendMessageA(holidayList, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    const DayNumber day =
+        FindHolidayInCursorHebrewYear(app.state.cursor, app.state.location.holiday(), HolidayCodeOf(code));
     if (day == 0) {
         return;
     }
-    gCalendarCursor.SetFromDayNumber(day);
-    SendMessageA(gAppWindows.mainWindow, UM_REFRESH, 0, 0);
+    app.state.cursor.SetFromDayNumber(day);
+    SendMessageA(app.windows.mainWindow, UM_REFRESH, 0, 0);
 }
 
-LRESULT OnSurfaceCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnSurfaceCommand(HWND window, App& app, WPARAM wParam, LPARAM lParam) {
+    const MainWindowState* main = MainWindowStateOf(app);
     switch (HIWORD(wParam)) {
-        case 0:
+        case kMenuOrClickCode:
             if (LOWORD(wParam) == IDC_CHANGE_LOCATION) {
-                SendMessageA(gAppWindows.mainWindow, WM_COMMAND, CMD_PREFERENCES, 0);
+                SendMessageA(app.windows.mainWindow, WM_COMMAND, CMD_PREFERENCES, 0);
             }
             return 0;
-        case CBN_SELCHANGE:
-            if (reinterpret_cast<HWND>(lParam) == gAppWindows.holidayList) {
-                JumpToChosenHoliday();
+        case kSelectionChangedOrAcceleratorCode:
+            if (main != nullptr && reinterpret_cast<HWND>(lParam) == main->children.holidayList) {
+                JumpToChosenHoliday(app, main->children.holidayList);
             }
             return 0;
         default:
@@ -63,41 +70,25 @@ LRESULT OnSurfaceCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-struct SplashState {
-    Bitmap picture;
-    SIZE size{};
-};
-
-SplashState* SplashStateOf(HWND window) {
-    return reinterpret_cast<SplashState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-void OnSplashCreate(HWND window) {
-    auto* state = new SplashState;
-    state->picture.Reset(static_cast<HBITMAP>(
-        LoadImageA(gAppWindows.instance, MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    BITMAP info{};
-    GetObjectA(state->picture.Get(), sizeof info, &info);
-    state->size = {info.bmWidth, info.bmHeight};
-    const WindowDc screen(nullptr);
-    const int screenWidth = GetDeviceCaps(screen.Get(), HORZRES);
-    const int screenHeight = GetDeviceCaps(screen.Get(), VERTRES);
-    MoveWindow(window, screenWidth / 2 - info.bmWidth / 2, screenHeight / 2 - info.bmHeight / 2, info.bmWidth,
-               info.bmHeight, FALSE);
-}
-
-void OnSplashPaint(HWND window, const SplashState& state) {
-    PaintDc paint(window);
-    MemoryDc picture(paint.Get());
-    Selection selected(picture.Get(), state.picture.Get());
-    BitBlt(paint.Get(), 0, 0, state.size.cx, state.size.cy, picture.Get(), 0, 0, SRCCOPY);
-}
-
 }  // namespace
 
 LRESULT CALLBACK TabSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        App* app = static_cast<App*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (app == nullptr) {
+            return -1;
+        }
+        AttachWindowState(window, std::make_unique<TabSurfaceState>(*app));
+        return 0;
+    }
+    TabSurfaceState* state = WindowState<TabSurfaceState>(window);
+    if (state == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     switch (message) {
+        case WM_DESTROY:
+            DestroyWindowState<TabSurfaceState>(window);
+            return 0;
         case WM_PAINT:
             OnSurfacePaint(window);
             return 0;
@@ -107,46 +98,12 @@ LRESULT CALLBACK TabSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND:
             return 1;
         case WM_COMMAND:
-            return OnSurfaceCommand(window, wParam, lParam);
+            return OnSurfaceCommand(window, state->app, wParam, lParam);
         case WM_CTLCOLORSTATIC:
             // The "Holidays" label sits on the surface's own colour, not on the system's face colour.
             SetBkColor(reinterpret_cast<HDC>(wParam), kBackgroundColour);
-            return reinterpret_cast<LRESULT>(gAppWindows.BACKGROUND_BRUSH.Get());
+            return reinterpret_cast<LRESULT>(state->app.windows.BACKGROUND_BRUSH.Get());
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            OnSplashCreate(window);
-            return 0;
-        case WM_PAINT: {
-            if (const SplashState* state = SplashStateOf(window)) {
-                OnSplashPaint(window, *state);
-            } else {
-                PaintDc paint(window);
-            }
-            return 0;
-        }
-        case WM_DESTROY:
-            delete SplashStateOf(window);
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-void RunSplash() {
-    gAppWindows.splashWindow = CreateWindowExA(0, kSplashWindowClass, "Kestrelon", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                               nullptr, gAppWindows.instance, nullptr);
-    ShowWindow(gAppWindows.splashWindow, SW_SHOW);
-    InvalidateRgn(gAppWindows.splashWindow, nullptr, TRUE);
-    UpdateWindow(gAppWindows.splashWindow);
-    Sleep(kSplashMs);
-    ShowWindow(gAppWindows.splashWindow, SW_HIDE);
-    DestroyWindow(gAppWindows.splashWindow);
-    gAppWindows.splashWindow = nullptr;
 }

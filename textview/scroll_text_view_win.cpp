@@ -4,10 +4,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "textview/gdi_win.h"
 #include "textview/scroll_text_view.h"
+#include "textview/window_state_win.h"
 
 static_assert(kScrollLineUp == SB_LINEUP && kScrollLineDown == SB_LINEDOWN && kScrollPageUp == SB_PAGEUP &&
               kScrollPageDown == SB_PAGEDOWN && kScrollThumbPosition == SB_THUMBPOSITION &&
@@ -27,10 +29,6 @@ struct ScrollTextViewState {
     ScrollTextViewFonts fonts;
     ScrollTextView view;
 };
-
-ScrollTextViewState* StateOf(HWND window) {
-    return reinterpret_cast<ScrollTextViewState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
 
 HFONT FontHandle(const ScrollTextViewState& state, TextFont font) {
     return font == TextFont::kBold ? state.fonts.bold : state.fonts.normal;
@@ -159,26 +157,21 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
     auto state = std::make_unique<ScrollTextViewState>();
     state->window = window;
     state->fonts = fonts != nullptr ? *fonts : ScrollTextViewFonts{nullptr, nullptr};
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+    AttachWindowState(window, std::move(state));
     return 0;
-}
-
-void OnDestroy(HWND window) {
-    std::unique_ptr<ScrollTextViewState> state(StateOf(window));
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK ScrollTextViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
         return OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
     }
-    ScrollTextViewState* const state = StateOf(window);
+    ScrollTextViewState* const state = WindowState<ScrollTextViewState>(window);
     if (state == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     switch (message) {
         case WM_DESTROY:
-            OnDestroy(window);
+            DestroyWindowState<ScrollTextViewState>(window);
             return 0;
         case WM_PAINT:
             OnPaint(*state);

@@ -37,7 +37,8 @@ BENCHMARK(BM_HolidaysOn);
 void BM_BuildHolidayText(benchmark::State& state) {
     static char buffer[20000];
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildHolidayText(30, kKislev, 5785, Observance::Diaspora, buffer, sizeof buffer, true));
+        benchmark::DoNotOptimize(
+            BuildHolidayText(30, kKislev, 5785, Observance::Diaspora, buffer, sizeof buffer, true));
     }
 }
 BENCHMARK(BM_BuildHolidayText);

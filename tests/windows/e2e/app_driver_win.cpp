@@ -20,9 +20,13 @@ std::wstring Widen(const char* text) {
 }  // namespace
 
 std::string ProgramPath() {
-    const char* path = std::getenv("KESTRELON_EXE");
+    return WindowsPathFromEnvironment("KESTRELON_EXE");
+}
+
+std::string WindowsPathFromEnvironment(const char* variable) {
+    const char* path = std::getenv(variable);
     if (path == nullptr || path[0] == '\0') {
-        ADD_FAILURE() << "KESTRELON_EXE is not set";
+        ADD_FAILURE() << variable << " is not set";
         return {};
     }
     std::string windowsPath = path[0] == '/' ? std::string("Z:") + path : std::string(path);

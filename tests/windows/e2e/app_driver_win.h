@@ -18,6 +18,8 @@ inline constexpr UINT kRefresh = WM_USER + 9;
 
 // The program under test, as a Windows path (from KESTRELON_EXE, a path of the build machine).
 std::string ProgramPath();
+// The Windows path of the build machine's path in the environment variable.
+std::string WindowsPathFromEnvironment(const char* variable);
 
 // Deletes the program's settings key, so that the next start is a first run.
 void ResetSettings();

@@ -21,8 +21,6 @@ constexpr SIZE_T kClipboardBlockSize = 20000;
 class Clipboard : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        // The core's holiday text is the oracle for whole descriptions; its table needs its day numbers.
-        FillHolidayDayNumbers();
         session_ = new AppSession;
         controls_ = CalendarControls::Find(session_->WaitForMainWindow());
     }
@@ -178,7 +176,7 @@ TEST_F(Clipboard, HolidayDaysCopyTheirNamesAndDescriptionsWithoutMarkers) {
         EXPECT_EQ(copied.substr(0, std::string(c.opening).size()), c.opening);
 
         std::vector<char> text(20000);
-        BuildHolidayText(c.day, c.month, c.year, kObservanceDiaspora, text.data(), text.size(), false);
+        BuildHolidayText(c.day, c.month, c.year, Observance::Diaspora, text.data(), text.size(), false);
         EXPECT_EQ(copied, WithWindowsLineEnds(text.data()));
     }
 }

@@ -200,7 +200,7 @@ TEST_F(StartUp, MonthBoxesAndTheHolidayListHoldTheirEntries) {
         const LRESULT code = Send(list, CB_GETITEMDATA, static_cast<WPARAM>(i));
         bool matches = false;
         for (int j = 0; j < choices.count; ++j) {
-            matches = matches || (name == choices.items[j].name && code == choices.items[j].code);
+            matches = matches || (name == choices.items[j].name && code == CodeNumber(choices.items[j].code));
         }
         EXPECT_TRUE(matches) << name << " carries " << code;
     }

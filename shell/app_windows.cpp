@@ -1,3 +1,0 @@
-#include "shell/app_windows.h"
-
-AppWindows gAppWindows;

@@ -1,0 +1,82 @@
+// The main window and its children. The window owns a MainWindowState for as long as it exists; closing it
+// destroys the children and the state, and the tray's Open makes both afresh.
+#pragma once
+
+#include <windows.h>
+
+struct App;
+
+// The children of the main window and of its tab surface.
+struct MainChildren {
+    HWND tabControl = nullptr;
+    HWND tabSurface = nullptr;
+    HWND changeLocationButton = nullptr;
+    HWND holidayList = nullptr;
+    HWND holidaysLabel = nullptr;
+    HWND holidayView = nullptr;
+    HWND zmanimView = nullptr;
+    HWND gregorianGrid = nullptr;
+    HWND gregorianMonthBox = nullptr;
+    HWND gregorianYearField = nullptr;
+    HWND gregorianSpinner = nullptr;
+    HWND hebrewGrid = nullptr;
+    HWND hebrewRegularMonthBox = nullptr;
+    HWND hebrewLeapMonthBox = nullptr;
+    HWND hebrewYearField = nullptr;
+    HWND hebrewSpinner = nullptr;
+};
+
+// What is done with each child, in one list: which are shown when the window opens (the two Hebrew month boxes
+// follow the selected year instead), which are painted by the program and so invalidated on every refresh, and
+// which are drawn at once when the window opens.
+enum class AtStart { Shown, Hidden, ByLeapYear, ByRegularYear };
+struct ChildRole {
+    HWND MainChildren::*handle;
+    AtStart atStart;
+    bool painted;
+    bool updatedAtStart;
+};
+inline constexpr ChildRole kChildRoles[] = {
+    {&MainChildren::tabControl, AtStart::Shown, false, false},
+    {&MainChildren::tabSurface, AtStart::Shown, true, false},
+    {&MainChildren::changeLocationButton, AtStart::Hidden, false, false},
+    {&MainChildren::holidayList, AtStart::Shown, false, false},
+    {&MainChildren::holidaysLabel, AtStart::Shown, false, false},
+    {&MainChildren::holidayView, AtStart::Shown, true, false},
+    {&MainChildren::zmanimView, AtStart::Hidden, true, false},
+    {&MainChildren::gregorianGrid, AtStart::Shown, true, true},
+    {&MainChildren::gregorianMonthBox, AtStart::Shown, false, true},
+    {&MainChildren::gregorianYearField, AtStart::Shown, false, true},
+    {&MainChildren::gregorianSpinner, AtStart::Shown, false, true},
+    {&MainChildren::hebrewGrid, AtStart::Shown, true, true},
+    {&MainChildren::hebrewRegularMonthBox, AtStart::ByRegularYear, false, true},
+    {&MainChildren::hebrewLeapMonthBox, AtStart::ByLeapYear, false, true},
+    {&MainChildren::hebrewYearField, AtStart::Shown, false, true},
+    {&MainChildren::hebrewSpinner, AtStart::Shown, false, true},
+};
+
+struct MainWindowState {
+    explicit MainWindowState(App& owner) : app(owner) {}
+    App& app;
+    HWND window = nullptr;
+    MainChildren children;
+};
+
+// Creates the main window with its children, selects today and refreshes it (tray Open and start-up).
+void CreateMainWindow(App& app);
+
+// The state of the main window, or null while it is closed.
+MainWindowState* MainWindowStateOf(const App& app);
+
+// Creates the children (controls_win.cpp), and shows those the window opens with.
+void CreateChildControls(MainWindowState& main);
+void ShowInitialControls(MainWindowState& main);
+
+// Brings the year fields and month boxes in line with the cursor.
+void SyncDateControls(MainWindowState& main);
+
+// Invalidates, without erasing, the main window and its painted children.
+void InvalidatePaintedWindows(const MainWindowState& main);
+
+// Sends a day grid the month it shows: its holiday marks, length, selected day and first weekday.
+void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, int firstWeekday);
