@@ -168,6 +168,11 @@ TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
         {"Guam, east of the date line", 96910, "Hagatna, GU", 13, 29, 144, 45, 10, 0},
         {"American Samoa, south of the equator", 96799, "Pago Pago, AS", -14, 16, -170, 42, -11, 0},
         {"Boston neighbourhood", 2134, "Allston, MA", 42, 21, -71, 8, -5, 1},
+        {"West Wendover keeps Mountain time, unlike the rest of its county", 89883, "West Wendover, NV", 40, 44, -114,
+         4, -7, 1},
+        {"Mesquite keeps Pacific time beside Arizona", 89024, "Mesquite, NV", 36, 48, -114, 4, -8, 1},
+        {"Page keeps standard time beside the Navajo Nation", 86040, "Page, AZ", 36, 55, -111, 28, -7, 0},
+        {"Flagstaff keeps standard time", 86004, "Flagstaff, AZ", 35, 12, -111, 38, -7, 0},
         {"first code", 501, "Holtsville, NY", 40, 48, -73, 3, -5, 1},
     };
     for (const auto& c : cases) {
