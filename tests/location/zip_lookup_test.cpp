@@ -57,7 +57,7 @@ TEST(ZipLookup, MissingCodesLeaveTheRowUntouched) {
 TEST(ZipLookup, AgreesWithAScanFromTheFirstRowForEveryCode) {
     constexpr int kLow = -2;
     constexpr int kHigh = 100002;
-    std::vector<const ZipRow*> firstRow(kHigh - kLow + 1, nullptr);
+    std::vector<const ZipTableRow*> firstRow(kHigh - kLow + 1, nullptr);
     for (int i = 0; i < kZipTableSize; ++i) {
         const int code = kZipTable[i].zip;
         if (code >= kLow && code <= kHigh && firstRow[static_cast<std::size_t>(code - kLow)] == nullptr) {
@@ -66,11 +66,11 @@ TEST(ZipLookup, AgreesWithAScanFromTheFirstRowForEveryCode) {
     }
     int failures = 0;
     for (int code = kLow; code <= kHigh && failures < 10; ++code) {
-        const ZipRow* expected = firstRow[static_cast<std::size_t>(code - kLow)];
+        const ZipTableRow* expected = firstRow[static_cast<std::size_t>(code - kLow)];
         ZipRow row{};
         const bool found = zipLookup(code, row);
         if (found != (expected != nullptr) ||
-            (found && (row.zip != expected->zip || row.placeName != expected->placeName ||
+            (found && (row.zip != expected->zip || row.placeName != kZipNames + expected->nameOffset ||
                        row.latitude != expected->latitude || row.longitude != expected->longitude ||
                        row.offsetHours != expected->offsetHours || row.observesDst != expected->observesDst))) {
             ADD_FAILURE() << "code " << code;

