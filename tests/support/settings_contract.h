@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "location/settings_store.h"
@@ -32,6 +33,10 @@ struct ScratchStoreMaker {
     const char* name;
     std::unique_ptr<ScratchStore> (*make)();
 };
+
+inline void PrintTo(const ScratchStoreMaker& maker, std::ostream* out) {
+    *out << maker.name;
+}
 
 class SettingsContract : public ::testing::TestWithParam<ScratchStoreMaker> {
   protected:
