@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/observance.h"
+
 using Arguments = std::vector<std::string>;
 
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
@@ -16,3 +18,6 @@ int RunCitiesCommand(const Arguments& args);    // cities
 
 // Prints "kestrelon-cli: <message>" on stderr and returns 2.
 int UsageError(const std::string& message);
+
+// "israel" or "diaspora" into observance; false for any other text.
+bool ParseObservance(const std::string& text, Observance& observance);
