@@ -15,6 +15,7 @@ int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance 
 int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
+int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
 
 // Prints "kestrelon-cli: <message>" on stderr and returns 2.
 int UsageError(const std::string& message);
