@@ -34,6 +34,8 @@ bool ParseDigits(const std::string& text, std::size_t maxDigits, int& value) {
     return true;
 }
 
+}  // namespace
+
 bool ParseObservance(const std::string& text, Observance& observance) {
     if (text == "israel") {
         observance = Observance::Israel;
@@ -45,6 +47,8 @@ bool ParseObservance(const std::string& text, Observance& observance) {
     }
     return false;
 }
+
+namespace {
 
 // YYYY-MM-DD; false when the text is not of that form or names no day of the calendar.
 bool ParseDate(const std::string& text, int& day, int& month, int& year) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/observance.h"
+
 using Arguments = std::vector<std::string>;
 
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
@@ -13,6 +15,10 @@ int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance 
 int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
+int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
 
 // Prints "kestrelon-cli: <message>" on stderr and returns 2.
 int UsageError(const std::string& message);
+
+// "israel" or "diaspora" into observance; false for any other text.
+bool ParseObservance(const std::string& text, Observance& observance);

@@ -22,6 +22,13 @@ const char kUsage[] =
     "      the day's zmanim as \"Copy Zmanim\" writes them; with --ut the minutes of UT\n"
     "      (a ZIP place in its own zone, any other in the computer's; --ut prints the UT minutes of sunrise,\n"
     "      sunset and nightfall after 0h UT of the date, or none)\n"
+    "  ical --observance israel|diaspora [--from YEAR] [--to YEAR] [--zmanim PLACE] [-o FILE]\n"
+    "      the holidays as an iCalendar file: one all-day event per holiday, its name and description; the\n"
+    "      years default to this one and the next four. --zmanim adds the sunrise and sunset of every day at the\n"
+    "      place (--zip CODE | --city NAME | --lat ... --lon ..., with --elevation and --units as for zmanim):\n"
+    "      a ZIP place in its own zone, any other in the computer's zone when it has a name, else in UTC.\n"
+    "      -o writes FILE (replaced whole) instead of standard output. DTSTAMP is the time of the run, or\n"
+    "      SOURCE_DATE_EPOCH seconds after 1970 when that variable is set\n"
     "  zip CODE\n"
     "      the row of a US ZIP code, tab-separated: the code in five digits, the place name, latitude and\n"
     "      longitude packed as +-(degrees*100+minutes) with north and east positive, the standard offset in\n"
@@ -56,6 +63,9 @@ int main(int argc, char** argv) {
     }
     if (command == "zmanim") {
         return RunZmanimCommand(rest);
+    }
+    if (command == "ical") {
+        return RunIcalCommand(rest);
     }
     if (command == "zip") {
         return RunZipCommand(rest);

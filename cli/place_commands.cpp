@@ -13,6 +13,7 @@
 #include "calendar/clock.h"
 #include "calendar/gregorian.h"
 #include "cli/commands.h"
+#include "cli/place_options.h"
 #include "location/location.h"
 #include "location/zip_database.h"
 #include "zmanim/day_zmanim.h"
@@ -145,17 +146,6 @@ const PresetCity* FindPresetByName(const std::string& text) {
     return nullptr;
 }
 
-struct ZmanimOptions {
-    std::optional<std::string> date;
-    std::optional<std::string> zip;
-    std::optional<std::string> city;
-    std::optional<std::string> latitude;
-    std::optional<std::string> longitude;
-    std::optional<std::string> elevation;
-    std::optional<std::string> units;
-    bool ut = false;
-};
-
 // Reads the options into options; on a bad argument writes why into reason and returns false.
 bool ReadZmanimOptions(const Arguments& args, ZmanimOptions& options, std::string& reason) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -196,7 +186,8 @@ bool ReadZmanimOptions(const Arguments& args, ZmanimOptions& options, std::strin
     return true;
 }
 
-// Fills the place of the options into location. Returns 0, or the exit status of the error it reported.
+}  // namespace
+
 int SetPlace(const ZmanimOptions& options, Location& location) {
     const int ways = (options.zip ? 1 : 0) + (options.city ? 1 : 0) + ((options.latitude || options.longitude) ? 1 : 0);
     if (ways != 1) {
@@ -265,6 +256,8 @@ int SetElevation(const ZmanimOptions& options, Location& location) {
     }
     return 0;
 }
+
+namespace {
 
 void PrintUtMinutes(const std::optional<double>& minutes, const char* separator) {
     if (minutes) {
