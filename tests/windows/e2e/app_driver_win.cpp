@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace e2e {
@@ -201,83 +200,17 @@ ClipboardText CopyWithCommand(HWND main, int command) {
     return ReadClipboard();
 }
 
-namespace {
-
-Image CaptureScreenRect(const RECT& rect) {
-    Image image;
-    image.width = rect.right - rect.left;
-    image.height = rect.bottom - rect.top;
-    if (image.width <= 0 || image.height <= 0) {
-        return image;
-    }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const DWORD*>(bits);
-    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
-    for (size_t i = 0; i < image.pixels.size(); ++i) {
-        const DWORD bgr = raw[i];
-        image.pixels[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
-}
-
-}  // namespace
-
 Image CaptureClient(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
-    return CaptureScreenRect(rect);
+    return CaptureScreen(rect);
 }
 
 Image CaptureWindow(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return CaptureScreenRect(rect);
-}
-
-void Image::SaveBmp(const std::string& path) const {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = -height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + dataSize;
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        ADD_FAILURE() << "cannot write " << path;
-        return;
-    }
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&header, sizeof header, 1, out);
-    for (COLORREF pixel : pixels) {
-        const DWORD bgr = (static_cast<DWORD>(GetRValue(pixel)) << 16) | (static_cast<DWORD>(GetGValue(pixel)) << 8) |
-                          GetBValue(pixel);
-        std::fwrite(&bgr, 4, 1, out);
-    }
-    std::fclose(out);
+    return CaptureScreen(rect);
 }
 
 AppSession::AppSession(bool resetSettings) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/windows/support/capture_win.h"
+
 namespace e2e {
 
 inline constexpr char kMainClass[] = "KESTRELON";
@@ -59,15 +61,7 @@ void ClearClipboard();
 // Chooses a command of the Edit menu (one that opens no window) and returns what it put on the clipboard.
 ClipboardText CopyWithCommand(HWND main, int command);
 
-// What the screen shows of a window's client area (the window must be on top).
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;  // RGB()
-
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
-    void SaveBmp(const std::string& path) const;
-};
+// What the screen shows of a window's client area, or of the whole window (the window must be on top).
 Image CaptureClient(HWND window);
 Image CaptureWindow(HWND window);
 

@@ -9,8 +9,8 @@
 #include "calendar/month_names.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
 #include "tests/windows/e2e/preferences_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
@@ -18,18 +18,8 @@ using namespace e2e;
 
 constexpr SIZE_T kClipboardBlockSize = 20000;
 
-class Clipboard : public ::testing::Test {
+class Clipboard : public SessionSuite<Clipboard> {
   protected:
-    static void SetUpTestSuite() {
-        session_ = new AppSession;
-        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
-
     // Goes to a Hebrew date through the Gregorian controls.
     static void GoToHebrew(int day, int month, int year) {
         int gregorianDay = 0;
@@ -38,13 +28,7 @@ class Clipboard : public ::testing::Test {
         DayNumberToGregorian(HebrewToDayNumber(day, month, year), gregorianDay, gregorianMonth, gregorianYear);
         controls_.GoTo(gregorianDay, gregorianMonth, gregorianYear);
     }
-
-    static AppSession* session_;
-    static CalendarControls controls_;
 };
-
-AppSession* Clipboard::session_ = nullptr;
-CalendarControls Clipboard::controls_;
 
 std::string WithWindowsLineEnds(const std::string& text) {
     std::string converted;

@@ -4,8 +4,8 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/hebrew.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
 #include "tests/windows/e2e/preferences_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
@@ -14,21 +14,15 @@ using namespace e2e;
 constexpr char kNoHolidayText[] =
     "No holiday today\r\n \r\nClick on the calendar to see the holidays for that day.\r\n \r\n";
 
-class Preferences : public ::testing::Test {
+class Preferences : public SessionSuite<Preferences> {
   protected:
     static void SetUpTestSuite() {
-        session_ = new AppSession;
-        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
+        SessionSuite::SetUpTestSuite();
         if (controls_.main != nullptr) {
             SetWindowPos(controls_.main, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
             SetForegroundWindow(controls_.main);
         }
     }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
     void TearDown() override {
         // A failed test must not leave the dialog (or a message box over it) for the next one.
         while (const HWND box = WaitForOwnedDialog(controls_.main, 0)) {
@@ -41,13 +35,7 @@ class Preferences : public ::testing::Test {
     }
 
     static PreferencesDialog Open() { return PreferencesDialog::OpenFromMenu(controls_.main); }
-
-    static AppSession* session_;
-    static CalendarControls controls_;
 };
-
-AppSession* Preferences::session_ = nullptr;
-CalendarControls Preferences::controls_;
 
 TEST_F(Preferences, EnterInTheZipFieldAddsThePlaceAndKeepsTheDialogOpen) {
     PreferencesDialog dialog = Open();
