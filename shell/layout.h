@@ -1,6 +1,7 @@
 // Where the main window's controls stand. A few base values (the Hebrew grid's left edge, the grids' top edge, the
 // cell size, the widths of the small controls) give every other number through fixed relations, so moving one
-// element moves its neighbours with it. Portable: the native tests check every number.
+// element moves its neighbours with it. Portable: the static_asserts below pin the numbers, the native tests check
+// the relations.
 #pragma once
 
 struct LayoutRect {
