@@ -2,10 +2,9 @@
 // unit, and the holiday observance. OK stores everything in the Location, saves it and refreshes the main window.
 #include <windows.h>
 
-#include <cctype>
-
 #include "calendar/text_buffer.h"
 #include "location/location.h"
+#include "location/zip_code_text.h"
 #include "location/zip_database.h"
 #include "resource.h"
 #include "shell/app_windows.h"
@@ -24,7 +23,7 @@ constexpr int kNorth = 0;
 constexpr int kSouth = 1;
 constexpr int kWest = 0;
 constexpr int kEast = 1;
-constexpr int kNoZipCode = -1;
+constexpr int kNoZipCode = -1;  // ParseZipCodeText's "none"
 
 // The dialog keeps the App it was opened with (DialogBoxParamA's lParam).
 App& AppOf(HWND dialog) {
@@ -146,27 +145,13 @@ void OnCityListNotification(HWND dialog) {
     }
 }
 
-// The number the leading digits of text spell ("00501" is 501), or kNoZipCode when there are none or more than
-// a ZIP code has.
-int LeadingZipCode(const char* text) {
-    int code = 0;
-    int digits = 0;
-    for (; std::isdigit(static_cast<unsigned char>(text[digits])) != 0; ++digits) {
-        if (code > 99999) {
-            return kNoZipCode;
-        }
-        code = code * 10 + (text[digits] - '0');
-    }
-    return digits == 0 ? kNoZipCode : code;
-}
-
 void LookUpZipCode(HWND dialog) {
     char text[400];
     GetDlgItemTextA(dialog, IDC_ZIP_EDIT, text, sizeof text);
     if (text[0] == '\0') {
         return;
     }
-    const int code = LeadingZipCode(text);
+    const int code = ParseZipCodeText(text);
     ZipRow row{};
     if (code == kNoZipCode || !zipLookup(code, row)) {
         MessageBoxA(dialog, "Zip code not found, please try again.", "No such zip code", MB_OK | MB_ICONERROR);
