@@ -83,19 +83,32 @@ void SetPositionControls(HWND dialog, std::int32_t latitude, std::int32_t longit
     Select(dialog, IDC_LON_HEMISPHERE, lon.negative ? kWest : kEast);
 }
 
+// The index of the first item that carries data, or CB_ERR.
+LRESULT FindData(HWND dialog, int id, LPARAM data) {
+    const LRESULT count = SendItem(dialog, id, CB_GETCOUNT);
+    for (LRESULT index = 0; index < count; ++index) {
+        if (SendItem(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index)) == data) {
+            return index;
+        }
+    }
+    return CB_ERR;
+}
+
+// The current place's item first (empty when there is none), then every named preset whose name is not there
+// already (a ZIP place of the same name keeps its code). The current item is found by its data: an empty text is
+// found by CB_FINDSTRING on Windows but not under Wine.
 void FillCityList(HWND dialog, const Location& location) {
     char label[200];
     location.cityName(label, sizeof label);
     AddItem(dialog, IDC_CITY_LIST, label, location.city());
-    // A preset is left out when an item of its name is there already (a ZIP place of the same name keeps its
-    // code); the unnamed first row is always left out that way.
     const PresetCityList presets = presetCities();
     for (int i = 0; i < presets.count; ++i) {
-        if (FindPrefix(dialog, IDC_CITY_LIST, presets.rows[i].name) == CB_ERR) {
-            AddItem(dialog, IDC_CITY_LIST, presets.rows[i].name, presets.rows[i].id);
+        const PresetCity& preset = presets.rows[i];
+        if (preset.name[0] != '\0' && FindPrefix(dialog, IDC_CITY_LIST, preset.name) == CB_ERR) {
+            AddItem(dialog, IDC_CITY_LIST, preset.name, preset.id);
         }
     }
-    Select(dialog, IDC_CITY_LIST, FindPrefix(dialog, IDC_CITY_LIST, label));
+    Select(dialog, IDC_CITY_LIST, FindData(dialog, IDC_CITY_LIST, location.city()));
 }
 
 void FillPositionControls(HWND dialog, const Location& location) {

@@ -248,40 +248,49 @@ TEST_F(Preferences, ObservanceDecidesTheMarksAndTheHolidayText) {
     }
 }
 
-// Each case starts the program with settings stored before the start.
+// Each case starts the program with settings stored before the start, or none (a first run).
 struct StoredCase {
     const char* label;
+    bool firstRun;
     DWORD settings[6];  // City, Latitude, Longitude, Elevation, Elevation Units, Holiday
     const char* city;
     LRESULT cityCode;
+    int cityItems;  // the current place's item and the presets of other names
     const char* position;
     const char* elevation;
     int unit;
     int observance;
 };
 
-TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
+TEST(PreferencesAtStart, DialogShowsTheStoredSettingsAndOkWritesThemBackUnchanged) {
     const StoredCase cases[] = {
+        {"first run: no place, and the 38 named presets", true, {}, "", 0, 39, "0 0 N / 0 0 W", "0", kFeet, kDiaspora},
         {"Jerusalem, metres, Israel",
+         false,
          {100016, 3146, static_cast<DWORD>(-3513), 2700, 1, 1},
          "Jerusalem, Israel",
          100016,
+         38,
          "31 46 N / 35 13 E",
          "2700",
          kMeters,
          kIsrael},
         {"Albany by ZIP code, feet, Diaspora",
+         false,
          {12201, 4239, 7345, 300, 2, 2},
          "Albany, NY",
          12201,
+         38,
          "42 39 N / 73 45 W",
          "300",
          kFeet,
          kDiaspora},
         {"Buenos Aires",
+         false,
          {100007, static_cast<DWORD>(-3435), 5822, 0, 2, 2},
          "Buenos Aires, Argentina",
          100007,
+         38,
          "34 35 S / 58 22 W",
          "0",
          kFeet,
@@ -291,12 +300,13 @@ TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
         SCOPED_TRACE(c.label);
         ResetSettings();
         const char* names[] = {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"};
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 6 && !c.firstRun; ++i) {
             WriteSetting(names[i], c.settings[i]);
         }
         AppSession session(false);
         const CalendarControls controls = CalendarControls::Find(session.WaitForMainWindow());
         ASSERT_TRUE(controls.Complete());
+        const std::string stored = StoredSettings();
         // The way in from the "Zmanim" tab.
         controls.ShowTab(1);
         PreferencesDialog dialog = PreferencesDialog::OpenFromChangeLocation(controls.main, controls.changeLocation);
@@ -304,12 +314,14 @@ TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
         EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
         EXPECT_EQ(dialog.SelectedData(kCityList), c.cityCode);
         EXPECT_EQ(dialog.CountItems(kCityList, c.city), 1);
+        EXPECT_EQ(ComboCount(dialog.Item(kCityList)), c.cityItems);
         EXPECT_EQ(dialog.Position(), c.position);
         EXPECT_EQ(dialog.SelectedText(kElevationList), c.elevation);
         for (int button : {kMeters, kFeet, kIsrael, kDiaspora}) {
             EXPECT_EQ(dialog.Checked(button), button == c.unit || button == c.observance) << "button " << button;
         }
-        dialog.Cancel();
+        dialog.Ok();
+        EXPECT_EQ(StoredSettings(), stored);
         EXPECT_EQ(session.Exit(), 0U);
     }
 }
