@@ -183,16 +183,28 @@ void LookUpZipCode(HWND dialog) {
     }
 }
 
+// The chosen city, or none (0) when the position was changed by hand away from the city's own: its name would
+// label another place's zmanim.
+std::int32_t CityOfPosition(std::int32_t city, const Location& position) {
+    std::int32_t latitude = 0;
+    std::int32_t eastLongitude = 0;
+    if (cityPosition(city, latitude, eastLongitude) &&
+        (latitude != position.latitude() || eastLongitude != -position.longitude())) {
+        return 0;
+    }
+    return city;
+}
+
 void StoreAndClose(HWND dialog) {
     App& app = AppOf(dialog);
     Location& location = app.state.location;
-    location.setCity(SelectedData(dialog, IDC_CITY_LIST));
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
     location.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
                                    SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
     location.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
                                     SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
+    location.setCity(CityOfPosition(SelectedData(dialog, IDC_CITY_LIST), location));
     location.setElevation(SelectedData(dialog, IDC_ELEVATION));
     location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
                                                                               : Observance::Diaspora);

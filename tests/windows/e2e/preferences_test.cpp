@@ -99,6 +99,62 @@ TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
     }
 }
 
+// The last line of "Copy Zmanim": the label of the place.
+std::string CopiedPlaceLabel(HWND main) {
+    std::string copied = CopyWithCommand(main, kCopyZmanimCommand).text;
+    copied.resize(copied.size() >= 2 ? copied.size() - 2 : 0);  // the line end after the label
+    const size_t lineStart = copied.rfind("\r\n");
+    return lineStart == std::string::npos ? copied : copied.substr(lineStart + 2);
+}
+
+struct HandMadeCase {
+    const char* label;
+    const char* zip;   // looked up first, or null
+    const char* city;  // chosen first, or null
+    struct {
+        int list;  // 0: no change
+        const char* text;
+    } changes[2];
+    const char* stored;  // City, Latitude, Longitude after OK
+    const char* placeLabel;
+};
+
+TEST_F(Preferences, PositionChangedAwayFromTheCitysOwnStoresNoCity) {
+    // London's table position is 51 32 N, 0 10 W.
+    const HandMadeCase cases[] = {
+        {"London as listed", nullptr, "London, England", {}, "100018 5132 10", "London, England"},
+        {"London, a minute further north", nullptr, "London, England", {{kLatitudeMinutes, "33"}}, "0 5133 10", ""},
+        {"London, east instead of west", nullptr, "London, England", {{kLongitudeHemisphere, "E"}}, "0 5132 -10", ""},
+        {"London, moved and moved back",
+         nullptr,
+         "London, England",
+         {{kLatitudeMinutes, "33"}, {kLatitudeMinutes, "32"}},
+         "100018 5132 10",
+         "London, England"},
+        {"ZIP 10001, a degree further west", "10001", nullptr, {{kLongitudeDegrees, "75"}}, "0 4045 7500", ""},
+    };
+    controls_.GoTo(21, 6, 2008);
+    for (const HandMadeCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        PreferencesDialog dialog = Open();
+        ASSERT_TRUE(dialog.IsOpen());
+        if (c.zip != nullptr) {
+            dialog.TypeZip(c.zip);
+            dialog.Click(kLookUpZip);
+        } else {
+            dialog.Choose(kCityList, c.city);
+        }
+        for (const auto& change : c.changes) {
+            if (change.list != 0) {
+                dialog.Choose(change.list, change.text);
+            }
+        }
+        dialog.Ok();
+        EXPECT_EQ(StoredValues({"City", "Latitude", "Longitude"}), c.stored);
+        EXPECT_EQ(CopiedPlaceLabel(controls_.main), c.placeLabel);
+    }
+}
+
 TEST_F(Preferences, ZipCodeNamedLikeAPresetTakesOverThePresetsItem) {
     PreferencesDialog dialog = Open();
     ASSERT_TRUE(dialog.IsOpen());
