@@ -137,6 +137,7 @@ void FillPositionControls(HWND dialog, const Location& location) {
 
 void OnInitDialog(HWND dialog, App& app) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&app));
+    CentreDialogOnOwner(dialog);
     const Location& location = app.state.location;
     FillCityList(dialog, location);
     FillPositionControls(dialog, location);

@@ -19,4 +19,29 @@ TEST(Layout, FramesEncloseTheirCalendars) {
     EXPECT_LT(layout::kTabControl.Bottom(), layout::kMainWindowHeight);
 }
 
+// Dialogs open centred on the main window, moved only as far as needed to stand inside the work area.
+TEST(Layout, CentredWithinStaysInsideTheArea) {
+    const LayoutRect area = {0, 0, 1280, 1000};
+    const struct {
+        const char* label;
+        LayoutRect over;
+        int x;
+        int y;
+    } cases[] = {
+        {"room on every side", {100, 100, 600, 500}, 250, 250},
+        {"past the right and bottom edges", {1100, 900, 300, 200}, 980, 800},
+        {"past the left and top edges", {-200, -150, 300, 200}, 0, 0},
+        {"the area itself", area, 490, 400},
+    };
+    for (const auto& c : cases) {
+        const LayoutRect placed = layout::CentredWithin(300, 200, c.over, area);
+        EXPECT_EQ(placed.x, c.x) << c.label;
+        EXPECT_EQ(placed.y, c.y) << c.label;
+    }
+    // A window larger than the area keeps its top-left corner inside it, where the title bar is.
+    const LayoutRect large = layout::CentredWithin(1400, 1100, {900, 800, 600, 500}, area);
+    EXPECT_EQ(large.x, 0);
+    EXPECT_EQ(large.y, 0);
+}
+
 }  // namespace
