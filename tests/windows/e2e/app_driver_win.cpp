@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 
 namespace e2e {
@@ -213,6 +215,89 @@ Image CaptureWindow(HWND window) {
     return CaptureScreen(rect);
 }
 
+int CountWindows(const char* className) {
+    struct Search {
+        const char* className;
+        int count;
+    } search{className, 0};
+    EnumWindows(
+        [](HWND window, LPARAM state) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(state);
+            s->count += ClassOf(window) == s->className ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+int CountTrayIcons() {
+    const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    int count = 0;
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); tray != nullptr && icon != nullptr;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+        ++count;
+    }
+    return count;
+}
+
+int CountProcesses(const char* exeName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        ADD_FAILURE() << "no process snapshot";
+        return -1;
+    }
+    int count = 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        count += _stricmp(entry.szExeFile, exeName) == 0 ? 1 : 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+namespace {
+
+PROCESS_INFORMATION StartProgram(const std::string& programPath) {
+    std::string commandLine = "\"" + programPath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+        return {};
+    }
+    return process;
+}
+
+}  // namespace
+
+AnotherCopy::AnotherCopy() : process_(StartProgram(ProgramPath())) {}
+
+AnotherCopy::~AnotherCopy() {
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool AnotherCopy::Running() const {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD AnotherCopy::WaitForExit(DWORD timeoutMs) const {
+    DWORD code = STILL_ACTIVE;
+    if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process_.hProcess, &code);
+    }
+    return code;
+}
+
 AppSession::AppSession(bool resetSettings) {
     Start(ProgramPath(), resetSettings);
 }
@@ -229,13 +314,7 @@ void AppSession::Start(const std::string& programPath, bool resetSettings) {
     if (resetSettings) {
         ResetSettings();
     }
-    std::string commandLine = "\"" + programPath + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
-        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
-        process_ = {};
-    }
+    process_ = StartProgram(programPath);
 }
 
 AppSession::~AppSession() {

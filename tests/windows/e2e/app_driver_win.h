@@ -13,6 +13,7 @@ namespace e2e {
 
 inline constexpr char kMainClass[] = "KESTRELON";
 inline constexpr char kHiddenClass[] = "Puppeteer Window Class";
+inline constexpr char kRunningCopyMutex[] = "Local\\Kestrelon Running Copy";
 inline constexpr char kSettingsKey[] = "Software\\Brisken Software\\Kestrelon\\1.0";
 inline constexpr UINT kTrayNotify = WM_USER + 7;
 inline constexpr UINT kTrayCommand = WM_USER + 8;
@@ -77,6 +78,31 @@ bool WaitFor(Condition done, DWORD timeoutMs) {
     }
     return true;
 }
+
+// The top-level windows of this class, of every process.
+int CountWindows(const char* className);
+// The icons in Wine's notification area (the children of its stand-alone tray window).
+int CountTrayIcons();
+// The running processes of this program file name ("kestrelon.exe").
+int CountProcesses(const char* exeName);
+
+// The program started once more while it runs (as from the Start menu), with the settings as they are. A copy
+// still running when this goes out of scope is ended.
+class AnotherCopy {
+  public:
+    AnotherCopy();
+    AnotherCopy(const AnotherCopy&) = delete;
+    AnotherCopy& operator=(const AnotherCopy&) = delete;
+    ~AnotherCopy();
+
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    bool Running() const;
+    // Its exit code, or STILL_ACTIVE when it is still running after timeoutMs.
+    DWORD WaitForExit(DWORD timeoutMs) const;
+
+  private:
+    PROCESS_INFORMATION process_{};
+};
 
 // One run of the program, started with fresh settings (or those written after ResetSettings).
 class AppSession {
