@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <cstdlib>
 
 namespace e2e {
-
-namespace {
 
 std::wstring Widen(const char* text) {
     std::wstring wide;
@@ -18,7 +14,13 @@ std::wstring Widen(const char* text) {
     return wide;
 }
 
-}  // namespace
+std::string Narrow(const wchar_t* text) {
+    std::string narrow;
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        narrow.push_back(static_cast<char>(*p));
+    }
+    return narrow;
+}
 
 std::string ProgramPath() {
     return WindowsPathFromEnvironment("KESTRELON_EXE");
@@ -87,11 +89,7 @@ std::string TextOf(HWND window) {
     wchar_t text[512] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
-    std::string narrow;
-    for (const wchar_t* p = text; *p != 0; ++p) {
-        narrow.push_back(static_cast<char>(*p));
-    }
-    return narrow;
+    return Narrow(text);
 }
 
 RECT RectInParent(HWND window) {
@@ -137,11 +135,7 @@ std::string ComboText(HWND box, int index) {
     // The wide form marshals the text across processes correctly.
     wchar_t text[256] = {};
     SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    std::string narrow;
-    for (const wchar_t* p = text; *p != 0; ++p) {
-        narrow.push_back(static_cast<char>(*p));
-    }
-    return narrow;
+    return Narrow(text);
 }
 
 int ComboSelection(HWND box) {
@@ -240,22 +234,6 @@ int CountTrayIcons() {
     return count;
 }
 
-int CountProcesses(const char* exeName) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) {
-        ADD_FAILURE() << "no process snapshot";
-        return -1;
-    }
-    int count = 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        count += _stricmp(entry.szExeFile, exeName) == 0 ? 1 : 0;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
-
 namespace {
 
 PROCESS_INFORMATION StartProgram(const std::string& programPath) {
@@ -272,32 +250,6 @@ PROCESS_INFORMATION StartProgram(const std::string& programPath) {
 
 }  // namespace
 
-AnotherCopy::AnotherCopy() : process_(StartProgram(ProgramPath())) {}
-
-AnotherCopy::~AnotherCopy() {
-    if (process_.hProcess == nullptr) {
-        return;
-    }
-    if (Running()) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
-
-bool AnotherCopy::Running() const {
-    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-DWORD AnotherCopy::WaitForExit(DWORD timeoutMs) const {
-    DWORD code = STILL_ACTIVE;
-    if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process_.hProcess, &code);
-    }
-    return code;
-}
-
 AppSession::AppSession(bool resetSettings) {
     Start(ProgramPath(), resetSettings);
 }
@@ -305,6 +257,8 @@ AppSession::AppSession(bool resetSettings) {
 AppSession::AppSession(const std::string& programPath, bool resetSettings) {
     Start(programPath, resetSettings);
 }
+
+AppSession::AppSession(AnotherCopy) : process_(StartProgram(ProgramPath())) {}
 
 void AppSession::Start(const std::string& programPath, bool resetSettings) {
     if (FindWindowA(kMainClass, nullptr) != nullptr || FindWindowA(kHiddenClass, nullptr) != nullptr) {
@@ -321,8 +275,10 @@ AppSession::~AppSession() {
     if (process_.hProcess == nullptr) {
         return;
     }
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        if (HWND hidden = Hidden()) {
+    if (WaitForExit(0) == STILL_ACTIVE) {
+        DWORD owner = 0;
+        if (HWND hidden = Hidden();
+            hidden != nullptr && GetWindowThreadProcessId(hidden, &owner) != 0 && owner == process_.dwProcessId) {
             PostMessageA(hidden, kTrayCommand, 32791, 0);
         }
         if (WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) {
@@ -368,8 +324,12 @@ DWORD AppSession::Exit(DWORD timeoutMs) {
     if (HWND hidden = Hidden()) {
         PostMessageA(hidden, kTrayCommand, 32791, 0);
     }
+    return WaitForExit(timeoutMs);
+}
+
+DWORD AppSession::WaitForExit(DWORD timeoutMs) const {
     DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process_.hProcess, &code);
     }
     return code;

@@ -33,6 +33,10 @@ void WriteSetting(const char* name, DWORD value);
 // SendMessageTimeout that fails the current test when the program does not answer within five seconds.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// Texts carried across processes go through the wide messages (the 8-bit ones come back garbled under Wine).
+std::wstring Widen(const char* text);
+std::string Narrow(const wchar_t* text);
+
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
 // The window's rectangle in its parent's client coordinates.
@@ -83,33 +87,15 @@ bool WaitFor(Condition done, DWORD timeoutMs) {
 int CountWindows(const char* className);
 // The icons in Wine's notification area (the children of its stand-alone tray window).
 int CountTrayIcons();
-// The running processes of this program file name ("kestrelon.exe").
-int CountProcesses(const char* exeName);
-
-// The program started once more while it runs (as from the Start menu), with the settings as they are. A copy
-// still running when this goes out of scope is ended.
-class AnotherCopy {
-  public:
-    AnotherCopy();
-    AnotherCopy(const AnotherCopy&) = delete;
-    AnotherCopy& operator=(const AnotherCopy&) = delete;
-    ~AnotherCopy();
-
-    DWORD ProcessId() const { return process_.dwProcessId; }
-    bool Running() const;
-    // Its exit code, or STILL_ACTIVE when it is still running after timeoutMs.
-    DWORD WaitForExit(DWORD timeoutMs) const;
-
-  private:
-    PROCESS_INFORMATION process_{};
-};
-
 // One run of the program, started with fresh settings (or those written after ResetSettings).
 class AppSession {
   public:
     explicit AppSession(bool resetSettings = true);
     // Starts another copy of the program, such as the installed one (a Windows path).
     AppSession(const std::string& programPath, bool resetSettings);
+    // Starts the program once more while a copy runs (as from the Start menu), keeping the settings.
+    struct AnotherCopy {};
+    explicit AppSession(AnotherCopy);
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
     ~AppSession();
@@ -124,6 +110,8 @@ class AppSession {
     HANDLE Process() const { return process_.hProcess; }
     // Ends the program through its tray menu command and returns its exit code (or STILL_ACTIVE).
     DWORD Exit(DWORD timeoutMs = 10000);
+    // Waits for the program to end: its exit code, or STILL_ACTIVE when it still runs after timeoutMs.
+    DWORD WaitForExit(DWORD timeoutMs) const;
 
   private:
     void Start(const std::string& programPath, bool resetSettings);

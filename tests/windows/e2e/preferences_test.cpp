@@ -2,6 +2,8 @@
 // observance, OK and Cancel, and what each leaves in the registry and in the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calendar/gregorian.h"
 #include "calendar/hebrew.h"
 #include "tests/windows/e2e/preferences_driver_win.h"
@@ -11,6 +13,7 @@ namespace {
 
 using namespace e2e;
 
+constexpr int kAboutCommand = 32789;
 constexpr char kNoHolidayText[] =
     "No holiday today\r\n \r\nClick on the calendar to see the holidays for that day.\r\n \r\n";
 
@@ -37,20 +40,15 @@ class Preferences : public SessionSuite<Preferences> {
     static PreferencesDialog Open() { return PreferencesDialog::OpenFromMenu(controls_.main); }
 };
 
-TEST_F(Preferences, EnterInTheZipFieldAddsThePlaceAndKeepsTheDialogOpen) {
-    PreferencesDialog dialog = Open();
-    ASSERT_TRUE(dialog.IsOpen());
-    dialog.TypeZip("10001");
-    dialog.PressEnterInZipField();
-    ASSERT_TRUE(dialog.IsOpen());
-    EXPECT_EQ(dialog.SelectedText(kCityList), "New York, NY");
-    EXPECT_EQ(dialog.SelectedData(kCityList), 10001);
-    EXPECT_EQ(dialog.CountItems(kCityList, "New York, NY"), 1);
-    EXPECT_EQ(dialog.Position(), "40 45 N / 74 0 W");
-    dialog.Cancel();
-}
-
 enum class Way { ZipWithEnter, ZipWithButton, CityList };
+
+// The last line of "Copy Zmanim": the label of the place.
+std::string CopiedPlaceLabel(HWND main) {
+    std::string copied = CopyWithCommand(main, kCopyZmanimCommand).text;
+    copied.resize(copied.size() >= 2 ? copied.size() - 2 : 0);  // the line end after the label
+    const size_t lineStart = copied.rfind("\r\n");
+    return lineStart == std::string::npos ? copied : copied.substr(lineStart + 2);
+}
 
 struct PlaceCase {
     const char* label;
@@ -58,21 +56,34 @@ struct PlaceCase {
     const char* input;  // the ZIP code typed, or the city chosen
     const char* city;   // the city list's selection afterwards
     const char* position;
-    const char* stored;  // City, Latitude, Longitude in the registry after OK
+    int changedList;  // a position list then changed by hand, or 0
+    const char* changedTo;
+    const char* stored;      // City, Latitude, Longitude in the registry after OK
+    const char* placeLabel;  // on the Zmanim tab and the last line of "Copy Zmanim"
 };
 
 TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
-    // Positions from the preset table and the ZIP table's rows; the registry holds west and north as positive.
+    // Positions from the preset table and the ZIP table's rows; the registry holds west and north as positive. A
+    // position changed by hand away from the chosen city's own stores no city, so no name labels it.
     const PlaceCase cases[] = {
-        {"ZIP 10001 and Enter", Way::ZipWithEnter, "10001", "New York, NY", "40 45 N / 74 0 W", "10001 4045 7400"},
-        {"Jerusalem", Way::CityList, "Jerusalem, Israel", "Jerusalem, Israel", "31 46 N / 35 13 E",
-         "100016 3146 -3513"},
-        {"Buenos Aires", Way::CityList, "Buenos Aires, Argentina", "Buenos Aires, Argentina", "34 35 S / 58 22 W",
-         "100007 -3435 5822"},
-        {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W",
-         "12201 4239 7345"},
-        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W",
-         "501 4049 7303"},
+        {"ZIP 10001 and Enter", Way::ZipWithEnter, "10001", "New York, NY", "40 45 N / 74 0 W", 0, nullptr,
+         "10001 4045 7400", "New York, NY 10001"},
+        {"Jerusalem", Way::CityList, "Jerusalem, Israel", "Jerusalem, Israel", "31 46 N / 35 13 E", 0, nullptr,
+         "100016 3146 -3513", "Jerusalem, Israel"},
+        {"Buenos Aires", Way::CityList, "Buenos Aires, Argentina", "Buenos Aires, Argentina", "34 35 S / 58 22 W", 0,
+         nullptr, "100007 -3435 5822", "Buenos Aires, Argentina"},
+        {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W", 0, nullptr,
+         "12201 4239 7345", "Albany, NY 12201"},
+        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W", 0, nullptr,
+         "501 4049 7303", "Holtsville, NY 00501"},
+        {"London, its latitude chosen again", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLatitudeMinutes, "32", "100018 5132 10", "London, England"},
+        {"London, a minute further north", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLatitudeMinutes, "33", "0 5133 10", ""},
+        {"London, east instead of west", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLongitudeHemisphere, "E", "0 5132 -10", ""},
+        {"ZIP 10001, a degree further west", Way::ZipWithButton, "10001", "New York, NY", "40 45 N / 74 0 W",
+         kLongitudeDegrees, "75", "0 4045 7500", ""},
     };
     for (const PlaceCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -94,60 +105,8 @@ TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
         ASSERT_TRUE(dialog.IsOpen());
         EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
         EXPECT_EQ(dialog.Position(), c.position);
-        dialog.Ok();
-        EXPECT_EQ(StoredValues({"City", "Latitude", "Longitude"}), c.stored);
-    }
-}
-
-// The last line of "Copy Zmanim": the label of the place.
-std::string CopiedPlaceLabel(HWND main) {
-    std::string copied = CopyWithCommand(main, kCopyZmanimCommand).text;
-    copied.resize(copied.size() >= 2 ? copied.size() - 2 : 0);  // the line end after the label
-    const size_t lineStart = copied.rfind("\r\n");
-    return lineStart == std::string::npos ? copied : copied.substr(lineStart + 2);
-}
-
-struct HandMadeCase {
-    const char* label;
-    const char* zip;   // looked up first, or null
-    const char* city;  // chosen first, or null
-    struct {
-        int list;  // 0: no change
-        const char* text;
-    } changes[2];
-    const char* stored;  // City, Latitude, Longitude after OK
-    const char* placeLabel;
-};
-
-TEST_F(Preferences, PositionChangedAwayFromTheCitysOwnStoresNoCity) {
-    // London's table position is 51 32 N, 0 10 W.
-    const HandMadeCase cases[] = {
-        {"London as listed", nullptr, "London, England", {}, "100018 5132 10", "London, England"},
-        {"London, a minute further north", nullptr, "London, England", {{kLatitudeMinutes, "33"}}, "0 5133 10", ""},
-        {"London, east instead of west", nullptr, "London, England", {{kLongitudeHemisphere, "E"}}, "0 5132 -10", ""},
-        {"London, moved and moved back",
-         nullptr,
-         "London, England",
-         {{kLatitudeMinutes, "33"}, {kLatitudeMinutes, "32"}},
-         "100018 5132 10",
-         "London, England"},
-        {"ZIP 10001, a degree further west", "10001", nullptr, {{kLongitudeDegrees, "75"}}, "0 4045 7500", ""},
-    };
-    controls_.GoTo(21, 6, 2008);
-    for (const HandMadeCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        PreferencesDialog dialog = Open();
-        ASSERT_TRUE(dialog.IsOpen());
-        if (c.zip != nullptr) {
-            dialog.TypeZip(c.zip);
-            dialog.Click(kLookUpZip);
-        } else {
-            dialog.Choose(kCityList, c.city);
-        }
-        for (const auto& change : c.changes) {
-            if (change.list != 0) {
-                dialog.Choose(change.list, change.text);
-            }
+        if (c.changedList != 0) {
+            dialog.Choose(c.changedList, c.changedTo);
         }
         dialog.Ok();
         EXPECT_EQ(StoredValues({"City", "Latitude", "Longitude"}), c.stored);
@@ -302,6 +261,51 @@ TEST_F(Preferences, ObservanceDecidesTheMarksAndTheHolidayText) {
         EXPECT_EQ(controls_.DayCellColour(controls_.gregorianGrid, 20, aprilFirstWeekday), kShaded);
         EXPECT_EQ(controls_.DayCellColour(controls_.hebrewGrid, 15, nisanFirstWeekday), kShaded);
     }
+}
+
+// Where Preferences and About open: centred on the main window, or on the screen while it is hidden.
+struct DialogCase {
+    const char* label;
+    int command;
+    int closeWith;
+    enum { Centred, NearTheCorner, MainHidden } mainWindow;
+};
+
+TEST_F(Preferences, ItAndAboutOpenCentredOnTheMainWindowInsideTheWorkArea) {
+    const DialogCase cases[] = {
+        {"Preferences", kPreferencesCommand, IDCANCEL, DialogCase::Centred},
+        {"About", kAboutCommand, IDOK, DialogCase::Centred},
+        {"Preferences, the main window near the corner", kPreferencesCommand, IDCANCEL, DialogCase::NearTheCorner},
+        {"About, the main window hidden", kAboutCommand, IDOK, DialogCase::MainHidden},
+    };
+    const HWND main = controls_.main;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    for (const DialogCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const bool nearTheCorner = c.mainWindow == DialogCase::NearTheCorner;
+        SetWindowPos(main, HWND_TOP, nearTheCorner ? work.right - 200 : 100, nearTheCorner ? work.bottom - 100 : 60, 0,
+                     0, SWP_NOSIZE | (c.mainWindow == DialogCase::MainHidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(c.command, 0), 0);
+        const HWND dialog = WaitForOwnedDialog(main);
+        ASSERT_NE(dialog, nullptr);
+        RECT placed{};
+        GetWindowRect(dialog, &placed);
+        RECT over = work;
+        if (c.mainWindow != DialogCase::MainHidden) {
+            GetWindowRect(main, &over);
+        }
+        const int width = placed.right - placed.left;
+        const int height = placed.bottom - placed.top;
+        const int left = std::clamp<int>((over.left + over.right - width) / 2, work.left, work.right - width);
+        const int top = std::clamp<int>((over.top + over.bottom - height) / 2, work.top, work.bottom - height);
+        EXPECT_NEAR(placed.left, left, 1);
+        EXPECT_NEAR(placed.top, top, 1);
+        Send(GetDlgItem(dialog, c.closeWith), BM_CLICK);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    }
+    SetWindowPos(main, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(main);
 }
 
 // Each case starts the program with settings stored before the start, or none (a first run).
