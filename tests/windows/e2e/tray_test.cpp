@@ -126,14 +126,6 @@ TEST(Tray, SecondStartShowsTheRunningCopyAndEnds) {
 
 // The hand-over as the second copy does it, against a stand-in for the running copy: the test holds the mutex and
 // makes the hidden window only after a while, as a copy still starting does.
-LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kTrayCommand) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 TEST(Tray, SecondStartWaitsForTheRunningCopysHiddenWindow) {
     const std::unique_ptr<void, decltype(&CloseHandle)> mutex(CreateMutexA(nullptr, FALSE, kRunningCopyMutex),
                                                               &CloseHandle);
@@ -147,27 +139,18 @@ TEST(Tray, SecondStartWaitsForTheRunningCopysHiddenWindow) {
     }
     {
         SCOPED_TRACE("the hidden window appears late: the copy posts it the tray's Open and ends with 0");
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = StandInProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kHiddenClass;
-        ASSERT_NE(RegisterClassExA(&windowClass), 0);
+        const WNDCLASSA windowClass{0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
+                                    nullptr, nullptr,        nullptr, nullptr, kHiddenClass};
+        ASSERT_NE(RegisterClassA(&windowClass), 0);
         const AppSession copy(AppSession::AnotherCopy{});
         EXPECT_EQ(copy.WaitForExit(1500), STILL_ACTIVE) << "it did not wait";
         const HWND standIn = CreateWindowExA(0, kHiddenClass, "stand-in", 0, 0, 0, 0, 0, nullptr, nullptr,
                                              GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(standIn, nullptr);
-        EXPECT_TRUE(WaitFor(
-            [&] {
-                MSG message;
-                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                    DispatchMessageA(&message);
-                }
-                return GetWindowLongPtrA(standIn, GWLP_USERDATA) != 0;
-            },
-            15000));
-        EXPECT_EQ(GetWindowLongPtrA(standIn, GWLP_USERDATA), 110) << "not the tray's Open";
+        MSG request{};
+        EXPECT_TRUE(
+            WaitFor([&] { return PeekMessageA(&request, standIn, kTrayCommand, kTrayCommand, PM_REMOVE); }, 15000));
+        EXPECT_EQ(request.wParam, 110u) << "not the tray's Open";
         EXPECT_EQ(copy.WaitForExit(5000), 0u);
         DestroyWindow(standIn);
         UnregisterClassA(kHiddenClass, GetModuleHandleA(nullptr));
