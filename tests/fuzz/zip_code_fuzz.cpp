@@ -1,0 +1,67 @@
+// ZIP code text and the ZIP table: the code read from any text is the one its leading digits spell (counted here
+// another way), and zipLookup finds for any code exactly what a scan from the first row finds.
+//
+// Input: a code (32-bit integer), then the text, up to its first zero byte.
+#include <string>
+
+#include "location/zip_code_text.h"
+#include "location/zip_database.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+// The leading digits without their leading zeros, as a number when there are at most five of them.
+std::optional<std::int32_t> SpelledCode(const std::string& text) {
+    const std::size_t digits = text.find_first_not_of("0123456789");
+    const std::string leading = text.substr(0, digits);
+    if (leading.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t firstSignificant = leading.find_first_not_of('0');
+    const std::string significant = firstSignificant == std::string::npos ? "" : leading.substr(firstSignificant);
+    if (significant.size() > 5) {
+        return std::nullopt;
+    }
+    return significant.empty() ? 0 : std::stoi(significant);
+}
+
+const ZipRow* ScanForRow(std::int32_t code) {
+    for (int i = 0; i < kZipTableSize; ++i) {
+        if (kZipTable[i].zip == code) {
+            return &kZipTable[i];
+        }
+    }
+    return nullptr;
+}
+
+void CheckLookup(std::int32_t code) {
+    const std::string label = "code " + std::to_string(code);
+    const ZipRow untouched{-7, "untouched", 1, 2, 3, 4};
+    ZipRow row = untouched;
+    const bool found = zipLookup(code, row);
+    const ZipRow* expected = ScanForRow(code);
+    FUZZ_CHECK(found == (expected != nullptr), label);
+    const ZipRow& want = found ? *expected : untouched;
+    FUZZ_CHECK(row.zip == want.zip && row.placeName == want.placeName && row.latitude == want.latitude &&
+                   row.longitude == want.longitude && row.offsetHours == want.offsetHours &&
+                   row.observesDst == want.observesDst,
+               label);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput input(data, size);
+    const std::int32_t code = input.Int32();
+    const std::string_view rest = input.Rest();
+    const std::string text(rest.substr(0, rest.find('\0')));
+
+    const std::optional<std::int32_t> read = LeadingZipCode(text.c_str());
+    FUZZ_CHECK(read == SpelledCode(text), "text \"" + text + "\"");
+    if (read) {
+        FUZZ_CHECK(*read >= 0 && *read <= kLastZipCode, "text \"" + text + "\"");
+        CheckLookup(*read);
+    }
+    CheckLookup(code);
+    return 0;
+}
