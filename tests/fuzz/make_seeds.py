@@ -77,7 +77,7 @@ SEEDS = {
         "leap-adar": calendar(2454531, (29, 2, 2008), (28, 13, 5768)),
         "before-1601": calendar(2000000, (1, 1, 1600), (1, 1, 1)),
         "ends-of-the-calendar": calendar(-363521440, (31, 12, 1000000), (9, 14, 1003749)),
-        "finding-last-day-numbers-hang": calendar(2147483600, (1, 1, 2000), (1, 1, 5760)),
+        "finding-last-day-numbers": calendar(2147483600, (1, 1, 2000), (1, 1, 5760)),
         "finding-largest-day-number": calendar(INT_MAX, (INT_MAX, INT_MAX, INT_MAX), (1, 1, 5760)),
         "finding-smallest-values": calendar(INT_MIN, (INT_MIN, INT_MIN, INT_MIN), (1, 1, INT_MIN)),
         "finding-cheshvan-of-the-last-year": calendar(0, (1, 1, 1), (1, 2, INT_MAX)),
