@@ -63,9 +63,6 @@ void CheckGregorianDate(int day, int month, int year) {
 
 void CheckHebrewDate(int day, int month, int year) {
     const std::string label = "Hebrew " + Date(day, month, year);
-    const DayNumber n = HebrewToDayNumber(day, month, year);
-    FUZZ_CHECK(n >= kFirstDayNumber && n <= kLastDayNumber, label + " is day " + std::to_string(n));
-
     const int length = HebrewYearLength(year);
     FUZZ_CHECK(length == 353 || length == 354 || length == 355 || length == 383 || length == 384 || length == 385,
                label + " has a year of " + std::to_string(length));
@@ -76,6 +73,9 @@ void CheckHebrewDate(int day, int month, int year) {
 
     const int monthLength = DaysInHebrewMonth(month, year);
     FUZZ_CHECK(month >= 1 && month <= 14 ? (monthLength == 29 || monthLength == 30) : monthLength == 0, label);
+
+    const DayNumber n = HebrewToDayNumber(day, month, year);
+    FUZZ_CHECK(n >= kFirstDayNumber && n <= kLastDayNumber, label + " is day " + std::to_string(n));
 
     if (year >= kEarliestHebrewYear && year <= kLatestHebrewYear && MonthOccurs(month, year) && day >= 1 &&
         day <= monthLength && n < kLastDayNumber) {

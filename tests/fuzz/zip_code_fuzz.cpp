@@ -3,6 +3,7 @@
 //
 // Input: a code (32-bit integer), then the text, up to its first zero byte.
 #include <string>
+#include <unordered_map>
 
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
@@ -25,13 +26,17 @@ std::optional<std::int32_t> SpelledCode(const std::string& text) {
     return significant.empty() ? 0 : std::stoi(significant);
 }
 
+// The first row of each code, found once by a scan from the first row.
 const ZipRow* ScanForRow(std::int32_t code) {
-    for (int i = 0; i < kZipTableSize; ++i) {
-        if (kZipTable[i].zip == code) {
-            return &kZipTable[i];
+    static const std::unordered_map<std::int32_t, const ZipRow*> firstRows = [] {
+        std::unordered_map<std::int32_t, const ZipRow*> rows;
+        for (int i = 0; i < kZipTableSize; ++i) {
+            rows.emplace(kZipTable[i].zip, &kZipTable[i]);
         }
-    }
-    return nullptr;
+        return rows;
+    }();
+    const auto found = firstRows.find(code);
+    return found == firstRows.end() ? nullptr : found->second;
 }
 
 void CheckLookup(std::int32_t code) {
