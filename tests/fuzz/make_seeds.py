@@ -112,7 +112,7 @@ SEEDS = {
         "polar-day": zmanim((21, 6, 2008), (70.0, -20.0, 0.0), (False, 1, False)),
         "mean-longitude-edges": zmanim((21, 12, 2099), (-45.0, 179.99, 100000.0), (False, 12, True), 1439.9999,
                                        2488069, 360.5),
-        "finding-huge-longitude-hang": zmanim((21, 6, 2008), (40.0, 1.47e27, 0.0), (False, -5, True)),
+        "finding-huge-longitude-hang": zmanim((21, 6, 2008), (40.0, -1.47e27, 0.0), (False, -5, True)),
         "finding-huge-mean-longitude-hang": zmanim((1, 1, 2000), (0.0, 0.0, 0.0), angle=4.27e67),
         "finding-negative-mean-longitude-hang": zmanim((1, 1, 2000), (0.0, 0.0, 0.0), angle=-1e20),
         "finding-year-minus-2000000000-slow": zmanim((1, 3, -2000000000), (40.75, 74.0, 0.0), (False, -5, True)),
