@@ -66,7 +66,7 @@ std::optional<LocalClock> toLocalClock(double minutesUt,
 // The zmanim of a Gregorian date at a place, and at the program's current place (gLocation). The date must be a
 // day of a month of years kFirstEventYear..kLastEventYear (solar.h); any other gives no time at all. The place
 // takes any values, as sunriseUt does (solar.h): a latitude at or beyond a pole, or a longitude beyond
-// kMaxEventLongitudeDegrees, has no events. Within these, a proportional hour is at most about 121 minutes.
+// kMaxEventLongitudeDegrees, has no events. Within these a proportional hour stays near or below 120 minutes.
 DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost = HostUtcToLocal);
 DayZmanim dayZmanim(int day, int month, int year);
 
