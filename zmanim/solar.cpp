@@ -155,9 +155,10 @@ double ReduceMeanLongitude(double degrees) {
     if (!std::isfinite(degrees)) {
         return degrees;
     }
-    // std::fmod is exact, and so is every step of the rule while the value is a multiple of 8 ulp or less (below
-    // 2^55): the rule ends on the same double as its remainder, which needs no loop and no step that stops
-    // changing the value. Above 361 the rule stops within [1, 361); a negative value is raised into [0, 360].
+    // Each step of the rule is exact while the value's ulp is at most 8 (below 2^56), 360 being a multiple of 8, so
+    // the rule ends on the exact remainder by 360: std::fmod computes it exactly and at once, where the loop would
+    // need up to 2^48 steps, or never end once a step of 360 no longer changes the value. Above 361 the rule stops
+    // within [1, 361); a negative value it raises into [0, 360].
     if (std::trunc(degrees) > 360) {
         const double r = std::fmod(degrees, 360.0);  // [0, 360), exactly degrees - 360 k
         return r < 1 ? r + 360 : r;                  // exact: r + 360 is a multiple of the ulp of degrees
