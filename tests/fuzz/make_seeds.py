@@ -3,11 +3,13 @@
 (fuzz_support.h: little-endian fields, texts after a 16-bit length). Each seed is named for what it holds; the
 ones named "finding-..." are inputs that once hung or broke a rule, kept so that the replay tests run them.
 
-Run it after changing a layout or adding a seed, and commit what it writes: tests/fuzz/make_seeds.py
+Run it after changing a layout or adding a seed, and commit what it writes: tests/fuzz/make_seeds.py. With --check
+it only compares the committed seeds with what it would write (a native test does).
 """
 import os
 import shutil
 import struct
+import sys
 
 INT_MIN = -2**31
 INT_MAX = 2**31 - 1
@@ -167,6 +169,23 @@ SEEDS = {
 
 def main():
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+    if sys.argv[1:] == ["--check"]:
+        # Compares the committed seeds with what this script writes, without writing.
+        stale = []
+        for target, seeds in SEEDS.items():
+            folder = os.path.join(root, target)
+            on_disk = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+            if on_disk != sorted(seeds):
+                stale.append(target + "/")
+                continue
+            for name, data in seeds.items():
+                with open(os.path.join(folder, name), "rb") as committed:
+                    if committed.read() != (data.encode("latin-1") if isinstance(data, str) else data):
+                        stale.append(target + "/" + name)
+        if stale:
+            print("seeds differ from tests/fuzz/make_seeds.py: " + ", ".join(stale))
+            return 1
+        return 0
     for target, seeds in SEEDS.items():
         folder = os.path.join(root, target)
         shutil.rmtree(folder, ignore_errors=True)
@@ -176,7 +195,8 @@ def main():
                 data = data.encode("latin-1")
             with open(os.path.join(folder, name), "wb") as out:
                 out.write(data)
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())
