@@ -135,10 +135,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case kMonthMarks: {
                 // Bit i marks day i of the month; there is no day 0 and none past the month's length.
-                const std::uint32_t gregorian = cursor.GregorianMonthMarks(a);
+                const std::uint32_t gregorian = cursor.GregorianMonthMarks(static_cast<Observance>(a));
                 const int length = cursor.GregorianMonthLength();
                 FUZZ_CHECK((gregorian & 1u) == 0 && (length >= 31 || (gregorian >> (length + 1)) == 0), label);
-                const std::uint32_t hebrew = cursor.HebrewMonthMarks(a);
+                const std::uint32_t hebrew = cursor.HebrewMonthMarks(static_cast<Observance>(a));
                 FUZZ_CHECK((hebrew & 1u) == 0 && (hebrew >> (cursor.HebrewMonthLength() + 1)) == 0, label);
                 break;
             }

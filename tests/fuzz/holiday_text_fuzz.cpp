@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int day = input.Int32();
     int month = input.Int32();
     int year = input.Int32();
-    const int observance = input.Int32();
+    const int observanceNumber = input.Int32();
+    const auto observance = static_cast<Observance>(observanceNumber);
     const std::size_t capacity = input.Uint16();
     const bool keepMarkers = input.Flag();
     if (input.Flag()) {
@@ -32,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         year = static_cast<int>(FoldInto(year, 5660, 5860));
     }
     const std::string label = std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year) +
-                              " observance " + std::to_string(observance) + " capacity " + std::to_string(capacity);
+                              " observance " + std::to_string(observanceNumber) + " capacity " +
+                              std::to_string(capacity);
 
     FUZZ_CHECK(BuildHolidayText(day, month, year, observance, nullptr, capacity, keepMarkers) == 0, label);
 

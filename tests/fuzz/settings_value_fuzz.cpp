@@ -129,8 +129,12 @@ void CheckPlace(const std::vector<std::string_view>& values) {
     MemorySettingsStore store(registry, kSettingsKeyPath);
     Location location;
     location.load(store);
-    const std::int32_t loaded[] = {location.city(),      location.latitude(),       location.longitude(),
-                                   location.elevation(), location.elevationUnits(), location.holiday()};
+    const std::int32_t loaded[] = {location.city(),
+                                   location.latitude(),
+                                   location.longitude(),
+                                   location.elevation(),
+                                   static_cast<std::int32_t>(location.elevationUnits()),
+                                   static_cast<std::int32_t>(location.holiday())};
     const std::int32_t defaults[] = {0, 0, 0, 0, 2, 2};
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::vector<unsigned char> bytes(values[i].begin(), values[i].end());

@@ -29,15 +29,15 @@ std::int32_t SpelledCode(const std::string& text) {
 
 // The first row of each code, found once by a scan from the first row.
 const ZipRow* ScanForRow(std::int32_t code) {
-    static const std::unordered_map<std::int32_t, const ZipRow*> firstRows = [] {
-        std::unordered_map<std::int32_t, const ZipRow*> rows;
+    static const std::unordered_map<std::int32_t, ZipRow> firstRows = [] {
+        std::unordered_map<std::int32_t, ZipRow> rows;
         for (int i = 0; i < kZipTableSize; ++i) {
-            rows.emplace(kZipTable[i].zip, &kZipTable[i]);
+            rows.emplace(kZipTable[i].zip, zipRowOf(kZipTable[i]));
         }
         return rows;
     }();
     const auto found = firstRows.find(code);
-    return found == firstRows.end() ? nullptr : found->second;
+    return found == firstRows.end() ? nullptr : &found->second;
 }
 
 void CheckLookup(std::int32_t code) {
