@@ -137,12 +137,6 @@ TEST(WrapParagraph, TheMarkerCountsInTheFirstLinesWidth) {
     EXPECT_EQ(Wrap("@abc def", TextFont::kBold, 73), (Lines{"@abc def "}));
 }
 
-TEST(WrapParagraph, AppendsToTheLinesAlreadyThere) {
-    Lines lines{"first "};
-    WrapParagraph("second", TextFont::kNormal, 500, FakeWidth, lines);
-    EXPECT_EQ(lines, (Lines{"first ", "second "}));
-}
-
 TEST(WrapText, MeasuresEachParagraphInTheFontOfItsFirstCharacter) {
     // 8 characters: 7 * 8 + 16 = 72 in bold, 6 * 8 + 16 = 64 in the normal font; the client is 70 wide.
     const struct {
@@ -166,11 +160,6 @@ TEST(WrapText, TheNoHolidayPage) {
     EXPECT_EQ(
         WrapText("@No holiday today\n \nClick on the calendar to see the holidays for that day.\n \n", 280, FakeWidth),
         expected);
-}
-
-TEST(WrapText, BlankLinesComeOnlyFromParagraphsOfSpaces) {
-    EXPECT_EQ(WrapText("Purim\n\nShushan", 500, FakeWidth), (Lines{"Purim ", "Shushan "}));
-    EXPECT_EQ(WrapText("Purim\n \nShushan", 500, FakeWidth), (Lines{"Purim ", "", "Shushan "}));
 }
 
 }  // namespace

@@ -34,30 +34,17 @@ std::string Label(std::int32_t city, LabelStyle style) {
     return buffer;
 }
 
-TEST(ZmanimText, TwelveHourClock) {
-    const struct {
-        int hour;
-        int shown;
-        const char* suffix;
-    } cases[] = {{0, 12, "AM"}, {1, 1, "AM"},  {11, 11, "AM"}, {12, 12, "PM"},
-                 {13, 1, "PM"}, {20, 8, "PM"}, {23, 11, "PM"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(hour12(c.hour), c.shown) << c.hour;
-        EXPECT_STREQ(amPm(c.hour), c.suffix) << c.hour;
-    }
-}
-
-TEST(ZmanimText, TimesHaveTwoDigitMinutesAndAMarkWhenMissing) {
+TEST(ZmanimText, TimesShowATwelveHourClockWithTwoDigitMinutesAndAMarkWhenMissing) {
     const struct {
         const char* label;
         bool has;
         int hour, minute;
         const char* expected;
     } cases[] = {
-        {"just after midnight", true, 0, 5, "12:05 AM"},
-        {"noon", true, 12, 0, "12:00 PM"},
-        {"evening", true, 20, 30, "8:30 PM"},
-        {"no such event that day", false, 0, 0, "--:--"},
+        {"just after midnight", true, 0, 5, "12:05 AM"},       {"the first hour after midnight", true, 1, 7, "1:07 AM"},
+        {"just before noon", true, 11, 59, "11:59 AM"},        {"noon", true, 12, 0, "12:00 PM"},
+        {"the first hour after noon", true, 13, 0, "1:00 PM"}, {"evening", true, 20, 30, "8:30 PM"},
+        {"just before midnight", true, 23, 59, "11:59 PM"},    {"no such event that day", false, 0, 0, "--:--"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
