@@ -1,3 +1,4 @@
+#include "location/zip_code_text.h"
 #include "location/zip_database.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,21 @@ TEST(ZipLookup, AgreesWithAScanFromTheFirstRowForEveryCode) {
             ADD_FAILURE() << "code " << code;
             ++failures;
         }
+    }
+}
+
+// The Preferences dialog's reading of its ZIP field: leading digits, worked by hand.
+TEST(ParseZipCodeText, ReadsTheLeadingDigitsAsTheDialogDoes) {
+    const struct {
+        const char* text;
+        int code;
+    } cases[] = {
+        {"10001", 10001}, {"00501", 501},     {"501", 501},       {"10001-4356", 10001}, {"10001 New York", 10001},
+        {"0", 0},         {"123456", 123456}, {"999999", 999999}, {"1234567", -1},       {"", -1},
+        {" 10001", -1},   {"-10001", -1},     {"ZIP 10001", -1},  {"00000000012", 12},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseZipCodeText(c.text), c.code) << '"' << c.text << '"';
     }
 }
 
