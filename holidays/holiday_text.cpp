@@ -371,6 +371,21 @@ std::size_t BuildHolidayText(int hebrewDay,
     return length;
 }
 
+std::string_view HolidayName(HolidayCode code, Observance observance) {
+    const char* marked = ShownName(code, observance);
+    if (marked == nullptr) {
+        return {};
+    }
+    std::string_view name(marked);
+    if (!name.empty() && name.front() == '@') {
+        name.remove_prefix(1);
+    }
+    while (!name.empty() && name.back() == ' ') {
+        name.remove_suffix(1);
+    }
+    return name;
+}
+
 HolidayChoiceList HolidayChoices() {
     return {kChoices, static_cast<int>(sizeof kChoices / sizeof kChoices[0])};
 }

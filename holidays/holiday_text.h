@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "calendar/observance.h"
 #include "holidays/holiday_codes.h"
@@ -16,6 +17,11 @@ std::size_t BuildHolidayText(int hebrewDay,
                              char* buffer,
                              std::size_t capacity,
                              bool keepMarkers);
+
+// The name a holiday shows under the observance, without its "@" marker and trailing blanks: "Tu B'Shvat", "CHM
+// Sukkot III", "Shmini Atzeret / Simchat Torah" (code 45 under Israel). Empty when the code shows no name there
+// (code 46 under Israel, whose day code 45 already names) or is not a holiday's.
+std::string_view HolidayName(HolidayCode code, Observance observance);
 
 // The holidays offered by the "Holiday List" box, in the order they are added (the box sorts them).
 struct HolidayChoice {
