@@ -1,5 +1,5 @@
 // The subcommands of kestrelon-cli. Each takes the arguments after its own name and returns the exit status:
-// 0 done, 1 not found, 2 bad arguments (one line on stderr).
+// 0 done, 1 not found, 2 bad arguments (one line on stderr; see cli/output.h).
 #pragma once
 
 #include <string>
@@ -8,11 +8,8 @@
 using Arguments = std::vector<std::string>;
 
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
-int RunHolidaysCommand(const Arguments& args);  // holidays --observance ... [--from Y] [--to Y]
+int RunHolidaysCommand(const Arguments& args);  // holidays [--observance ...] [--from Y] [--to Y] [--names]
 int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance ...]
 int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
-
-// Prints "kestrelon-cli: <message>" on stderr and returns 2.
-int UsageError(const std::string& message);

@@ -1,9 +1,10 @@
 // kestrelon-cli: the calendar, holidays and zmanim of Kestrelon on the command line.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -13,30 +14,34 @@ const char kUsage[] =
     "With no command: today's Gregorian and Hebrew date and today's holidays (Diaspora).\n"
     "\n"
     "Commands:\n"
-    "  holidays --observance israel|diaspora [--from YEAR] [--to YEAR]\n"
-    "      the holiday table rows as CSV lines day,month,year,code,dayNumber\n"
+    "  holidays --observance israel|diaspora [--from YEAR] [--to YEAR] [--names]\n"
+    "      the holiday table rows as CSV lines day,month,year,code,dayNumber, years 1900 to 2099 unless\n"
+    "      --from and --to narrow them; --names adds the holiday's name as a sixth field (empty for a row\n"
+    "      whose day another row already names)\n"
     "  day YYYY-MM-DD [--observance israel|diaspora]\n"
-    "      the Hebrew date and the day's holiday text\n"
+    "      the Hebrew date and the day's holiday text (observance: diaspora unless given)\n"
     "  zmanim [--date YYYY-MM-DD] (--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W})\n"
     "         [--elevation N] [--units feet|meters] [--ut]\n"
-    "      the day's zmanim as \"Copy Zmanim\" writes them; with --ut the minutes of UT\n"
-    "      (a ZIP place in its own zone, any other in the computer's; --ut prints the UT minutes of sunrise,\n"
-    "      sunset and nightfall after 0h UT of the date, or none)\n"
+    "      the day's zmanim as \"Copy Zmanim\" writes them, the date line naming the day (today unless\n"
+    "      --date is given); elevation 0 and --units feet unless given; a ZIP place in its own zone, any\n"
+    "      other in the computer's; --ut prints the UT minutes of sunrise, sunset and nightfall after 0h UT\n"
+    "      of the date, or none\n"
     "  zip CODE\n"
     "      the row of a US ZIP code, tab-separated: the code in five digits, the place name, latitude and\n"
     "      longitude packed as +-(degrees*100+minutes) with north and east positive, the standard offset in\n"
-    "      hours from UTC, and 1 when the place observes daylight saving (else 0); exit 1 when not found\n"
+    "      hours from UTC, and 1 when the place observes daylight saving (else 0)\n"
     "  cities\n"
     "      the preset cities, tab-separated: id, name, packed latitude and longitude (north and east positive)\n"
-    "  --help\n"
-    "      this text\n";
+    "  --help     this text\n"
+    "  --version  the program's version\n"
+    "\n"
+    "Dates lie between 1900-01-01 and 2099-12-31. Texts are written in UTF-8 when the locale's character set\n"
+    "is UTF-8, else as the program's Windows-1252 bytes.\n"
+    "\n"
+    "Exit status: 0 success, 1 not found (an unknown ZIP code) or output that could not be written,\n"
+    "2 bad arguments. Every error is one line on standard error.\n";
 
 }  // namespace
-
-int UsageError(const std::string& message) {
-    std::fprintf(stderr, "kestrelon-cli: %s\n", message.c_str());
-    return 2;
-}
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -46,7 +51,11 @@ int main(int argc, char** argv) {
     const Arguments rest(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
-        return 0;
+        return FinishOutput();
+    }
+    if (command == "--version") {
+        std::fputs("kestrelon-cli " KESTRELON_VERSION "\n", stdout);
+        return FinishOutput();
     }
     if (command == "holidays") {
         return RunHolidaysCommand(rest);
@@ -63,5 +72,5 @@ int main(int argc, char** argv) {
     if (command == "cities") {
         return RunCitiesCommand(rest);
     }
-    return UsageError("unknown command '" + command + "' (see kestrelon-cli --help)");
+    return UsageError("unknown command " + Quote(command) + " (see kestrelon-cli --help)");
 }

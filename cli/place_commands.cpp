@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "calendar/clock.h"
 #include "calendar/gregorian.h"
+#include "calendar/text_buffer.h"
+#include "cli/arguments.h"
+#include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "location/location.h"
 #include "location/zip_database.h"
 #include "zmanim/day_zmanim.h"
@@ -23,59 +22,8 @@
 namespace {
 
 constexpr std::size_t kClipboardTextSize = 19999;
-constexpr const char* kZipNotFound = "Zip code not found, please try again.";
-constexpr int kExitNotFound = 1;
 constexpr int kMaxElevation = 1000000;
-
-// Texts go out byte for byte with "\n" line ends, as the program puts them on the clipboard before the clipboard
-// adds its carriage returns; the Windows C library would otherwise add them here.
-void UseBinaryStdout() {
-#if defined(_WIN32)
-    std::fflush(stdout);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
-
-bool AllDigits(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
-    for (const char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A whole number of at most nine digits, so that it fits an int.
-std::optional<int> ParseCount(const std::string& text) {
-    if (!AllDigits(text) || text.size() > 9) {
-        return std::nullopt;
-    }
-    return std::stoi(text);
-}
-
-struct Date {
-    int day;
-    int month;
-    int year;
-};
-
-// YYYY-MM-DD within the years the program knows, 1900..2099.
-std::optional<Date> ParseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
-        return std::nullopt;
-    }
-    const std::optional<int> year = ParseCount(text.substr(0, 4));
-    const std::optional<int> month = ParseCount(text.substr(5, 2));
-    const std::optional<int> day = ParseCount(text.substr(8, 2));
-    if (!year || !month || !day || *year < kFirstSupportedYear || *year > kLastSupportedYear || *month < 1 ||
-        *month > 12 || *day < 1 || *day > DaysInGregorianMonth(*month, *year)) {
-        return std::nullopt;
-    }
-    return Date{*day, *month, *year};
-}
+constexpr std::size_t kLineSize = 128;
 
 // DD:MM followed by one of the two hemisphere letters, e.g. "40:45N" or "074:00W": a packed angle, negative for the
 // second letter. Empty with a reason when the text is malformed or beyond maxDegrees.
@@ -180,7 +128,7 @@ bool ReadZmanimOptions(const Arguments& args, ZmanimOptions& options, std::strin
         } else if (name == "--units") {
             slot = &options.units;
         } else {
-            reason = "zmanim: unknown option '" + name + "'";
+            reason = "zmanim: unknown option " + Quote(name);
             return false;
         }
         if (i + 1 >= args.size()) {
@@ -205,12 +153,11 @@ int SetPlace(const ZmanimOptions& options, Location& location) {
     if (options.zip) {
         const std::optional<int> code = ParseCount(*options.zip);
         if (!code) {
-            return UsageError("zmanim: --zip needs a ZIP code of digits, not '" + *options.zip + "'");
+            return UsageError("zmanim: --zip needs a ZIP code of digits, not " + Quote(*options.zip));
         }
         ZipRow row{};
         if (!zipLookup(*code, row)) {
-            std::fprintf(stderr, "%s\n", kZipNotFound);
-            return kExitNotFound;
+            return NotFound("ZIP code " + Quote(*options.zip) + " not found");
         }
         location.setCity(row.zip);
         location.setLatitude(row.latitude);
@@ -220,7 +167,7 @@ int SetPlace(const ZmanimOptions& options, Location& location) {
     if (options.city) {
         const PresetCity* preset = FindPresetByName(*options.city);
         if (preset == nullptr) {
-            return UsageError("zmanim: unknown city '" + *options.city + "' (see kestrelon-cli cities)");
+            return UsageError("zmanim: unknown city " + Quote(*options.city) + " (see kestrelon-cli cities)");
         }
         location.setCity(preset->id);
         location.setLatitude(preset->latitude);
@@ -233,11 +180,11 @@ int SetPlace(const ZmanimOptions& options, Location& location) {
     std::string reason;
     const std::optional<std::int32_t> latitude = ParseAngle(*options.latitude, 'N', 'S', 90, reason);
     if (!latitude) {
-        return UsageError("zmanim: --lat '" + *options.latitude + "': " + reason);
+        return UsageError("zmanim: --lat " + Quote(*options.latitude) + ": " + reason);
     }
     const std::optional<std::int32_t> longitude = ParseAngle(*options.longitude, 'W', 'E', 180, reason);
     if (!longitude) {
-        return UsageError("zmanim: --lon '" + *options.longitude + "': " + reason);
+        return UsageError("zmanim: --lon " + Quote(*options.longitude) + ": " + reason);
     }
     location.setCity(0);
     location.setLatitude(*latitude);
@@ -250,7 +197,7 @@ int SetElevation(const ZmanimOptions& options, Location& location) {
         const std::optional<int> elevation = ParseCount(*options.elevation);
         if (!elevation || *elevation > kMaxElevation) {
             return UsageError("zmanim: --elevation needs a whole number from 0 to " + std::to_string(kMaxElevation) +
-                              ", not '" + *options.elevation + "'");
+                              ", not " + Quote(*options.elevation));
         }
         location.setElevation(*elevation);
     }
@@ -260,7 +207,7 @@ int SetElevation(const ZmanimOptions& options, Location& location) {
         } else if (*options.units == "meters" || *options.units == "metres") {
             location.setElevationUnits(ElevationUnits::Metres);
         } else {
-            return UsageError("zmanim: --units is feet or meters, not '" + *options.units + "'");
+            return UsageError("zmanim: --units is feet or meters, not " + Quote(*options.units));
         }
     }
     return 0;
@@ -282,14 +229,22 @@ int RunZmanimCommand(const Arguments& args) {
     if (!ReadZmanimOptions(args, options, reason)) {
         return UsageError(reason);
     }
-    const LocalDateTime today = ReadLocalClock();
-    Date date{today.day, today.month, today.year};
+    // The text's date line names the day the times belong to: the date asked for, or today.
+    LocalDateTime day = ReadLocalClock();
+    Date date{day.day, day.month, day.year};
     if (options.date) {
-        const std::optional<Date> parsed = ParseDate(*options.date);
+        std::string why;
+        const std::optional<Date> parsed = ParseDate(*options.date, why);
         if (!parsed) {
-            return UsageError("zmanim: --date '" + *options.date + "' is not a date YYYY-MM-DD of 1900 to 2099");
+            return UsageError("zmanim: --date " + Quote(*options.date) + " " + why);
+        }
+        if (!InSupportedYears(*parsed)) {
+            return UsageError("zmanim: --date " + Quote(*options.date) + " is not a date of 1900 to 2099");
         }
         date = *parsed;
+        day = LocalDateTime{date.year, date.month, date.day, 0, 0, 0};
+    } else if (!InSupportedYears(date)) {
+        return UsageError("zmanim: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
     }
     Location location;
     if (const int status = SetPlace(options, location); status != 0) {
@@ -306,15 +261,15 @@ int RunZmanimCommand(const Arguments& args) {
         PrintUtMinutes(sunriseUt(jd, place.latitude, place.longitude, place.elevationMetres), " ");
         PrintUtMinutes(sunsetUt(jd, place.latitude, place.longitude, place.elevationMetres), " ");
         PrintUtMinutes(nightfallUt(jd, place.latitude, place.longitude), "\n");
-        return 0;
+        return FinishOutput();
     }
     char label[kPlaceLabelSize];
     FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
     std::vector<char> text(kClipboardTextSize);
     const std::size_t length = ZmanimClipboardTextOf(dayZmanim(date.day, date.month, date.year, place, HostUtcToLocal),
-                                                     today, label, text.data(), text.size());
-    std::fwrite(text.data(), 1, length, stdout);
-    return 0;
+                                                     day, label, text.data(), text.size());
+    WriteText(stdout, std::string_view(text.data(), length));
+    return FinishOutput();
 }
 
 int RunZipCommand(const Arguments& args) {
@@ -323,17 +278,19 @@ int RunZipCommand(const Arguments& args) {
     }
     const std::optional<int> code = ParseCount(args[0]);
     if (!code) {
-        return UsageError("zip: a ZIP code is digits, not '" + args[0] + "'");
+        return UsageError("zip: a ZIP code is digits, not " + Quote(args[0]));
     }
     ZipRow row{};
     if (!zipLookup(*code, row)) {
-        std::fprintf(stderr, "%s\n", kZipNotFound);
-        return kExitNotFound;
+        return NotFound("ZIP code " + Quote(args[0]) + " not found");
     }
     UseBinaryStdout();
-    std::printf("%05d\t%s\t%d\t%d\t%d\t%d\n", static_cast<int>(row.zip), row.placeName, static_cast<int>(row.latitude),
-                static_cast<int>(row.longitude), static_cast<int>(row.offsetHours), row.observesDst & 0xFF);
-    return 0;
+    char line[kLineSize];
+    FormatText(line, sizeof line, "%05d\t%s\t%d\t%d\t%d\t%d\n", static_cast<int>(row.zip), row.placeName,
+               static_cast<int>(row.latitude), static_cast<int>(row.longitude), static_cast<int>(row.offsetHours),
+               row.observesDst & 0xFF);
+    WriteText(stdout, line);
+    return FinishOutput();
 }
 
 int RunCitiesCommand(const Arguments& args) {
@@ -344,8 +301,10 @@ int RunCitiesCommand(const Arguments& args) {
     const PresetCityList presets = presetCities();
     for (int row = 1; row < presets.count; ++row) {
         const PresetCity& city = presets.rows[row];
-        std::printf("%d\t%s\t%d\t%d\n", static_cast<int>(city.id), city.name, static_cast<int>(city.latitude),
-                    static_cast<int>(city.longitude));
+        char line[kLineSize];
+        FormatText(line, sizeof line, "%d\t%s\t%d\t%d\n", static_cast<int>(city.id), city.name,
+                   static_cast<int>(city.latitude), static_cast<int>(city.longitude));
+        WriteText(stdout, line);
     }
-    return 0;
+    return FinishOutput();
 }
