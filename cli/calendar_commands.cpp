@@ -10,6 +10,8 @@
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/place_options.h"
+#include "cli/saved_settings.h"
 #include "holidays/calendar_cursor.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
@@ -19,7 +21,6 @@ namespace {
 constexpr std::size_t kPageTextSize = 20000;
 constexpr std::size_t kDateLineSize = 64;
 constexpr char kRangeMessage[] = "dates must lie between 1900-01-01 and 2099-12-31";
-constexpr char kObservanceValues[] = "--observance must be israel or diaspora, not ";
 
 void WriteAll(const char* text, std::size_t length) {
     std::fwrite(text, 1, length, stdout);
@@ -112,7 +113,7 @@ int RunTodayCommand(const Arguments& args) {
 }
 
 int RunHolidaysCommand(const Arguments& args) {
-    std::optional<Observance> observance;
+    std::optional<std::string> observanceText;
     bool withNames = false;
     int from = kFirstSupportedYear;
     int to = kLastSupportedYear;
@@ -130,10 +131,7 @@ int RunHolidaysCommand(const Arguments& args) {
         }
         const std::string& value = args[++i];
         if (option == "--observance") {
-            observance = ParseObservance(value);
-            if (!observance) {
-                return UsageError(kObservanceValues + Quote(value));
-            }
+            observanceText = value;
             continue;
         }
         const std::optional<int> year = value.size() == 4 ? ParseCount(value) : std::nullopt;
@@ -145,27 +143,26 @@ int RunHolidaysCommand(const Arguments& args) {
     if (from > to) {
         return UsageError("--from must not be after --to");
     }
-    if (!observance) {
-        return UsageError("holidays needs --observance israel|diaspora");
+    SavedSettings saved;
+    Observance observance{};
+    if (const int status = ResolveObservance(observanceText, saved, observance); status != 0) {
+        return status;
     }
     UseBinaryStdout();
-    WriteHolidayRows(*observance, from, to, withNames);
+    WriteHolidayRows(observance, from, to, withNames);
     return FinishOutput();
 }
 
 int RunDayCommand(const Arguments& args) {
     std::optional<Date> date;
-    std::optional<Observance> observance;
+    std::optional<std::string> observanceText;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--observance") {
             if (i + 1 >= args.size()) {
                 return UsageError("--observance needs a value");
             }
-            observance = ParseObservance(args[++i]);
-            if (!observance) {
-                return UsageError(kObservanceValues + Quote(args[i]));
-            }
+            observanceText = args[++i];
         } else if (!date && arg.compare(0, 1, "-") != 0) {
             std::string reason;
             date = ParseDate(arg, reason);
@@ -182,9 +179,14 @@ int RunDayCommand(const Arguments& args) {
     if (!InSupportedYears(*date)) {
         return UsageError(kRangeMessage);
     }
+    SavedSettings saved;
+    Observance observance{};
+    if (const int status = ResolveObservance(observanceText, saved, observance); status != 0) {
+        return status;
+    }
     CalendarCursor cursor;
     cursor.SetGregorianDate(date->day, date->month, date->year);
     UseBinaryStdout();
-    WriteDay(cursor, observance.value_or(Observance::Diaspora), false);
+    WriteDay(cursor, observance, false);
     return FinishOutput();
 }

@@ -11,5 +11,6 @@ int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates 
 int RunHolidaysCommand(const Arguments& args);  // holidays [--observance ...] [--from Y] [--to Y] [--names]
 int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance ...]
 int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
+int RunPlaceCommand(const Arguments& args);     // place [place, elevation and observance options]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities

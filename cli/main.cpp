@@ -14,18 +14,22 @@ const char kUsage[] =
     "With no command: today's Gregorian and Hebrew date and today's holidays (Diaspora).\n"
     "\n"
     "Commands:\n"
-    "  holidays --observance israel|diaspora [--from YEAR] [--to YEAR] [--names]\n"
+    "  holidays [--observance israel|diaspora] [--from YEAR] [--to YEAR] [--names]\n"
     "      the holiday table rows as CSV lines day,month,year,code,dayNumber, years 1900 to 2099 unless\n"
     "      --from and --to narrow them; --names adds the holiday's name as a sixth field (empty for a row\n"
     "      whose day another row already names)\n"
     "  day YYYY-MM-DD [--observance israel|diaspora]\n"
-    "      the Hebrew date and the day's holiday text (observance: diaspora unless given)\n"
-    "  zmanim [--date YYYY-MM-DD] (--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W})\n"
+    "      the Hebrew date and the day's holiday text\n"
+    "  zmanim [--date YYYY-MM-DD] [--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W}]\n"
     "         [--elevation N] [--units feet|meters] [--ut]\n"
     "      the day's zmanim as \"Copy Zmanim\" writes them, the date line naming the day (today unless\n"
-    "      --date is given); elevation 0 and --units feet unless given; a ZIP place in its own zone, any\n"
-    "      other in the computer's; --ut prints the UT minutes of sunrise, sunset and nightfall after 0h UT\n"
-    "      of the date, or none\n"
+    "      --date is given); a ZIP place in its own zone, any other in the computer's; --ut prints the UT\n"
+    "      minutes of sunrise, sunset and nightfall after 0h UT of the date, or none\n"
+    "  place [--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W}] [--elevation N]\n"
+    "        [--units feet|meters] [--observance israel|diaspora]\n"
+    "      without options, the saved place: its name, position, elevation and observance; with options,\n"
+    "      saves them as the Preferences dialog does (ZIP CODE read from its leading digits, elevation 0 to\n"
+    "      27000, a position typed in leaves no city) and shows the result; what they do not name stays saved\n"
     "  zip CODE\n"
     "      the row of a US ZIP code, tab-separated: the code in five digits, the place name, latitude and\n"
     "      longitude packed as +-(degrees*100+minutes) with north and east positive, the standard offset in\n"
@@ -35,11 +39,17 @@ const char kUsage[] =
     "  --help     this text\n"
     "  --version  the program's version\n"
     "\n"
+    "--city takes a preset's name or id, or the beginning of one name, in any letter case.\n"
+    "Defaults: without a place option, zmanim uses the saved place with its elevation; with one, elevation 0\n"
+    "and --units feet. Without --observance, day and holidays use the saved observance, or diaspora when none\n"
+    "is saved. Options are never saved but by place. The saved settings are those of the Kestrelon window on\n"
+    "Windows, and the file $XDG_CONFIG_HOME/kestrelon/settings (~/.config/kestrelon/settings) elsewhere.\n"
+    "\n"
     "Dates lie between 1900-01-01 and 2099-12-31. Texts are written in UTF-8 when the locale's character set\n"
     "is UTF-8, else as the program's Windows-1252 bytes.\n"
     "\n"
-    "Exit status: 0 success, 1 not found (an unknown ZIP code) or output that could not be written,\n"
-    "2 bad arguments. Every error is one line on standard error.\n";
+    "Exit status: 0 success, 1 not found (an unknown ZIP code, no saved place) or output or settings that\n"
+    "could not be written, 2 bad arguments. Every error is one line on standard error.\n";
 
 }  // namespace
 
@@ -65,6 +75,9 @@ int main(int argc, char** argv) {
     }
     if (command == "zmanim") {
         return RunZmanimCommand(rest);
+    }
+    if (command == "place") {
+        return RunPlaceCommand(rest);
     }
     if (command == "zip") {
         return RunZipCommand(rest);

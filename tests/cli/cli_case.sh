@@ -3,13 +3,15 @@
 #
 #   cli_case.sh --status N [--stdout FILE] [--lines N] [--first-line TEXT] [--last-line TEXT] [--has-line TEXT]
 #               [--stderr-regex REGEX] [--stderr-lines N] [--output PATH] [--private-home 1]
-#               [--settings TEXT] [--settings-lines TEXT] [--settings-kept 1] -- COMMAND [ARGUMENTS...]
+#               [--settings TEXT] [--unreadable-settings 1] [--settings-lines TEXT] [--settings-kept 1]
+#               -- COMMAND [ARGUMENTS...]
 #
 # --output sends standard output to PATH (e.g. /dev/full) instead of capturing it. --has-line TEXT: some line of
 # standard output is TEXT, whose backslash escapes (\xE3, \n) are expanded first.
 # With a nonzero --status, standard error must be exactly one line and standard output empty.
 # --private-home runs the command with HOME and XDG_CONFIG_HOME in a scratch folder, so that it never sees the
 # user's settings. There, --settings TEXT (escapes expanded) is the saved settings file before the run;
+# --unreadable-settings 1 takes away the right to read it (root runs the command as nobody for that);
 # --settings-lines TEXT the lines other than comments it must hold after the run, and --settings-kept 1 asks that
 # the file (or its absence) and the folders around it be exactly as before.
 set -uo pipefail
@@ -27,6 +29,7 @@ private_home=
 settings=
 settings_lines=
 settings_kept=
+unreadable=
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do
     case $1 in
         --status) status=$2 ;;
@@ -42,6 +45,7 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do
         --settings) settings=$2 ;;
         --settings-lines) settings_lines=$2 ;;
         --settings-kept) settings_kept=$2 ;;
+        --unreadable-settings) unreadable=$2 ;;
         *) echo "cli_case.sh: unknown option $1"; exit 2 ;;
     esac
     shift 2
@@ -60,9 +64,17 @@ if [ -n "$private_home" ]; then
     fi
     cp -p "$settings_file" "$scratch/settings-before" 2>/dev/null
 fi
+as_user=()
+if [ -n "$unreadable" ]; then
+    chmod 000 "$settings_file"
+    if [ "$(id -u)" = 0 ]; then
+        chmod 755 "$scratch" "$scratch/config" "$(dirname "$settings_file")"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+fi
 listing() { (cd "$scratch" && find config home 2>/dev/null | sort); }
 listing_before=$(listing)
-"$@" >"${output:-$scratch/out}" 2>"$scratch/err"
+"${as_user[@]}" "$@" >"${output:-$scratch/out}" 2>"$scratch/err"
 actual=$?
 
 failed=0
