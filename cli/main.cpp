@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "cli/binary_stdout.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 
@@ -60,10 +61,12 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const Arguments rest(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
+        UseBinaryStdout();
         std::fputs(kUsage, stdout);
         return FinishOutput();
     }
     if (command == "--version") {
+        UseBinaryStdout();
         std::fputs("kestrelon-cli " KESTRELON_VERSION "\n", stdout);
         return FinishOutput();
     }

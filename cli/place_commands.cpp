@@ -33,6 +33,27 @@ void PrintUtMinutes(const std::optional<double>& minutes, const char* separator)
     }
 }
 
+// "40:45N 74:00W": the position as --lat and --lon take it.
+std::string PositionText(const Location& location) {
+    const UnpackedAngle latitude = unpackAngle(location.latitude());
+    const UnpackedAngle longitude = unpackAngle(location.longitude());
+    char text[kLineSize];
+    FormatText(text, sizeof text, "%d:%02d%c %d:%02d%c", latitude.degrees, latitude.minutes,
+               latitude.negative ? 'S' : 'N', longitude.degrees, longitude.minutes, longitude.negative ? 'E' : 'W');
+    return text;
+}
+
+// The place as four labelled lines, values in the forms the options take.
+void WritePlace(const Location& location) {
+    char label[kPlaceLabelSize];
+    FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
+    const bool metres = location.elevationUnits() == ElevationUnits::Metres;
+    WriteText(stdout, "Place:" + std::string(label[0] != '\0' ? " " : "") + label +
+                          "\nPosition: " + PositionText(location) +
+                          "\nElevation: " + std::to_string(location.elevation()) + (metres ? " meters" : " feet") +
+                          "\nObservance: " + ObservanceName(location.holiday()) + "\n");
+}
+
 }  // namespace
 
 int RunZmanimCommand(const Arguments& args) {
@@ -130,42 +151,19 @@ int RunCitiesCommand(const Arguments& args) {
     return FinishOutput();
 }
 
-namespace {
-
-// "40:45N 74:00W": the position as --lat and --lon take it.
-std::string PositionText(const Location& location) {
-    const UnpackedAngle latitude = unpackAngle(location.latitude());
-    const UnpackedAngle longitude = unpackAngle(location.longitude());
-    char text[kLineSize];
-    FormatText(text, sizeof text, "%d:%02d%c %d:%02d%c", latitude.degrees, latitude.minutes,
-               latitude.negative ? 'S' : 'N', longitude.degrees, longitude.minutes, longitude.negative ? 'E' : 'W');
-    return text;
-}
-
-// The place as four labelled lines, values in the forms the options take.
-void WritePlace(const Location& location) {
-    char label[kPlaceLabelSize];
-    FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
-    const bool metres = location.elevationUnits() == ElevationUnits::Metres;
-    WriteText(stdout, "Place:" + std::string(label[0] != '\0' ? " " : "") + label +
-                          "\nPosition: " + PositionText(location) +
-                          "\nElevation: " + std::to_string(location.elevation()) + (metres ? " meters" : " feet") +
-                          "\nObservance: " + ObservanceName(location.holiday()) + "\n");
-}
-
-}  // namespace
-
 int RunPlaceCommand(const Arguments& args) {
     PlaceOptions options;
-    std::optional<std::string> observanceText;
+    std::optional<Observance> observance;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string reason;
         if (args[i] == "--observance") {
-            if (i + 1 >= args.size() || observanceText) {
-                return UsageError(observanceText ? "place: --observance given twice"
-                                                 : "place: --observance needs a value");
+            if (i + 1 >= args.size() || observance) {
+                return UsageError(observance ? "place: --observance given twice" : "place: --observance needs a value");
             }
-            observanceText = args[++i];
+            observance = ParseObservance(args[++i]);
+            if (!observance) {
+                return UsageError("place: --observance must be israel or diaspora, not " + Quote(args[i]));
+            }
         } else if (!TakePlaceOption(args, i, options, reason)) {
             return UsageError("place: " + (reason.empty() ? "unknown option " + Quote(args[i]) : reason));
         }
@@ -184,11 +182,7 @@ int RunPlaceCommand(const Arguments& args) {
         if (const int status = ResolvePlace(options, PlaceUse::Save, "place", saved, location); status != 0) {
             return status;
         }
-        if (observanceText) {
-            const std::optional<Observance> observance = ParseObservance(*observanceText);
-            if (!observance) {
-                return UsageError("place: --observance must be israel or diaspora, not " + Quote(*observanceText));
-            }
+        if (observance) {
             location.setHoliday(*observance);
         }
         if (!SavedSettings::Save(location)) {
