@@ -14,3 +14,4 @@ int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place opt
 int RunPlaceCommand(const Arguments& args);     // place [place, elevation and observance options]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
+int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]

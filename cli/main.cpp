@@ -17,8 +17,7 @@ const char kUsage[] =
     "Commands:\n"
     "  holidays [--observance israel|diaspora] [--from YEAR] [--to YEAR] [--names]\n"
     "      the holiday table rows as CSV lines day,month,year,code,dayNumber, years 1900 to 2099 unless\n"
-    "      --from and --to narrow them; --names adds the holiday's name as a sixth field (empty for a row\n"
-    "      whose day another row already names)\n"
+    "      --from and --to narrow them; --names adds the holiday's name as a sixth field\n"
     "  day YYYY-MM-DD [--observance israel|diaspora]\n"
     "      the Hebrew date and the day's holiday text\n"
     "  zmanim [--date YYYY-MM-DD] [--zip CODE | --city NAME | --lat DD:MM{N|S} --lon DDD:MM{E|W}]\n"
@@ -31,6 +30,13 @@ const char kUsage[] =
     "      without options, the saved place: its name, position, elevation and observance; with options,\n"
     "      saves them as the Preferences dialog does (ZIP CODE read from its leading digits, elevation 0 to\n"
     "      27000, a position typed in leaves no city) and shows the result; what they do not name stays saved\n"
+    "  ical --observance israel|diaspora [--from YEAR] [--to YEAR] [--zmanim PLACE] [-o FILE]\n"
+    "      the holidays as an iCalendar file: one all-day event per holiday, its name and description; the\n"
+    "      years default to this one and the next four. --zmanim adds the sunrise and sunset of every day at the\n"
+    "      place (--zip CODE | --city NAME | --lat ... --lon ..., with --elevation and --units as for zmanim):\n"
+    "      a ZIP place in its own zone, any other in the computer's zone when it has a name, else in UTC.\n"
+    "      -o writes FILE (replaced whole) instead of standard output. DTSTAMP is the time of the run, or\n"
+    "      SOURCE_DATE_EPOCH seconds after 1970 when that variable is set\n"
     "  zip CODE\n"
     "      the row of a US ZIP code, tab-separated: the code in five digits, the place name, latitude and\n"
     "      longitude packed as +-(degrees*100+minutes) with north and east positive, the standard offset in\n"
@@ -81,6 +87,10 @@ int main(int argc, char** argv) {
     }
     if (command == "place") {
         return RunPlaceCommand(rest);
+        return RunPlaceCommand(rest);
+    }
+    if (command == "ical") {
+        return RunIcalCommand(rest);
     }
     if (command == "zip") {
         return RunZipCommand(rest);

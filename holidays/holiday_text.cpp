@@ -1,5 +1,7 @@
 #include "holidays/holiday_text.h"
 
+#include <string>
+
 #include "calendar/hebrew.h"
 #include "calendar/text_buffer.h"
 #include "holidays/holiday_table.h"
@@ -249,6 +251,16 @@ constexpr HolidayEntry kHolidays[] = {
 constexpr int kHolidayCodes = static_cast<int>(sizeof kHolidays / sizeof kHolidays[0]);
 static_assert(kHolidayCodes == kHolidayCodeCount, "one entry per code");
 
+constexpr bool EveryDescriptionFits(std::size_t capacity) {
+    for (const HolidayEntry& entry : kHolidays) {
+        if (std::char_traits<char>::length(entry.description) >= capacity) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryDescriptionFits(kHolidayDescriptionSize), "HolidayDescription's buffer holds every description");
+
 constexpr char kNoHolidayText[] =
     "@No holiday today\n"
     " \n"
@@ -372,18 +384,33 @@ std::size_t BuildHolidayText(int hebrewDay,
 }
 
 std::string_view HolidayName(HolidayCode code, Observance observance) {
-    const char* marked = ShownName(code, observance);
-    if (marked == nullptr) {
+    const int number = CodeNumber(code);
+    if (number < 1 || number >= kHolidayCodes) {
         return {};
     }
-    std::string_view name(marked);
+    const char* shown = ShownName(code, observance);
+    std::string_view name(shown != nullptr ? shown : kHolidays[number].name);
     if (!name.empty() && name.front() == '@') {
         name.remove_prefix(1);
     }
+    // "@CHM Sukkot III " has a trailing blank in the Diaspora table.
     while (!name.empty() && name.back() == ' ') {
         name.remove_suffix(1);
     }
     return name;
+}
+
+std::size_t HolidayDescription(HolidayCode code, char* buffer, std::size_t capacity) {
+    if (buffer == nullptr || capacity == 0) {
+        return 0;
+    }
+    const int number = CodeNumber(code);
+    if (number < 1 || number >= kHolidayCodes || kHolidays[number].description == kNoDescription) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    CopyText(buffer, capacity, kHolidays[number].description);
+    return RemoveMarkers(buffer);
 }
 
 HolidayChoiceList HolidayChoices() {

@@ -18,11 +18,6 @@ std::size_t BuildHolidayText(int hebrewDay,
                              std::size_t capacity,
                              bool keepMarkers);
 
-// The name a holiday shows under the observance, without its "@" marker and trailing blanks: "Tu B'Shvat", "CHM
-// Sukkot III", "Shmini Atzeret / Simchat Torah" (code 45 under Israel). Empty when the code shows no name there
-// (code 46 under Israel, whose day code 45 already names) or is not a holiday's.
-std::string_view HolidayName(HolidayCode code, Observance observance);
-
 // The holidays offered by the "Holiday List" box, in the order they are added (the box sorts them).
 struct HolidayChoice {
     const char* name;
@@ -33,3 +28,17 @@ struct HolidayChoiceList {
     int count;
 };
 HolidayChoiceList HolidayChoices();
+
+// One holiday on its own, as an entry of its day in another calendar shows it, without markers.
+//
+// The name under the observance: "Passover I", under Israel "CHM Passover II". Simchat Torah under Israel, which
+// the day's text leaves out because "Shmini Atzeret / Simchat Torah" names the day, keeps its own name here, so
+// that every row of a table has one. Empty for a code outside 1..60.
+std::string_view HolidayName(HolidayCode code, Observance observance);
+
+// The description, the same under both observances: a header line, then paragraphs, each line ending in "\n" and a
+// line holding one blank after the header and after each paragraph ("Purim -- 14 Adar\n \nCelebrates ...\n \n").
+// Written into buffer as BuildHolidayText writes, at most capacity - 1 characters and terminated; every
+// description fits kHolidayDescriptionSize. Empty for a code outside 1..60 and for the codes that have none.
+inline constexpr std::size_t kHolidayDescriptionSize = 2048;
+std::size_t HolidayDescription(HolidayCode code, char* buffer, std::size_t capacity);

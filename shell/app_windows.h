@@ -22,6 +22,25 @@ struct ShellFonts {
     HFONT Of(ShellFont which) const { return fonts[which].Get(); }
 };
 
+// The notification-area icon. The shell's library is loaded when the icon is first added, after the main window
+// is up: the program needs nothing else from it, and loading it at start delays the first window.
+class TrayIcon {
+  public:
+    TrayIcon() = default;
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    NOTIFYICONDATAA& Data() { return data_; }
+    // Shell_NotifyIconA with the icon's data; false when the shell cannot be reached.
+    bool Notify(DWORD message);
+
+  private:
+    using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+    NOTIFYICONDATAA data_{};
+    NotifyFunction notify_ = nullptr;
+    bool loaded_ = false;
+};
+
 // The windows and drawing objects of the whole run. The main window's children belong to the main window
 // (MainWindowState in main_window_win.h).
 struct AppWindows {
@@ -31,7 +50,7 @@ struct AppWindows {
     HMENU trayMenu = nullptr;
     char className[100] = {};
     Brush BACKGROUND_BRUSH;
-    NOTIFYICONDATAA trayIcon{};
+    TrayIcon trayIcon;
     ShellFonts fonts;
     ScrollTextViewFonts viewFonts{};  // FONT_VIEW and FONT_VIEW_BOLD, handed to each text view at its creation
 

@@ -70,7 +70,7 @@ void RegisterWindowClasses(const AppWindows& windows) {
 }
 
 void AddTrayIcon(AppWindows& windows) {
-    NOTIFYICONDATAA& icon = windows.trayIcon;
+    NOTIFYICONDATAA& icon = windows.trayIcon.Data();
     icon = NOTIFYICONDATAA{};
     icon.cbSize = sizeof icon;
     icon.hWnd = windows.hiddenWindow;
@@ -78,7 +78,7 @@ void AddTrayIcon(AppWindows& windows) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = UM_TRAY_NOTIFY;
     icon.hIcon = LoadAppIcon(windows.instance, IDI_APP_SMALL);
-    Shell_NotifyIconA(NIM_ADD, &icon);
+    windows.trayIcon.Notify(NIM_ADD);
 }
 
 void ShowTrayMenu(const AppWindows& windows) {
@@ -127,8 +127,8 @@ void OnTrayCommand(App& app, WPARAM command) {
 void OnHiddenWindowDestroy(AppWindows& windows) {
     DestroyMenu(windows.trayMenu);
     windows.trayMenu = nullptr;
-    Shell_NotifyIconA(NIM_DELETE, &windows.trayIcon);
-    DestroyIcon(windows.trayIcon.hIcon);
+    windows.trayIcon.Notify(NIM_DELETE);
+    DestroyIcon(windows.trayIcon.Data().hIcon);
     PostQuitMessage(0);
 }
 
@@ -182,6 +182,17 @@ LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
+bool TrayIcon::Notify(DWORD message) {
+    if (!loaded_) {
+        loaded_ = true;
+        if (const HMODULE shell = LoadLibraryA("shell32.dll")) {
+            notify_ =
+                reinterpret_cast<NotifyFunction>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
+        }
+    }
+    return notify_ != nullptr && notify_(message, &data_) != FALSE;
+}
+
 void ShowMainWindow(App& app) {
     if (app.windows.mainWindow == nullptr) {
         CreateMainWindow(app);
@@ -190,8 +201,8 @@ void ShowMainWindow(App& app) {
 }
 
 void SetTrayTip(App& app, const char* text) {
-    CopyText(app.windows.trayIcon.szTip, kTrayTipCapacity, text);
-    Shell_NotifyIconA(NIM_MODIFY, &app.windows.trayIcon);
+    CopyText(app.windows.trayIcon.Data().szTip, kTrayTipCapacity, text);
+    app.windows.trayIcon.Notify(NIM_MODIFY);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -53,71 +54,61 @@ TEST(PackedAngle, PacksEveryDegreeAndMinuteOfALongitudeBackToItself) {
     EXPECT_EQ(packAngle(0, 0, true), 0);
 }
 
-// The preset table as the city list reads it: degrees and minutes with their hemisphere letters.
-struct PresetAsRead {
-    const char* name;
-    int latitudeDegrees, latitudeMinutes;
-    char northSouth;
-    int longitudeDegrees, longitudeMinutes;
-    char eastWest;
-};
-
-const PresetAsRead kPresetsAsRead[] = {
-    {"", 0, 0, 'N', 0, 0, 'E'},
-    {"Albany, NY", 42, 39, 'N', 73, 46, 'W'},
-    {"Antwerp, Belgium", 51, 13, 'N', 4, 25, 'E'},
-    {"Austin, TX", 30, 16, 'N', 97, 44, 'W'},
-    {"Baltimore, MD", 39, 17, 'N', 76, 37, 'W'},
-    {"Bombay, India", 19, 0, 'N', 72, 48, 'E'},
-    {"Boston, MA", 42, 21, 'N', 71, 3, 'W'},
-    {"Buenos Aires, Argentina", 34, 35, 'S', 58, 22, 'W'},
-    {"Buffalo, NY", 42, 54, 'N', 78, 51, 'W'},
-    {"Chicago, IL", 41, 53, 'N', 87, 38, 'W'},
-    {"Columbus, OH", 39, 58, 'N', 83, 0, 'W'},
-    {"Dallas, TX", 32, 47, 'N', 96, 48, 'W'},
-    {"Detroit, MI", 42, 20, 'N', 83, 3, 'W'},
-    {"Haifa, Israel", 32, 50, 'N', 35, 0, 'E'},
-    {"Houston, TX", 29, 46, 'N', 95, 21, 'W'},
-    {"Indianapolis, IN", 39, 46, 'N', 86, 9, 'W'},
-    {"Jerusalem, Israel", 31, 46, 'N', 35, 13, 'E'},
-    {"Johannesberg, South Africa", 26, 8, 'S', 27, 54, 'E'},
-    {"London, England", 51, 32, 'N', 0, 10, 'W'},
-    {"Los Angeles, CA", 34, 3, 'N', 118, 15, 'W'},
-    {"Milwaukee, WI", 43, 2, 'N', 87, 54, 'W'},
-    {"Moscow, Russia", 55, 45, 'N', 37, 36, 'E'},
-    {"New York City, NY", 40, 45, 'N', 73, 0, 'W'},
-    {"Paris, France", 48, 48, 'N', 2, 20, 'E'},
-    {"Philadelphia, PA", 39, 57, 'N', 75, 9, 'W'},
-    {"Phoenix, AZ", 33, 27, 'N', 112, 5, 'W'},
-    {"Rio de Janeiro, Brazil", 22, 57, 'S', 43, 12, 'W'},
-    {"Rochester, NY", 43, 12, 'N', 77, 37, 'W'},
-    {"San Antonio, TX", 29, 26, 'N', 98, 31, 'W'},
-    {"San Diego, CA", 32, 43, 'N', 117, 9, 'W'},
-    {"San Francisco, CA", 37, 47, 'N', 122, 25, 'W'},
-    {"Seoul, South Korea", 37, 35, 'N', 127, 3, 'E'},
-    {"Shanghai, China", 31, 14, 'N', 121, 28, 'E'},
-    {"Syracuse, NY", 43, 3, 'N', 76, 9, 'W'},
-    {"S\xE3o Paulo, Brazil", 23, 31, 'S', 46, 31, 'W'},
-    {"Tel Aviv, Israel", 32, 5, 'N', 34, 46, 'E'},
-    {"Toronto, Canada", 43, 40, 'N', 79, 22, 'W'},
-    {"Vancouver, Canada", 49, 13, 'N', 123, 6, 'W'},
-    {"Washington, DC", 38, 54, 'N', 77, 1, 'W'},
-};
-
-TEST(PresetCities, HasTheThirtyNineRowsOfTheCityListInOrder) {
+// The city list shows the presets in the table's order: an unnamed first row, then "City, Region" names sorted
+// as the list sorts them (by bytes, so the "a" with tilde of Sao Paulo, 0xE3, comes after every plain letter).
+TEST(PresetCities, AreTheSortedNamedRowsAfterAnEmptyOne) {
     const PresetCityList presets = presetCities();
     ASSERT_EQ(presets.count, 39);
-    ASSERT_EQ(sizeof kPresetsAsRead / sizeof kPresetsAsRead[0], 39u);
+    EXPECT_STREQ(presets.rows[0].name, "");
+    EXPECT_EQ(presets.rows[0].latitude, 0);
+    EXPECT_EQ(presets.rows[0].longitude, 0);
     for (int row = 0; row < presets.count; ++row) {
-        const PresetAsRead& expected = kPresetsAsRead[row];
         const PresetCity& city = presets.rows[row];
-        SCOPED_TRACE(expected.name);
-        EXPECT_STREQ(city.name, expected.name);
+        SCOPED_TRACE(city.name);
         EXPECT_EQ(city.id, 100000 + row);
-        const std::int32_t latitude = expected.latitudeDegrees * 100 + expected.latitudeMinutes;
-        const std::int32_t longitude = expected.longitudeDegrees * 100 + expected.longitudeMinutes;
-        EXPECT_EQ(city.latitude, expected.northSouth == 'S' ? -latitude : latitude);
-        EXPECT_EQ(city.longitude, expected.eastWest == 'W' ? -longitude : longitude);
+        if (row == 0) {
+            continue;
+        }
+        EXPECT_NE(std::strstr(city.name, ", "), nullptr);
+        if (row > 1) {
+            EXPECT_LT(std::strcmp(presets.rows[row - 1].name, city.name), 0);
+        }
+        const UnpackedAngle latitude = unpackAngle(city.latitude);
+        const UnpackedAngle longitude = unpackAngle(city.longitude);
+        EXPECT_LT(latitude.minutes, 60);
+        EXPECT_LT(longitude.minutes, 60);
+        EXPECT_LE(std::fabs(angleDegrees(city.latitude)), 90.0);
+        EXPECT_LE(std::fabs(angleDegrees(city.longitude)), 180.0);
+        // A US or Canadian city ("Boston, MA", "Toronto, Canada") lies north and west.
+        const std::string name = city.name;
+        const std::string region = name.substr(name.find(", ") + 2);
+        if (region.size() == 2 || region == "Canada") {
+            EXPECT_GT(city.latitude, 0);
+            EXPECT_LT(city.longitude, 0);
+        }
+    }
+}
+
+// Positions from an atlas, to the nearest half degree: the table's are the cities' centres, east positive.
+TEST(PresetCities, LieWhereTheAtlasPutsThem) {
+    const struct {
+        std::int32_t id;
+        double latitude, longitude;
+    } cases[] = {
+        {100016, 31.78, 35.22},    // Jerusalem
+        {100018, 51.51, -0.13},    // London
+        {100007, -34.60, -58.38},  // Buenos Aires
+        {100021, 55.76, 37.62},    // Moscow
+        {100031, 37.57, 126.98},   // Seoul
+        {100019, 34.05, -118.24},  // Los Angeles
+        {100034, -23.55, -46.63},  // Sao Paulo
+        {100017, -26.20, 28.05},   // Johannesburg
+    };
+    for (const auto& c : cases) {
+        const PresetCity* city = FindPresetCity(c.id);
+        ASSERT_NE(city, nullptr) << c.id;
+        EXPECT_NEAR(angleDegrees(city->latitude), c.latitude, 0.5) << city->name;
+        EXPECT_NEAR(angleDegrees(city->longitude), c.longitude, 0.5) << city->name;
     }
 }
 

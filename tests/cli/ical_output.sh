@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Writes one year of holidays with kestrelon-cli ical to standard output and with -o, natively and under Wine, and
+# checks the bytes: CRLF line ends and no doubled carriage return, the same file both ways (-o replacing a file
+# already there), one event per row of `holidays`, and a failed write that exits 1 and leaves nothing behind.
+#
+#   ical_output.sh -- COMMAND [ARGUMENTS...]     (COMMAND runs kestrelon-cli, under its runner if any)
+set -uo pipefail
+[ "${1:-}" = "--" ] && shift
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch" || exit 2
+export SOURCE_DATE_EPOCH=1700000000
+span=(--observance israel --from 2023 --to 2024)
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+"$@" ical "${span[@]}" >stdout.ics 2>err || fail "ical to standard output exited $?: $(cat err)"
+printf 'an older calendar\n' >file.ics
+"$@" ical "${span[@]}" -o file.ics >out 2>err || fail "ical -o exited $?: $(cat err)"
+[ -s out ] && fail "ical -o wrote to standard output"
+cmp -s stdout.ics file.ics || fail "-o wrote other bytes than standard output got"
+cmp -s <(head -c 17 stdout.ics) <(printf 'BEGIN:VCALENDAR\r\n') ||
+    fail "the file does not start with BEGIN:VCALENDAR and CRLF"
+grep -q $'\r\r' stdout.ics && fail "a carriage return is doubled"
+lines=$(grep -c '' stdout.ics)
+crlf=$(grep -c $'\r$' stdout.ics)
+[ "$lines" = "$crlf" ] || fail "$((lines - crlf)) of $lines lines do not end in CRLF"
+rows=$("$@" holidays "${span[@]}" | grep -c '')
+events=$(grep -c '^BEGIN:VEVENT' stdout.ics)
+[ "$rows" = "$events" ] || fail "$events events for $rows holiday rows"
+ls ./*.tmp >/dev/null 2>&1 && fail "a temporary file is left"
+
+"$@" ical "${span[@]}" -o missing-folder/file.ics >out 2>err
+status=$?
+[ "$status" = 1 ] || fail "a write into a missing folder exited $status, not 1"
+grep -q "cannot write" err || fail "no message for the failed write: $(cat err)"
+[ "$(grep -c '' err)" = 1 ] || fail "the failed write's message is not one line"
+
+[ "$failed" = 0 ] && echo "ical output checks passed"
+exit $failed
