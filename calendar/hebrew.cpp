@@ -23,17 +23,25 @@ constexpr std::array<DayNumber, kTableYears> MakeNewYearTable() {
 
 constexpr std::array<DayNumber, kTableYears> kNewYearTable = MakeNewYearTable();
 
-DayNumber NewYear(int year) {
+// 1 Tishrei of the year as a 64-bit day count; year is at most kLatestHebrewYear + 1, whose New Year lies past
+// kLastDayNumber.
+std::int64_t NewYear(int year) {
     const int i = year - kTableFirstYear;
     if (i >= 0 && i < kTableYears) {
         return kNewYearTable[static_cast<std::size_t>(i)];
     }
-    return HebrewNewYearDayNumber(year);
+    return hebrew_detail::NewYearDayCount(year);
 }
 
 // 1 Tishrei of year 1; earlier days are outside the calendar.
-constexpr DayNumber kHebrewEpochNewYear = HebrewNewYearDayNumber(1);
+constexpr DayNumber kHebrewEpochNewYear = HebrewNewYearDayNumber(kEarliestHebrewYear);
 
+// Days of the year, from a year of kEarliestHebrewYear..kLatestHebrewYear.
+int YearLength(int year) {
+    return static_cast<int>(NewYear(year + 1) - NewYear(year));
+}
+
+// The year of day n, for n from kHebrewEpochNewYear to kLastDayNumber.
 int HebrewYearOf(DayNumber n) {
     if (n >= kNewYearTable.front() && n < kNewYearTable.back()) {
         // The last New Year not after n.
@@ -41,13 +49,13 @@ int HebrewYearOf(DayNumber n) {
         return kTableFirstYear + static_cast<int>(it - kNewYearTable.begin()) - 1;
     }
     // A mean year is 179876755 / 492480 days (235 months of 765433 / 25920 days in 19 years); the estimate is
-    // within a year of the truth and is then corrected.
+    // within a year of the truth and is then corrected. The product stays below 2^49.
     const std::int64_t elapsed = static_cast<std::int64_t>(n) - kHebrewEpochNewYear;
-    int year = static_cast<int>(elapsed * 492480 / 179876755) + 1;
-    while (year > 1 && NewYear(year) > n) {
+    int year = ClampHebrewYear(static_cast<int>(elapsed * 492480 / 179876755) + 1);
+    while (year > kEarliestHebrewYear && NewYear(year) > n) {
         --year;
     }
-    while (NewYear(year + 1) <= n) {
+    while (year < kLatestHebrewYear && NewYear(year + 1) <= n) {
         ++year;
     }
     return year;
@@ -72,11 +80,11 @@ int DaysInHebrewMonth(int month, int year) {
         case kAdarII:
             return 29;
         case kCheshvan: {
-            const int length = NewYear(year + 1) - NewYear(year);
+            const int length = YearLength(ClampHebrewYear(year));
             return (length == 355 || length == 385) ? 30 : 29;
         }
         case kKislev: {
-            const int length = NewYear(year + 1) - NewYear(year);
+            const int length = YearLength(ClampHebrewYear(year));
             return (length == 353 || length == 383) ? 29 : 30;
         }
         default:
@@ -92,22 +100,24 @@ HebrewMonthSequence HebrewMonthOrder(int year) {
 }
 
 DayNumber HebrewToDayNumber(int day, int month, int year) {
-    const DayNumber newYear = NewYear(year);
-    const HebrewMonthSequence order = HebrewMonthOrder(year);
-    DayNumber n = newYear;
+    const int y = ClampHebrewYear(year);
+    const HebrewMonthSequence order = HebrewMonthOrder(y);
+    // In 64 bits: a New Year near kLastDayNumber plus any day.
+    const std::int64_t newYear = NewYear(y);
+    std::int64_t monthStart = newYear;
     for (int i = 0; i < order.count; ++i) {
         if (order.months[i] == month) {
-            return n + day - 1;
+            return ClampDayNumber(monthStart + day - 1);
         }
-        n += DaysInHebrewMonth(order.months[i], year);
+        monthStart += DaysInHebrewMonth(order.months[i], y);
     }
-    return newYear + day - 1;
+    return ClampDayNumber(newYear + day - 1);
 }
 
 void DayNumberToHebrew(DayNumber n, int& day, int& month, int& year) {
-    n = std::max(n, kHebrewEpochNewYear);
+    n = std::clamp(n, kHebrewEpochNewYear, kLastDayNumber);
     year = HebrewYearOf(n);
-    int r = n - NewYear(year);
+    int r = static_cast<int>(n - NewYear(year));
     const HebrewMonthSequence order = HebrewMonthOrder(year);
     month = order.months[order.count - 1];
     for (int i = 0; i < order.count; ++i) {

@@ -37,13 +37,10 @@ constexpr bool IsHebrewLeapYear(int year) {
 
 namespace hebrew_detail {
 
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
+using day_number_detail::FloorDiv;
 
 // Days from the epoch to the molad of Tishrei of the year, with the postponement when the molad falls on
-// Sunday, Wednesday or Friday.
+// Sunday, Wednesday or Friday. For |year| up to 2^31 the parts stay below 2^49.
 constexpr std::int64_t ElapsedDays(std::int64_t year) {
     const std::int64_t months = FloorDiv(235 * year - 234, 19);
     const std::int64_t parts = 12084 + 13753 * months;
@@ -66,19 +63,34 @@ constexpr std::int64_t NewYearDelay(std::int64_t year) {
     return 0;
 }
 
+// Day count of 1 Tishrei of any year, in 64 bits.
+constexpr std::int64_t NewYearDayCount(std::int64_t year) {
+    return 347998 + ElapsedDays(year) + NewYearDelay(year);
+}
+
 }  // namespace hebrew_detail
+
+// The Hebrew years the calendar covers: from year 1, whose 1 Tishrei is day 347998 (the calendar's first day), to
+// the year of kLastDayNumber. Functions taking a Hebrew year take a year outside them as the nearer end.
+inline constexpr int kEarliestHebrewYear = 1;
+inline constexpr int kLatestHebrewYear = 1003749;
+
+constexpr int ClampHebrewYear(int year) {
+    return year < kEarliestHebrewYear ? kEarliestHebrewYear : year > kLatestHebrewYear ? kLatestHebrewYear : year;
+}
 
 // Day number of 1 Tishrei of the year: 5700 gives 2429521, 5768 gives 2454357 (13 September 2007).
 constexpr DayNumber HebrewNewYearDayNumber(int year) {
-    return static_cast<DayNumber>(347998 + hebrew_detail::ElapsedDays(year) + hebrew_detail::NewYearDelay(year));
+    return static_cast<DayNumber>(hebrew_detail::NewYearDayCount(ClampHebrewYear(year)));
 }
 
 // 353, 354, 355, 383, 384 or 385.
 constexpr int HebrewYearLength(int year) {
-    return HebrewNewYearDayNumber(year + 1) - HebrewNewYearDayNumber(year);
+    const int y = ClampHebrewYear(year);
+    return static_cast<int>(hebrew_detail::NewYearDayCount(y + 1) - hebrew_detail::NewYearDayCount(y));
 }
 
-// 29 or 30; 0 for a month outside 1..14.
+// 29 or 30; 0 for a month outside 1..14. Any year (see kEarliestHebrewYear).
 int DaysInHebrewMonth(int month, int year);
 
 // The months of the year in the order they follow each other: 12 of them in a regular year, 13 in a leap year.
@@ -89,10 +101,13 @@ struct HebrewMonthSequence {
 HebrewMonthSequence HebrewMonthOrder(int year);
 
 // The month must occur in the year (callers map Adar first). A month that does not occur counts as Tishrei, so the
-// result is always a day of that year's range or near it.
+// result is always a day of that year's range or near it. Takes any integers: a day outside the month counts on
+// from the month's first day, the year is taken within kEarliestHebrewYear..kLatestHebrewYear, and the result is
+// kept within kFirstDayNumber..kLastDayNumber.
 DayNumber HebrewToDayNumber(int day, int month, int year);
 
-// Writes the Hebrew date of day n. Days before 1 Tishrei of year 1 are taken as that day.
+// Writes the Hebrew date of day n. Days before 1 Tishrei of year 1 are taken as that day, days after
+// kLastDayNumber as that day, so the year is always one of kEarliestHebrewYear..kLatestHebrewYear.
 void DayNumberToHebrew(DayNumber n, int& day, int& month, int& year);
 
 inline int HebrewWeekday(int day, int month, int year) {
@@ -106,3 +121,6 @@ inline int FirstWeekdayOfHebrewMonth(int month, int year) {
 static_assert(HebrewNewYearDayNumber(kFirstHebrewYear) == 2429521);
 static_assert(HebrewNewYearDayNumber(5768) == 2454357);
 static_assert(HebrewNewYearDayNumber(5839) == 2480285);
+static_assert(HebrewNewYearDayNumber(kEarliestHebrewYear) == 347998);
+static_assert(HebrewNewYearDayNumber(kLatestHebrewYear) <= kLastDayNumber &&
+              hebrew_detail::NewYearDayCount(kLatestHebrewYear + 1) > kLastDayNumber);

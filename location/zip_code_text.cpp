@@ -12,6 +12,9 @@ bool IsDigit(char c) {
 }  // namespace
 
 int ParseZipCodeText(const char* text) {
+    if (text == nullptr) {
+        return kNoZipCode;
+    }
     int code = 0;
     int digits = 0;
     for (; IsDigit(text[digits]); ++digits) {

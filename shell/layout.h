@@ -1,6 +1,7 @@
 // Where the main window's controls stand. A few base values (the Hebrew grid's left edge, the grids' top edge, the
 // cell size, the widths of the small controls) give every other number through fixed relations, so moving one
-// element moves its neighbours with it. Portable: the native tests check every number.
+// element moves its neighbours with it. Portable: the static_asserts below pin the numbers, the native tests check
+// the relations.
 #pragma once
 
 struct LayoutRect {
@@ -75,6 +76,16 @@ inline constexpr LayoutRect kHolidayList = {325, 45, 160, 500};
 inline constexpr LayoutRect kHolidaysLabel = {325, 19, 60, 15};
 inline constexpr LayoutRect kTextView = {10, 19, 300, 100};
 inline constexpr int kTabSurfaceMinHeight = kTextView.y + kTextView.height;  // 119
+
+// A window of width x height centred over `over`, then moved the least needed to stand inside `area`; one larger
+// than the area keeps its top-left corner inside. Dialogs stand so over the main window, within the work area.
+constexpr int ClampTo(int value, int low, int high) {
+    return value > high ? (high > low ? high : low) : (value < low ? low : value);
+}
+constexpr LayoutRect CentredWithin(int width, int height, const LayoutRect& over, const LayoutRect& area) {
+    return {ClampTo(over.x + (over.width - width) / 2, area.x, area.Right() - width),
+            ClampTo(over.y + (over.height - height) / 2, area.y, area.Bottom() - height), width, height};
+}
 
 static_assert(kGridDrawingWidth == 202 && kGridDrawingHeight == 187);
 static_assert(kGregorianGrid.x == 51 && kGregorianGrid.y == 73 && kGregorianGrid.width == 204 &&

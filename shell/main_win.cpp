@@ -12,6 +12,7 @@
 #include "shell/app_windows.h"
 #include "shell/main_window_win.h"
 #include "shell/messages.h"
+#include "shell/running_copy_win.h"
 #include "shell/shell_win.h"
 #include "shell/tray_tip.h"
 #include "textview/scroll_text_view_win.h"
@@ -206,6 +207,14 @@ void SetTrayTip(App& app, const char* text) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    // A second start, such as from the Start menu while the program sits in the tray, brings up the running
+    // copy's main window and ends at once, before any splash.
+    const RunningCopyMutex runningCopy;
+    if (runningCopy.AnotherCopyRuns()) {
+        ShowRunningCopy(kRunningCopyWaitMs);
+        return 0;
+    }
+
     // The settings come first, before any window: a missing key or value is created with its default.
     RegistrySettingsStore settings(kSettingsKeyPath);
     App app(settings);
@@ -232,8 +241,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     app.state.cursor.SetToToday(ReadLocalClock());
     CreateShellFonts(app);
-    CreateMainWindow(app);
-    SetForegroundWindow(windows.mainWindow);
+    ShowMainWindow(app);
 
     windows.trayMenu = CreatePopupMenu();
     AppendMenuA(windows.trayMenu, MF_STRING, CMD_SHOW_MAIN, "Show Kestrelon");

@@ -2,10 +2,9 @@
 // unit, and the holiday observance. OK stores everything in the Location, saves it and refreshes the main window.
 #include <windows.h>
 
-#include <cctype>
-
 #include "calendar/text_buffer.h"
 #include "location/location.h"
+#include "location/zip_code_text.h"
 #include "location/zip_database.h"
 #include "resource.h"
 #include "shell/app_windows.h"
@@ -24,7 +23,7 @@ constexpr int kNorth = 0;
 constexpr int kSouth = 1;
 constexpr int kWest = 0;
 constexpr int kEast = 1;
-constexpr int kNoZipCode = -1;
+constexpr int kNoZipCode = -1;  // ParseZipCodeText's "none"
 
 // The dialog keeps the App it was opened with (DialogBoxParamA's lParam).
 App& AppOf(HWND dialog) {
@@ -84,19 +83,32 @@ void SetPositionControls(HWND dialog, std::int32_t latitude, std::int32_t longit
     Select(dialog, IDC_LON_HEMISPHERE, lon.negative ? kWest : kEast);
 }
 
+// The index of the first item that carries data, or CB_ERR.
+LRESULT FindData(HWND dialog, int id, LPARAM data) {
+    const LRESULT count = SendItem(dialog, id, CB_GETCOUNT);
+    for (LRESULT index = 0; index < count; ++index) {
+        if (SendItem(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(index)) == data) {
+            return index;
+        }
+    }
+    return CB_ERR;
+}
+
+// The current place's item first (empty when there is none), then every named preset whose name is not there
+// already (a ZIP place of the same name keeps its code). The current item is found by its data: an empty text is
+// found by CB_FINDSTRING on Windows but not under Wine.
 void FillCityList(HWND dialog, const Location& location) {
     char label[200];
     location.cityName(label, sizeof label);
     AddItem(dialog, IDC_CITY_LIST, label, location.city());
-    // A preset is left out when an item of its name is there already (a ZIP place of the same name keeps its
-    // code); the unnamed first row is always left out that way.
     const PresetCityList presets = presetCities();
     for (int i = 0; i < presets.count; ++i) {
-        if (FindPrefix(dialog, IDC_CITY_LIST, presets.rows[i].name) == CB_ERR) {
-            AddItem(dialog, IDC_CITY_LIST, presets.rows[i].name, presets.rows[i].id);
+        const PresetCity& preset = presets.rows[i];
+        if (preset.name[0] != '\0' && FindPrefix(dialog, IDC_CITY_LIST, preset.name) == CB_ERR) {
+            AddItem(dialog, IDC_CITY_LIST, preset.name, preset.id);
         }
     }
-    Select(dialog, IDC_CITY_LIST, FindPrefix(dialog, IDC_CITY_LIST, label));
+    Select(dialog, IDC_CITY_LIST, FindData(dialog, IDC_CITY_LIST, location.city()));
 }
 
 void FillPositionControls(HWND dialog, const Location& location) {
@@ -125,6 +137,7 @@ void FillPositionControls(HWND dialog, const Location& location) {
 
 void OnInitDialog(HWND dialog, App& app) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&app));
+    CentreDialogOnOwner(dialog);
     const Location& location = app.state.location;
     FillCityList(dialog, location);
     FillPositionControls(dialog, location);
@@ -146,27 +159,13 @@ void OnCityListNotification(HWND dialog) {
     }
 }
 
-// The number the leading digits of text spell ("00501" is 501), or kNoZipCode when there are none or more than
-// a ZIP code has.
-int LeadingZipCode(const char* text) {
-    int code = 0;
-    int digits = 0;
-    for (; std::isdigit(static_cast<unsigned char>(text[digits])) != 0; ++digits) {
-        if (code > 99999) {
-            return kNoZipCode;
-        }
-        code = code * 10 + (text[digits] - '0');
-    }
-    return digits == 0 ? kNoZipCode : code;
-}
-
 void LookUpZipCode(HWND dialog) {
     char text[400];
     GetDlgItemTextA(dialog, IDC_ZIP_EDIT, text, sizeof text);
     if (text[0] == '\0') {
         return;
     }
-    const int code = LeadingZipCode(text);
+    const int code = ParseZipCodeText(text);
     ZipRow row{};
     if (code == kNoZipCode || !zipLookup(code, row)) {
         MessageBoxA(dialog, "Zip code not found, please try again.", "No such zip code", MB_OK | MB_ICONERROR);
@@ -185,16 +184,28 @@ void LookUpZipCode(HWND dialog) {
     }
 }
 
+// The chosen city, or none (0) when the position was changed by hand away from the city's own: its name would
+// label another place's zmanim.
+std::int32_t CityOfPosition(std::int32_t city, const Location& position) {
+    std::int32_t latitude = 0;
+    std::int32_t eastLongitude = 0;
+    if (cityPosition(city, latitude, eastLongitude) &&
+        (latitude != position.latitude() || eastLongitude != -position.longitude())) {
+        return 0;
+    }
+    return city;
+}
+
 void StoreAndClose(HWND dialog) {
     App& app = AppOf(dialog);
     Location& location = app.state.location;
-    location.setCity(SelectedData(dialog, IDC_CITY_LIST));
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
     location.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
                                    SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
     location.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
                                     SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
+    location.setCity(CityOfPosition(SelectedData(dialog, IDC_CITY_LIST), location));
     location.setElevation(SelectedData(dialog, IDC_ELEVATION));
     location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
                                                                               : Observance::Diaspora);

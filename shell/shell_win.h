@@ -36,6 +36,10 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // The dialog's lParam (DialogBoxParamA) is the App.
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Centres a dialog on its owner, or on the screen while the owner is not shown, inside the monitor's work area
+// (dialog_position_win.cpp); both dialogs call it at WM_INITDIALOG.
+void CentreDialogOnOwner(HWND dialog);
+
 // Start-up and the tray (main_win.cpp): creates the main window when it is closed, and brings it to the front.
 void ShowMainWindow(App& app);
 void SetTrayTip(App& app, const char* text);

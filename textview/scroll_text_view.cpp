@@ -92,7 +92,10 @@ std::vector<DrawnText> ScrollTextView::TextsToDraw(int scrollPosition) const {
         const std::size_t first = scrollPosition > 0 ? static_cast<std::size_t>(scrollPosition / kLineHeightPx) : 0;
         const std::size_t end = std::min(lines_.size(), first + kLinesPerPaint);
         for (std::size_t i = first; i < end; ++i) {
-            const long long y = kTextMarginPx + kLineHeightPx * static_cast<long long>(i) - scrollPosition;
+            // A position far above the first line would put the line below the last int; it is drawn there.
+            const long long y = std::min<long long>(
+                kTextMarginPx + kLineHeightPx * static_cast<long long>(i) - static_cast<long long>(scrollPosition),
+                INT_MAX);
             texts.push_back(
                 {DrawnPartOf(lines_[i]), FontOfLine(lines_[i]), kTextMarginPx, static_cast<int>(y), kAlignLeftTop});
         }

@@ -93,8 +93,8 @@ class ScrollTextView {
     const std::vector<std::uint32_t>& Alignments() const { return alignments_; }
 
     // What a paint draws at scroll position scrollPosition, in order. Text mode: at most 8 lines from line
-    // position / 19, line i at y = 8 + 19 i - position, without markers. Table mode: the cells at their offsets,
-    // markers not interpreted. The drawn texts view into the view's own strings.
+    // position / 19, line i at y = 8 + 19 i - position (at most the largest int), without markers. Table mode: the
+    // cells at their offsets, markers not interpreted. The drawn texts view into the view's own strings.
     std::vector<DrawnText> TextsToDraw(int scrollPosition) const;
 
   private:

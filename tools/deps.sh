@@ -7,6 +7,8 @@ kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbench
 kestrelon_packages_wine=(wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick faketime)
 kestrelon_packages_release=(nsis fp-utils nodejs npm fonts-dejavu-core)
 kestrelon_packages_bench=(hebcal)
+# tools/fuzz: clang with libFuzzer and the sanitizer runtimes.
+kestrelon_packages_fuzz=(clang libclang-rt-14-dev)
 
 kestrelon_install() {
     local missing=()

@@ -1,6 +1,7 @@
 #include "zmanim/day_zmanim.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "zmanim/solar.h"
 
@@ -74,6 +75,12 @@ ZmanimPlace ZmanimPlaceOf(const Location& location) {
 }
 
 UtClock SplitUtMinutes(double minutes) {
+    // Kept within [0, 1440) first, so that the conversions to int are defined for any value.
+    if (!(minutes >= 0)) {
+        minutes = 0;
+    } else if (minutes >= kMinutesPerDay) {
+        minutes = std::nextafter(kMinutesPerDay, 0.0);
+    }
     // The hour and minute both come from the whole minutes, so a value a hair below 1440 cannot make hour 24 (as
     // minutes / 60 might round up to 24.0).
     const int wholeMinutes = static_cast<int>(std::trunc(minutes));
@@ -102,14 +109,16 @@ std::optional<LocalClock> toLocalClock(double minutesUt,
         return std::nullopt;
     }
     // Once, as the events of one date lie within a day of it. A value still outside the day (possible only for
-    // a longitude beyond 180 degrees) is carried over by whole days rather than read as an hour past 23.
+    // a longitude beyond 180 degrees) is carried over by whole days rather than read as an hour past 23. The day
+    // is counted in 64 bits and must stay a day of the calendar.
     double m = minutesUt;
+    std::int64_t utDay = day;
     if (m >= kMinutesPerDay) {
         m -= kMinutesPerDay;
-        day += 1;
+        utDay += 1;
     } else if (m < 0) {
         m += kMinutesPerDay;
-        day -= 1;
+        utDay -= 1;
     }
     if (m < 0 || m >= kMinutesPerDay) {
         const double days = std::floor(m / kMinutesPerDay);
@@ -117,14 +126,17 @@ std::optional<LocalClock> toLocalClock(double minutesUt,
             return std::nullopt;
         }
         m -= days * kMinutesPerDay;
-        day += static_cast<DayNumber>(days);
+        utDay += static_cast<std::int64_t>(days);
         if (m >= kMinutesPerDay) {
             m = std::nextafter(kMinutesPerDay, 0.0);
         }
     }
+    if (utDay < kFirstDayNumber || utDay > kLastDayNumber) {
+        return std::nullopt;
+    }
     const UtClock clock = SplitUtMinutes(m);
     CivilTime universal{};
-    DayNumberToGregorian(day, universal.day, universal.month, universal.year);
+    DayNumberToGregorian(static_cast<DayNumber>(utDay), universal.day, universal.month, universal.year);
     universal.hour = clock.hour;
     universal.minute = clock.minute;
     universal.second = clock.second;
@@ -141,6 +153,10 @@ std::optional<LocalClock> toLocalClock(double minutesUt,
 }
 
 DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost) {
+    if (year < kFirstEventYear || year > kLastEventYear || month < 1 || month > 12 || day < 1 ||
+        day > DaysInGregorianMonth(month, year)) {
+        return DayZmanim{};
+    }
     const double jd = julianDay(year, month, day);
     const std::optional<double> rise = sunriseUt(jd, place.latitude, place.longitude, place.elevationMetres);
     const std::optional<double> set = sunsetUt(jd, place.latitude, place.longitude, place.elevationMetres);

@@ -38,7 +38,8 @@ struct LocalClock {
 };
 
 // A UT instant split into whole hours, minutes and seconds by truncation, never rounding: 564.897 minutes is
-// 9:24:53. Only for minutes in [0, 1440); the hour is never 24.
+// 9:24:53. Meant for minutes in [0, 1440); the hour is never 24. Minutes outside are taken as the nearer end of
+// that range, not a number as 0.
 struct UtClock {
     int hour;
     int minute;
@@ -48,17 +49,23 @@ UtClock SplitUtMinutes(double minutes);
 
 // Local time of a UT instant in a fixed zone with the US daylight-saving rule of the year (2007 on: second Sunday
 // of March to first Sunday of November; before: first Sunday of April to last Sunday of October; at 02:00).
+// Any values give a defined time: fields beyond their ranges count on from the date (hour 25 is 1:00 the next
+// day), and the date is taken within the calendar (kFirstDayNumber..kLastDayNumber).
 CivilTime FixedZoneToLocal(const CivilTime& utc, int offsetHours, bool observesDst);
 
 // The computer's own zone: HostUtcToLocal of host_zone.h in the programs, a fixed rule of a test's.
 using HostZoneConversion = bool (*)(const CivilTime& utc, CivilTime& local);
 
 // The local clock time of minutesUt minutes of UT after 0h UT of day. The minutes are moved once onto the day they
-// fall on. Nothing when the minutes are not a number or the host zone cannot convert the instant.
+// fall on. Nothing when the minutes are not a number, fall more than a million days away or on a day outside
+// kFirstDayNumber..kLastDayNumber, or the host zone cannot convert the instant.
 std::optional<LocalClock> toLocalClock(double minutesUt,
                                        DayNumber day,
                                        const ZoneRule& zone,
                                        HostZoneConversion toHost);
 
-// The zmanim of a Gregorian date at a place; toHost converts for a place shown in the computer's zone.
+// The zmanim of a Gregorian date at a place; toHost converts for a place shown in the computer's zone. The date
+// must be a day of a month of years kFirstEventYear..kLastEventYear (solar.h); any other gives no time at all. The
+// place takes any values, as sunriseUt does (solar.h): a latitude at or beyond a pole, or a longitude beyond
+// kMaxEventLongitudeDegrees, has no events. Within these a proportional hour stays near or below 120 minutes.
 DayZmanim dayZmanim(int day, int month, int year, const ZmanimPlace& place, HostZoneConversion toHost);

@@ -1,6 +1,7 @@
 #include "zmanim/solar.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -109,6 +110,10 @@ std::optional<double> EventMinutes(double t, double zenith, double latitude, dou
 
 // First pass at 0h UT of the date, second at the time of the first estimate; no convergence test.
 std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
+    if (!(julianDayValue >= kFirstEventJulianDay && julianDayValue < kEndEventJulianDay &&
+          std::fabs(longitude) <= kMaxEventLongitudeDegrees)) {
+        return std::nullopt;
+    }
     const double t1 = TimeArgument(julianDayValue);
     const std::optional<double> first = EventMinutes(t1, zenith, latitude, longitude, side);
     if (!first) {
@@ -125,13 +130,17 @@ std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double 
 }  // namespace
 
 double julianDay(int year, int month, int day) {
-    if (month <= 2) {
-        year -= 1;
-        month += 12;
+    // In 64 bits, so that no year, month or day overflows; the values are the same as in int where int suffices.
+    std::int64_t y = year;
+    std::int64_t m = month;
+    if (m <= 2) {
+        y -= 1;
+        m += 12;
     }
-    const int a = static_cast<int>(std::floor(year / 100.0));
-    const int b = 2 - a + static_cast<int>(std::floor(a / 4.0));
-    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5;
+    const double a = std::floor(static_cast<double>(y) / 100.0);
+    const double b = 2 - a + std::floor(a / 4.0);
+    return std::floor(365.25 * static_cast<double>(y + 4716)) + std::floor(30.6001 * static_cast<double>(m + 1)) + day +
+           b - 1524.5;
 }
 
 double TimeArgument(double julianDayValue) {
@@ -146,18 +155,17 @@ double ReduceMeanLongitude(double degrees) {
     if (!std::isfinite(degrees)) {
         return degrees;
     }
-    // Whole turns first, so a far-off time argument does not loop for long; the rule's result is the same.
+    // Each step of the rule is exact while the value's ulp is at most 8 (below 2^56), 360 being a multiple of 8, so
+    // the rule ends on the exact remainder by 360: std::fmod computes it exactly and at once, where the loop would
+    // need up to 2^48 steps, or never end once a step of 360 no longer changes the value. Above 361 the rule stops
+    // within [1, 361); a negative value it raises into [0, 360].
     if (std::trunc(degrees) > 360) {
-        const double turns = std::floor((std::trunc(degrees) - 361) / 360);
-        if (turns > 0) {
-            degrees -= turns * 360;
-        }
+        const double r = std::fmod(degrees, 360.0);  // [0, 360), exactly degrees - 360 k
+        return r < 1 ? r + 360 : r;                  // exact: r + 360 is a multiple of the ulp of degrees
     }
-    while (std::trunc(degrees) > 360) {
-        degrees -= 360;
-    }
-    while (degrees < 0) {
-        degrees += 360;
+    if (degrees < 0) {
+        const double r = std::fmod(degrees, 360.0);  // (-360, 0], exactly degrees + 360 k
+        return r < 0 ? r + 360 : 0.0;                // the rule's last step with its rounding; -360 + 360 is +0
     }
     return degrees;
 }

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include "calendar/gregorian.h"
+
 inline constexpr double kPi = 3.141592653589793;
 inline constexpr double kJ2000 = 2451545.0;         // Julian Day of 1 January 2000, 12h UT
 inline constexpr double kDaysPerCentury = 36525.0;  // Julian centuries
@@ -15,7 +17,21 @@ inline constexpr double kEarthRadiusMetres = 6377500.0;
 inline constexpr double kSunriseZenithDegrees = 90.83333;  // refraction and the sun's radius, at elevation 0
 inline constexpr double kNightfallZenithDegrees = 98.5;    // the sun's centre 8.5 degrees below the horizon
 
-// Julian Day of 0h UT of a Gregorian date: 1 January 2000 is 2451544.5, 21 June 2008 is 2454638.5.
+// The events are computed for the dates of years 1 to 9999 only: the solar position is a low-precision series
+// meant for a few thousand years around 2000, and far from them it gives times that mean nothing (a proportional
+// hour of 670715 minutes in the year -10000000).
+inline constexpr int kFirstEventYear = 1;
+inline constexpr int kLastEventYear = 9999;
+inline constexpr double kFirstEventJulianDay = GregorianToDayNumber(1, 1, kFirstEventYear) - 0.5;   // 1721425.5
+inline constexpr double kEndEventJulianDay = GregorianToDayNumber(1, 1, kLastEventYear + 1) - 0.5;  // 5373484.5
+
+// The largest longitude the events are computed for: every longitude a stored packed angle can hold (2^31 / 100
+// degrees). Beyond 180 degrees a longitude is taken as it is, four minutes of time per degree.
+inline constexpr double kMaxEventLongitudeDegrees = 21474837.0;
+
+// Julian Day of 0h UT of a Gregorian date: 1 January 2000 is 2451544.5, 21 June 2008 is 2454638.5. Any integers
+// give a value, half a day before GregorianToDayNumber's for every date of the proleptic calendar; a month outside
+// 1..12 counts on from the year (13 is January of the next year, 0 December of the one before).
 double julianDay(int year, int month, int day);
 
 // Julian centuries from J2000.0 and back.
@@ -23,7 +39,8 @@ double TimeArgument(double julianDayValue);
 double JulianDayOfTimeArgument(double t);
 
 // Subtracts 360 while the value truncated toward zero exceeds 360, then adds 360 while it is negative; so 360.5
-// stays as it is.
+// stays as it is. Any value: every finite one ends in [0, 361), not a number and the infinities come back as they
+// are.
 double ReduceMeanLongitude(double degrees);
 
 struct SolarPosition {
@@ -33,12 +50,13 @@ struct SolarPosition {
 // At T = 0.0846954 (21 June 2008): declination 23.4402 degrees, equation of time -1.752 minutes.
 SolarPosition SolarPositionAt(double t);
 
-// 90.83333 plus the dip of the horizon seen from elevationMetres; 91.8479 at 1000 m. A negative elevation counts
-// as 0.
+// 90.83333 plus the dip of the horizon seen from elevationMetres; 91.8479 at 1000 m. Any value: a negative
+// elevation or not a number counts as 0, and the angle grows toward 180.83333 with the height.
 double SunriseZenith(double elevationMetres);
 
 // The events, or nothing when the sun does not reach the zenith angle that day (polar day or night, a summer night
-// too light for nightfall) or the latitude is at or beyond a pole.
+// too light for nightfall), the latitude is at or beyond a pole or not a number, the Julian Day is outside
+// kFirstEventJulianDay..kEndEventJulianDay, or the longitude is beyond kMaxEventLongitudeDegrees or not a number.
 std::optional<double> sunriseUt(double julianDayValue, double latitude, double longitude, double elevationMetres);
 std::optional<double> sunsetUt(double julianDayValue, double latitude, double longitude, double elevationMetres);
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude);

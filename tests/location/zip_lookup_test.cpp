@@ -93,6 +93,7 @@ TEST(ParseZipCodeText, ReadsTheLeadingDigitsAsTheDialogDoes) {
     for (const auto& c : cases) {
         EXPECT_EQ(ParseZipCodeText(c.text), c.code) << '"' << c.text << '"';
     }
+    EXPECT_EQ(ParseZipCodeText(nullptr), -1);
 }
 
 }  // namespace

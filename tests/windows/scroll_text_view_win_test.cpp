@@ -3,34 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/windows/support/capture_win.h"
 #include "tests/windows/support/gdi_count_win.h"
 #include "textview/gdi_win.h"
 
 namespace {
 
 constexpr char kParentClass[] = "Scroll Text View Test Parent";
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kFrameGrey = 0xD4D0C8;  // RGB(212,208,200) as a 32-bit DIB stores it
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kFrameGrey = RGB(212, 208, 200);
 
-// The rendered view: 508 x 160 pixels, 0x00RRGGBB, top row first.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> data;
-
-    std::uint32_t At(int x, int y) const {
-        return data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
-    }
+// The rendered view: 508 x 160 pixels.
+struct Pixels : Image {
     // Text ink: dark pixels. Antialiased edges in light grey do not count.
     bool InkAt(int x, int y) const {
-        const std::uint32_t p = At(x, y);
-        return ((p >> 16) & 0xFF) < 160 && ((p >> 8) & 0xFF) < 160 && (p & 0xFF) < 160;
+        const COLORREF p = At(x, y);
+        return GetRValue(p) < 160 && GetGValue(p) < 160 && GetBValue(p) < 160;
     }
     int InkIn(RECT r) const {
         int count = 0;
@@ -146,35 +139,12 @@ class ScrollTextViewWindow : public ::testing::Test {
         return client;
     }
 
-    // Renders the view through WM_PRINTCLIENT into a 32-bit bitmap first filled with magenta.
+    // Renders the view through WM_PRINTCLIENT into a bitmap first filled with magenta.
     Pixels Render() const {
-        Pixels pixels;
-        pixels.width = 508;
-        pixels.height = 160;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = pixels.width;
-        info.bmiHeader.biHeight = -pixels.height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        const WindowDc screen(nullptr);
-        const Bitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!bitmap || bits == nullptr) {
-            ADD_FAILURE() << "no DIB section";
-            return pixels;
-        }
-        const std::size_t count = static_cast<std::size_t>(pixels.width) * static_cast<std::size_t>(pixels.height);
-        std::uint32_t* const words = static_cast<std::uint32_t*>(bits);
-        std::fill(words, words + count, 0xFF00FFu);
-        {
-            const MemoryDc dc(screen.Get());
-            const Selection selected(dc.Get(), bitmap.Get());
-            SendMessageA(view_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-            GdiFlush();
-        }
-        pixels.data.assign(words, words + count);
+        Pixels pixels{Capture(508, 160, RGB(255, 0, 255), [this](HDC dc) {
+            SendMessageA(view_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        })};
+        EXPECT_EQ(pixels.width, 508) << "no bitmap to render into";
         return pixels;
     }
 

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace e2e {
-
-namespace {
 
 std::wstring Widen(const char* text) {
     std::wstring wide;
@@ -17,7 +14,13 @@ std::wstring Widen(const char* text) {
     return wide;
 }
 
-}  // namespace
+std::string Narrow(const wchar_t* text) {
+    std::string narrow;
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        narrow.push_back(static_cast<char>(*p));
+    }
+    return narrow;
+}
 
 std::string ProgramPath() {
     return WindowsPathFromEnvironment("KESTRELON_EXE");
@@ -86,11 +89,7 @@ std::string TextOf(HWND window) {
     wchar_t text[512] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
-    std::string narrow;
-    for (const wchar_t* p = text; *p != 0; ++p) {
-        narrow.push_back(static_cast<char>(*p));
-    }
-    return narrow;
+    return Narrow(text);
 }
 
 RECT RectInParent(HWND window) {
@@ -136,11 +135,7 @@ std::string ComboText(HWND box, int index) {
     // The wide form marshals the text across processes correctly.
     wchar_t text[256] = {};
     SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    std::string narrow;
-    for (const wchar_t* p = text; *p != 0; ++p) {
-        narrow.push_back(static_cast<char>(*p));
-    }
-    return narrow;
+    return Narrow(text);
 }
 
 int ComboSelection(HWND box) {
@@ -201,84 +196,59 @@ ClipboardText CopyWithCommand(HWND main, int command) {
     return ReadClipboard();
 }
 
-namespace {
-
-Image CaptureScreenRect(const RECT& rect) {
-    Image image;
-    image.width = rect.right - rect.left;
-    image.height = rect.bottom - rect.top;
-    if (image.width <= 0 || image.height <= 0) {
-        return image;
-    }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const DWORD*>(bits);
-    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
-    for (size_t i = 0; i < image.pixels.size(); ++i) {
-        const DWORD bgr = raw[i];
-        image.pixels[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
-}
-
-}  // namespace
-
 Image CaptureClient(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
-    return CaptureScreenRect(rect);
+    return CaptureScreen(rect);
 }
 
 Image CaptureWindow(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return CaptureScreenRect(rect);
+    return CaptureScreen(rect);
 }
 
-void Image::SaveBmp(const std::string& path) const {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = -height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + dataSize;
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        ADD_FAILURE() << "cannot write " << path;
-        return;
-    }
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&header, sizeof header, 1, out);
-    for (COLORREF pixel : pixels) {
-        const DWORD bgr = (static_cast<DWORD>(GetRValue(pixel)) << 16) | (static_cast<DWORD>(GetGValue(pixel)) << 8) |
-                          GetBValue(pixel);
-        std::fwrite(&bgr, 4, 1, out);
-    }
-    std::fclose(out);
+int CountWindows(const char* className) {
+    struct Search {
+        const char* className;
+        int count;
+    } search{className, 0};
+    EnumWindows(
+        [](HWND window, LPARAM state) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(state);
+            s->count += ClassOf(window) == s->className ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.count;
 }
+
+int CountTrayIcons() {
+    const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    int count = 0;
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); tray != nullptr && icon != nullptr;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+        ++count;
+    }
+    return count;
+}
+
+namespace {
+
+PROCESS_INFORMATION StartProgram(const std::string& programPath) {
+    std::string commandLine = "\"" + programPath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+        return {};
+    }
+    return process;
+}
+
+}  // namespace
 
 AppSession::AppSession(bool resetSettings) {
     Start(ProgramPath(), resetSettings);
@@ -288,6 +258,8 @@ AppSession::AppSession(const std::string& programPath, bool resetSettings) {
     Start(programPath, resetSettings);
 }
 
+AppSession::AppSession(AnotherCopy) : process_(StartProgram(ProgramPath())) {}
+
 void AppSession::Start(const std::string& programPath, bool resetSettings) {
     if (FindWindowA(kMainClass, nullptr) != nullptr || FindWindowA(kHiddenClass, nullptr) != nullptr) {
         ADD_FAILURE() << "another Kestrelon is still running";
@@ -296,21 +268,17 @@ void AppSession::Start(const std::string& programPath, bool resetSettings) {
     if (resetSettings) {
         ResetSettings();
     }
-    std::string commandLine = "\"" + programPath + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
-        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
-        process_ = {};
-    }
+    process_ = StartProgram(programPath);
 }
 
 AppSession::~AppSession() {
     if (process_.hProcess == nullptr) {
         return;
     }
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        if (HWND hidden = Hidden()) {
+    if (WaitForExit(0) == STILL_ACTIVE) {
+        DWORD owner = 0;
+        if (HWND hidden = Hidden();
+            hidden != nullptr && GetWindowThreadProcessId(hidden, &owner) != 0 && owner == process_.dwProcessId) {
             PostMessageA(hidden, kTrayCommand, 32791, 0);
         }
         if (WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) {
@@ -356,8 +324,12 @@ DWORD AppSession::Exit(DWORD timeoutMs) {
     if (HWND hidden = Hidden()) {
         PostMessageA(hidden, kTrayCommand, 32791, 0);
     }
+    return WaitForExit(timeoutMs);
+}
+
+DWORD AppSession::WaitForExit(DWORD timeoutMs) const {
     DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process_.hProcess, &code);
     }
     return code;

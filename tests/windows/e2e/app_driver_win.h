@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/windows/support/capture_win.h"
+
 namespace e2e {
 
 inline constexpr char kMainClass[] = "KESTRELON";
 inline constexpr char kHiddenClass[] = "Puppeteer Window Class";
+inline constexpr char kRunningCopyMutex[] = "Local\\Kestrelon Running Copy";
 inline constexpr char kSettingsKey[] = "Software\\Brisken Software\\Kestrelon\\1.0";
 inline constexpr UINT kTrayNotify = WM_USER + 7;
 inline constexpr UINT kTrayCommand = WM_USER + 8;
@@ -29,6 +32,10 @@ void WriteSetting(const char* name, DWORD value);
 
 // SendMessageTimeout that fails the current test when the program does not answer within five seconds.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// Texts carried across processes go through the wide messages (the 8-bit ones come back garbled under Wine).
+std::wstring Widen(const char* text);
+std::string Narrow(const wchar_t* text);
 
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
@@ -59,15 +66,7 @@ void ClearClipboard();
 // Chooses a command of the Edit menu (one that opens no window) and returns what it put on the clipboard.
 ClipboardText CopyWithCommand(HWND main, int command);
 
-// What the screen shows of a window's client area (the window must be on top).
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;  // RGB()
-
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
-    void SaveBmp(const std::string& path) const;
-};
+// What the screen shows of a window's client area, or of the whole window (the window must be on top).
 Image CaptureClient(HWND window);
 Image CaptureWindow(HWND window);
 
@@ -84,12 +83,19 @@ bool WaitFor(Condition done, DWORD timeoutMs) {
     return true;
 }
 
+// The top-level windows of this class, of every process.
+int CountWindows(const char* className);
+// The icons in Wine's notification area (the children of its stand-alone tray window).
+int CountTrayIcons();
 // One run of the program, started with fresh settings (or those written after ResetSettings).
 class AppSession {
   public:
     explicit AppSession(bool resetSettings = true);
     // Starts another copy of the program, such as the installed one (a Windows path).
     AppSession(const std::string& programPath, bool resetSettings);
+    // Starts the program once more while a copy runs (as from the Start menu), keeping the settings.
+    struct AnotherCopy {};
+    explicit AppSession(AnotherCopy);
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
     ~AppSession();
@@ -104,6 +110,8 @@ class AppSession {
     HANDLE Process() const { return process_.hProcess; }
     // Ends the program through its tray menu command and returns its exit code (or STILL_ACTIVE).
     DWORD Exit(DWORD timeoutMs = 10000);
+    // Waits for the program to end: its exit code, or STILL_ACTIVE when it still runs after timeoutMs.
+    DWORD WaitForExit(DWORD timeoutMs) const;
 
   private:
     void Start(const std::string& programPath, bool resetSettings);

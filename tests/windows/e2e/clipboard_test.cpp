@@ -9,8 +9,8 @@
 #include "calendar/month_names.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
 #include "tests/windows/e2e/preferences_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
@@ -18,18 +18,8 @@ using namespace e2e;
 
 constexpr SIZE_T kClipboardBlockSize = 20000;
 
-class Clipboard : public ::testing::Test {
+class Clipboard : public SessionSuite<Clipboard> {
   protected:
-    static void SetUpTestSuite() {
-        session_ = new AppSession;
-        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
-
     // Goes to a Hebrew date through the Gregorian controls.
     static void GoToHebrew(int day, int month, int year) {
         int gregorianDay = 0;
@@ -38,13 +28,7 @@ class Clipboard : public ::testing::Test {
         DayNumberToGregorian(HebrewToDayNumber(day, month, year), gregorianDay, gregorianMonth, gregorianYear);
         controls_.GoTo(gregorianDay, gregorianMonth, gregorianYear);
     }
-
-    static AppSession* session_;
-    static CalendarControls controls_;
 };
-
-AppSession* Clipboard::session_ = nullptr;
-CalendarControls Clipboard::controls_;
 
 std::string WithWindowsLineEnds(const std::string& text) {
     std::string converted;
@@ -55,18 +39,6 @@ std::string WithWindowsLineEnds(const std::string& text) {
         converted += c;
     }
     return converted;
-}
-
-// The lines of a clipboard text, each ended by "\r\n"; a rest without an end counts as a line too.
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        start = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
 }
 
 // "June 21, 2008"
@@ -91,38 +63,6 @@ TEST_F(Clipboard, ZmanimOfAZipPlaceAreSevenLines) {
         "Sunrise: 5:24 AM\r\nSunset: 8:30 PM\r\nNightfall: 9:21 PM\r\nProportional Hour: 75.5 min\r\n\r\n";
     const std::string place = "\r\nNew York, NY 10001\r\n";
     EXPECT_TRUE(copied == times + before + place || copied == times + after + place) << copied;
-}
-
-struct PlaceLineCase {
-    const char* label;
-    const char* zip;   // typed and looked up, or null
-    const char* city;  // chosen from the list, or null
-    const char* line;
-};
-
-TEST_F(Clipboard, LastLineNamesThePlace) {
-    const PlaceLineCase cases[] = {
-        {"ZIP code below 10000", "00501", nullptr, "Holtsville, NY 00501"},
-        {"preset city", nullptr, "Jerusalem, Israel", "Jerusalem, Israel"},
-    };
-    controls_.GoTo(21, 6, 2008);
-    for (const PlaceLineCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        PreferencesDialog dialog = PreferencesDialog::OpenFromMenu(controls_.main);
-        ASSERT_TRUE(dialog.IsOpen());
-        if (c.zip != nullptr) {
-            dialog.TypeZip(c.zip);
-            dialog.Click(kLookUpZip);
-        } else {
-            dialog.Choose(kCityList, c.city);
-        }
-        dialog.Ok();
-        const std::string copied = CopyWithCommand(controls_.main, kCopyZmanimCommand).text;
-        // Sunrise, sunset, nightfall, proportional hour, an empty line, the date, the place.
-        const std::vector<std::string> lines = LinesOf(copied);
-        ASSERT_EQ(lines.size(), 7U) << copied;
-        EXPECT_EQ(lines[6], c.line);
-    }
 }
 
 TEST_F(Clipboard, PolarDayCopiesDashesForTheMissingTimes) {

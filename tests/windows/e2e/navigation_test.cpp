@@ -2,30 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "calendar/hebrew.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
 using namespace e2e;
 
-class Navigation : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        session_ = new AppSession;
-        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
-
-    static AppSession* session_;
-    static CalendarControls controls_;
-};
-
-AppSession* Navigation::session_ = nullptr;
-CalendarControls Navigation::controls_;
+class Navigation : public SessionSuite<Navigation> {};
 
 TEST_F(Navigation, ClickOnAGregorianDaySelectsItInBothCalendars) {
     controls_.GoTo(15, 1, 2008);

@@ -69,14 +69,14 @@ TEST(Pixels, GridsFramesAndTabsLookAsDesigned) {
     EXPECT_GT(DarkPixels(window, 42, 26, 100, 40), 20) << "the caption \"Common\"";
     EXPECT_GT(DarkPixels(window, 314, 26, 370, 40), 20) << "the caption \"Hebrew\"";
 
-    CaptureWindow(main).SaveBmp(ScreenshotPath("main-holiday-tab.bmp"));
+    EXPECT_TRUE(CaptureWindow(main).SaveBmp(ScreenshotPath("main-holiday-tab.bmp")));
     controls.ShowTab(1);
     controls.SelectedCell(controls.gregorianGrid);
     EXPECT_TRUE(IsWindowVisible(controls.zmanimView));
     EXPECT_TRUE(IsWindowVisible(controls.changeLocation));
     EXPECT_FALSE(IsWindowVisible(controls.holidayView));
     EXPECT_FALSE(IsWindowVisible(controls.holidayList));
-    CaptureWindow(main).SaveBmp(ScreenshotPath("main-zmanim-tab.bmp"));
+    EXPECT_TRUE(CaptureWindow(main).SaveBmp(ScreenshotPath("main-zmanim-tab.bmp")));
 }
 
 }  // namespace

@@ -2,33 +2,30 @@
 // observance, OK and Cancel, and what each leaves in the registry and in the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calendar/gregorian.h"
 #include "calendar/hebrew.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
 #include "tests/windows/e2e/preferences_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
 using namespace e2e;
 
+constexpr int kAboutCommand = 32789;
 constexpr char kNoHolidayText[] =
     "No holiday today\r\n \r\nClick on the calendar to see the holidays for that day.\r\n \r\n";
 
-class Preferences : public ::testing::Test {
+class Preferences : public SessionSuite<Preferences> {
   protected:
     static void SetUpTestSuite() {
-        session_ = new AppSession;
-        controls_ = CalendarControls::Find(session_->WaitForMainWindow());
+        SessionSuite::SetUpTestSuite();
         if (controls_.main != nullptr) {
             SetWindowPos(controls_.main, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
             SetForegroundWindow(controls_.main);
         }
     }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(controls_.Complete()); }
     void TearDown() override {
         // A failed test must not leave the dialog (or a message box over it) for the next one.
         while (const HWND box = WaitForOwnedDialog(controls_.main, 0)) {
@@ -41,28 +38,17 @@ class Preferences : public ::testing::Test {
     }
 
     static PreferencesDialog Open() { return PreferencesDialog::OpenFromMenu(controls_.main); }
-
-    static AppSession* session_;
-    static CalendarControls controls_;
 };
 
-AppSession* Preferences::session_ = nullptr;
-CalendarControls Preferences::controls_;
-
-TEST_F(Preferences, EnterInTheZipFieldAddsThePlaceAndKeepsTheDialogOpen) {
-    PreferencesDialog dialog = Open();
-    ASSERT_TRUE(dialog.IsOpen());
-    dialog.TypeZip("10001");
-    dialog.PressEnterInZipField();
-    ASSERT_TRUE(dialog.IsOpen());
-    EXPECT_EQ(dialog.SelectedText(kCityList), "New York, NY");
-    EXPECT_EQ(dialog.SelectedData(kCityList), 10001);
-    EXPECT_EQ(dialog.CountItems(kCityList, "New York, NY"), 1);
-    EXPECT_EQ(dialog.Position(), "40 45 N / 74 0 W");
-    dialog.Cancel();
-}
-
 enum class Way { ZipWithEnter, ZipWithButton, CityList };
+
+// The last line of "Copy Zmanim": the label of the place.
+std::string CopiedPlaceLabel(HWND main) {
+    std::string copied = CopyWithCommand(main, kCopyZmanimCommand).text;
+    copied.resize(copied.size() >= 2 ? copied.size() - 2 : 0);  // the line end after the label
+    const size_t lineStart = copied.rfind("\r\n");
+    return lineStart == std::string::npos ? copied : copied.substr(lineStart + 2);
+}
 
 struct PlaceCase {
     const char* label;
@@ -70,21 +56,34 @@ struct PlaceCase {
     const char* input;  // the ZIP code typed, or the city chosen
     const char* city;   // the city list's selection afterwards
     const char* position;
-    const char* stored;  // City, Latitude, Longitude in the registry after OK
+    int changedList;  // a position list then changed by hand, or 0
+    const char* changedTo;
+    const char* stored;      // City, Latitude, Longitude in the registry after OK
+    const char* placeLabel;  // on the Zmanim tab and the last line of "Copy Zmanim"
 };
 
 TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
-    // Positions from the preset table and the ZIP table's rows; the registry holds west and north as positive.
+    // Positions from the preset table and the ZIP table's rows; the registry holds west and north as positive. A
+    // position changed by hand away from the chosen city's own stores no city, so no name labels it.
     const PlaceCase cases[] = {
-        {"ZIP 10001 and Enter", Way::ZipWithEnter, "10001", "New York, NY", "40 45 N / 74 0 W", "10001 4045 7400"},
-        {"Jerusalem", Way::CityList, "Jerusalem, Israel", "Jerusalem, Israel", "31 46 N / 35 13 E",
-         "100016 3146 -3513"},
-        {"Buenos Aires", Way::CityList, "Buenos Aires, Argentina", "Buenos Aires, Argentina", "34 35 S / 58 22 W",
-         "100007 -3435 5822"},
-        {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W",
-         "12201 4239 7345"},
-        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W",
-         "501 4049 7303"},
+        {"ZIP 10001 and Enter", Way::ZipWithEnter, "10001", "New York, NY", "40 45 N / 74 0 W", 0, nullptr,
+         "10001 4045 7400", "New York, NY 10001"},
+        {"Jerusalem", Way::CityList, "Jerusalem, Israel", "Jerusalem, Israel", "31 46 N / 35 13 E", 0, nullptr,
+         "100016 3146 -3513", "Jerusalem, Israel"},
+        {"Buenos Aires", Way::CityList, "Buenos Aires, Argentina", "Buenos Aires, Argentina", "34 35 S / 58 22 W", 0,
+         nullptr, "100007 -3435 5822", "Buenos Aires, Argentina"},
+        {"ZIP 12201, named like a preset", Way::ZipWithButton, "12201", "Albany, NY", "42 39 N / 73 45 W", 0, nullptr,
+         "12201 4239 7345", "Albany, NY 12201"},
+        {"ZIP 00501, leading zeros", Way::ZipWithButton, "00501", "Holtsville, NY", "40 49 N / 73 3 W", 0, nullptr,
+         "501 4049 7303", "Holtsville, NY 00501"},
+        {"London, its latitude chosen again", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLatitudeMinutes, "32", "100018 5132 10", "London, England"},
+        {"London, a minute further north", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLatitudeMinutes, "33", "0 5133 10", ""},
+        {"London, east instead of west", Way::CityList, "London, England", "London, England", "51 32 N / 0 10 W",
+         kLongitudeHemisphere, "E", "0 5132 -10", ""},
+        {"ZIP 10001, a degree further west", Way::ZipWithButton, "10001", "New York, NY", "40 45 N / 74 0 W",
+         kLongitudeDegrees, "75", "0 4045 7500", ""},
     };
     for (const PlaceCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -106,8 +105,12 @@ TEST_F(Preferences, ChoosingAPlaceSetsThePositionAndOkStoresIt) {
         ASSERT_TRUE(dialog.IsOpen());
         EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
         EXPECT_EQ(dialog.Position(), c.position);
+        if (c.changedList != 0) {
+            dialog.Choose(c.changedList, c.changedTo);
+        }
         dialog.Ok();
         EXPECT_EQ(StoredValues({"City", "Latitude", "Longitude"}), c.stored);
+        EXPECT_EQ(CopiedPlaceLabel(controls_.main), c.placeLabel);
     }
 }
 
@@ -260,40 +263,94 @@ TEST_F(Preferences, ObservanceDecidesTheMarksAndTheHolidayText) {
     }
 }
 
-// Each case starts the program with settings stored before the start.
+// Where Preferences and About open: centred on the main window, or on the screen while it is hidden.
+struct DialogCase {
+    const char* label;
+    int command;
+    int closeWith;
+    enum { Centred, NearTheCorner, MainHidden } mainWindow;
+};
+
+TEST_F(Preferences, ItAndAboutOpenCentredOnTheMainWindowInsideTheWorkArea) {
+    const DialogCase cases[] = {
+        {"Preferences", kPreferencesCommand, IDCANCEL, DialogCase::Centred},
+        {"About", kAboutCommand, IDOK, DialogCase::Centred},
+        {"Preferences, the main window near the corner", kPreferencesCommand, IDCANCEL, DialogCase::NearTheCorner},
+        {"About, the main window hidden", kAboutCommand, IDOK, DialogCase::MainHidden},
+    };
+    const HWND main = controls_.main;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    for (const DialogCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const bool nearTheCorner = c.mainWindow == DialogCase::NearTheCorner;
+        SetWindowPos(main, HWND_TOP, nearTheCorner ? work.right - 200 : 100, nearTheCorner ? work.bottom - 100 : 60, 0,
+                     0, SWP_NOSIZE | (c.mainWindow == DialogCase::MainHidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(c.command, 0), 0);
+        const HWND dialog = WaitForOwnedDialog(main);
+        ASSERT_NE(dialog, nullptr);
+        RECT placed{};
+        GetWindowRect(dialog, &placed);
+        RECT over = work;
+        if (c.mainWindow != DialogCase::MainHidden) {
+            GetWindowRect(main, &over);
+        }
+        const int width = placed.right - placed.left;
+        const int height = placed.bottom - placed.top;
+        const int left = std::clamp<int>((over.left + over.right - width) / 2, work.left, work.right - width);
+        const int top = std::clamp<int>((over.top + over.bottom - height) / 2, work.top, work.bottom - height);
+        EXPECT_NEAR(placed.left, left, 1);
+        EXPECT_NEAR(placed.top, top, 1);
+        Send(GetDlgItem(dialog, c.closeWith), BM_CLICK);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    }
+    SetWindowPos(main, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(main);
+}
+
+// Each case starts the program with settings stored before the start, or none (a first run).
 struct StoredCase {
     const char* label;
+    bool firstRun;
     DWORD settings[6];  // City, Latitude, Longitude, Elevation, Elevation Units, Holiday
     const char* city;
     LRESULT cityCode;
+    int cityItems;  // the current place's item and the presets of other names
     const char* position;
     const char* elevation;
     int unit;
     int observance;
 };
 
-TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
+TEST(PreferencesAtStart, DialogShowsTheStoredSettingsAndOkWritesThemBackUnchanged) {
     const StoredCase cases[] = {
+        {"first run: no place, and the 38 named presets", true, {}, "", 0, 39, "0 0 N / 0 0 W", "0", kFeet, kDiaspora},
         {"Jerusalem, metres, Israel",
+         false,
          {100016, 3146, static_cast<DWORD>(-3513), 2700, 1, 1},
          "Jerusalem, Israel",
          100016,
+         38,
          "31 46 N / 35 13 E",
          "2700",
          kMeters,
          kIsrael},
         {"Albany by ZIP code, feet, Diaspora",
+         false,
          {12201, 4239, 7345, 300, 2, 2},
          "Albany, NY",
          12201,
+         38,
          "42 39 N / 73 45 W",
          "300",
          kFeet,
          kDiaspora},
         {"Buenos Aires",
+         false,
          {100007, static_cast<DWORD>(-3435), 5822, 0, 2, 2},
          "Buenos Aires, Argentina",
          100007,
+         38,
          "34 35 S / 58 22 W",
          "0",
          kFeet,
@@ -303,12 +360,13 @@ TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
         SCOPED_TRACE(c.label);
         ResetSettings();
         const char* names[] = {"City", "Latitude", "Longitude", "Elevation", "Elevation Units", "Holiday"};
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 6 && !c.firstRun; ++i) {
             WriteSetting(names[i], c.settings[i]);
         }
         AppSession session(false);
         const CalendarControls controls = CalendarControls::Find(session.WaitForMainWindow());
         ASSERT_TRUE(controls.Complete());
+        const std::string stored = StoredSettings();
         // The way in from the "Zmanim" tab.
         controls.ShowTab(1);
         PreferencesDialog dialog = PreferencesDialog::OpenFromChangeLocation(controls.main, controls.changeLocation);
@@ -316,12 +374,14 @@ TEST(PreferencesAtStart, DialogShowsTheSettingsStoredBeforeTheStart) {
         EXPECT_EQ(dialog.SelectedText(kCityList), c.city);
         EXPECT_EQ(dialog.SelectedData(kCityList), c.cityCode);
         EXPECT_EQ(dialog.CountItems(kCityList, c.city), 1);
+        EXPECT_EQ(ComboCount(dialog.Item(kCityList)), c.cityItems);
         EXPECT_EQ(dialog.Position(), c.position);
         EXPECT_EQ(dialog.SelectedText(kElevationList), c.elevation);
         for (int button : {kMeters, kFeet, kIsrael, kDiaspora}) {
             EXPECT_EQ(dialog.Checked(button), button == c.unit || button == c.observance) << "button " << button;
         }
-        dialog.Cancel();
+        dialog.Ok();
+        EXPECT_EQ(StoredSettings(), stored);
         EXPECT_EQ(session.Exit(), 0U);
     }
 }

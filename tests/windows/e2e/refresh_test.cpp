@@ -8,11 +8,7 @@ namespace {
 using namespace e2e;
 
 void SetFieldText(HWND field, const char* text) {
-    // The wide form carries the text across processes.
-    std::wstring wide;
-    for (const char* p = text; *p != '\0'; ++p) {
-        wide.push_back(static_cast<wchar_t>(*p));
-    }
+    const std::wstring wide = Widen(text);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, 5000, &ignored);
 }

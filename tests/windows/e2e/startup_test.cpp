@@ -2,18 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "calendar/clock.h"
-#include "calendar/hebrew.h"
 #include "holidays/holiday_text.h"
-#include "tests/windows/e2e/calendar_driver_win.h"
+#include "tests/windows/e2e/session_suite_win.h"
 
 namespace {
 
 using namespace e2e;
 
-class StartUp : public ::testing::Test {
+class StartUp : public SessionSuite<StartUp> {
   protected:
     static void SetUpTestSuite() {
-        session_ = new AppSession;
+        StartProgram();
         // The splash shows for three seconds before anything else.
         WaitFor(
             [] {
@@ -25,24 +24,13 @@ class StartUp : public ::testing::Test {
                 return false;
             },
             5000);
-        main_ = session_->WaitForMainWindow();
+        FindControls();
         splashGone_ = FindWindowA("Splash Window Class", nullptr) == nullptr;
     }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
 
-    static AppSession* session_;
-    static HWND main_;
-    static RECT splashRect_;
-    static bool splashGone_;
+    static inline RECT splashRect_ = {};
+    static inline bool splashGone_ = false;
 };
-
-AppSession* StartUp::session_ = nullptr;
-HWND StartUp::main_ = nullptr;
-RECT StartUp::splashRect_ = {};
-bool StartUp::splashGone_ = false;
 
 TEST_F(StartUp, SplashIsCentredOnTheScreenAndGoneOnceTheMainWindowShows) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -55,13 +43,12 @@ TEST_F(StartUp, SplashIsCentredOnTheScreenAndGoneOnceTheMainWindowShows) {
 }
 
 TEST_F(StartUp, MainWindowHasItsClassTitleAndSize) {
-    ASSERT_NE(main_, nullptr);
     RECT rect;
-    GetWindowRect(main_, &rect);
+    GetWindowRect(controls_.main, &rect);
     EXPECT_EQ(rect.right - rect.left, 584);
     EXPECT_EQ(rect.bottom - rect.top, 529);
-    EXPECT_NE(GetMenu(main_), nullptr);
-    const LONG style = GetWindowLongA(main_, GWL_STYLE);
+    EXPECT_NE(GetMenu(controls_.main), nullptr);
+    const LONG style = GetWindowLongA(controls_.main, GWL_STYLE);
     EXPECT_EQ(style & WS_MINIMIZEBOX, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
 }
@@ -83,7 +70,6 @@ struct ExpectedControl {
 };
 
 TEST_F(StartUp, EveryControlStandsInItsPlace) {
-    ASSERT_NE(main_, nullptr);
     const ExpectedControl controls[] = {
         {"SysTabControl32", "Kestrelon Tab", 28, false, {34, 294, 542, 454}, true},
         {"Button", "Change Location", 27, true, {320, 19, 420, 44}, false},
@@ -100,13 +86,13 @@ TEST_F(StartUp, EveryControlStandsInItsPlace) {
         {"Edit", "", 0, false, {455, 49, 495, 70}, true},
         {"msctls_updown32", "", 26, false, {497, 49, 537, 70}, true},
     };
-    const HWND surface = FindChild(main_, "Tab Surface Window Class", 29);
+    const HWND surface = FindChild(controls_.main, "Tab Surface Window Class", 29);
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(TextOf(surface), "Tab Surface");
     for (const ExpectedControl& c : controls) {
         SCOPED_TRACE(c.text[0] != '\0' ? c.text : c.className);
         HWND found = nullptr;
-        for (HWND child : Children(c.onSurface ? surface : main_)) {
+        for (HWND child : Children(c.onSurface ? surface : controls_.main)) {
             const RECT rect = RectInParent(child);
             if (_stricmp(ClassOf(child).c_str(), c.className) == 0 && GetDlgCtrlID(child) == c.id &&
                 rect.left == c.rect.left && rect.top == c.rect.top) {
@@ -114,7 +100,7 @@ TEST_F(StartUp, EveryControlStandsInItsPlace) {
             }
         }
         ASSERT_NE(found, nullptr);
-        EXPECT_EQ(GetParent(found), c.onSurface ? surface : main_);
+        EXPECT_EQ(GetParent(found), c.onSurface ? surface : controls_.main);
         if (c.text[0] != '\0') {
             EXPECT_EQ(TextOf(found), c.text);
         }
@@ -137,7 +123,7 @@ TEST_F(StartUp, EveryControlStandsInItsPlace) {
 
 TEST_F(StartUp, TabSurfaceCoversThePageBelowTheTabs) {
     const HWND tab = session_->Child("SysTabControl32", 28);
-    const HWND surface = FindChild(main_, "Tab Surface Window Class", 29);
+    const HWND surface = FindChild(controls_.main, "Tab Surface Window Class", 29);
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(GetParent(surface), tab);
     const RECT rect = RectInParent(surface);
@@ -146,49 +132,30 @@ TEST_F(StartUp, TabSurfaceCoversThePageBelowTheTabs) {
     EXPECT_LE(rect.bottom, 160);
 }
 
-TEST_F(StartUp, YearFieldsShowTodaysYearsAndTheMonthBoxOfTheYear) {
+TEST_F(StartUp, OpensOnTodayInBothCalendarsWithTheMonthBoxOfTheHebrewYear) {
     const LocalDateTime today = ReadLocalClock();
-    int hebrewDay = 0;
-    int hebrewMonth = 0;
-    int hebrewYear = 0;
-    DayNumberToHebrew(GregorianToDayNumber(today.day, today.month, today.year), hebrewDay, hebrewMonth, hebrewYear);
-    const HWND gregorianYear = FindChildAt(main_, "Edit", 181, 49);
-    ASSERT_NE(gregorianYear, nullptr);
-    const HWND hebrewYearField = FindChildAt(main_, "Edit", 455, 49);
-    ASSERT_NE(hebrewYearField, nullptr);
-    EXPECT_EQ(TextOf(gregorianYear), std::to_string(today.year));
-    EXPECT_EQ(TextOf(hebrewYearField), std::to_string(hebrewYear));
-
-    const CalendarControls controls = CalendarControls::Find(main_);
-    const HWND regular = controls.hebrewRegularMonth;
-    const HWND leap = controls.hebrewLeapMonth;
-    ASSERT_NE(regular, nullptr);
-    ASSERT_NE(leap, nullptr);
-    EXPECT_EQ(IsWindowVisible(leap) != FALSE, IsHebrewLeapYear(hebrewYear));
-    EXPECT_EQ(IsWindowVisible(regular) != FALSE, !IsHebrewLeapYear(hebrewYear));
+    ExpectSelected(controls_, today.day, today.month, today.year);
+    EXPECT_NE(IsWindowVisible(controls_.hebrewLeapMonth), IsWindowVisible(controls_.hebrewRegularMonth));
 }
 
 TEST_F(StartUp, MonthBoxesAndTheHolidayListHoldTheirEntries) {
-    const CalendarControls controls = CalendarControls::Find(main_);
-    ASSERT_TRUE(controls.Complete());
-    const HWND gregorian = controls.gregorianMonth;
+    const HWND gregorian = controls_.gregorianMonth;
     ASSERT_EQ(ComboCount(gregorian), 12);
     EXPECT_EQ(ComboText(gregorian, 0), "January");
     EXPECT_EQ(ComboText(gregorian, 11), "December");
     EXPECT_EQ(Send(gregorian, CB_GETITEMDATA, 11), 12);
 
-    const HWND leap = controls.hebrewLeapMonth;
+    const HWND leap = controls_.hebrewLeapMonth;
     ASSERT_EQ(ComboCount(leap), 13);
     EXPECT_EQ(ComboText(leap, 5), "Adar I");
     EXPECT_EQ(Send(leap, CB_GETITEMDATA, 5), 113);
     EXPECT_EQ(Send(leap, CB_GETITEMDATA, 6), 114);
-    const HWND regular = controls.hebrewRegularMonth;
+    const HWND regular = controls_.hebrewRegularMonth;
     ASSERT_EQ(ComboCount(regular), 12);
     EXPECT_EQ(Send(regular, CB_GETITEMDATA, 5), 106);
 
     // The holiday list is sorted by name, and each entry still carries its own holiday.
-    const HWND list = controls.holidayList;
-    ASSERT_NE(list, nullptr);
+    const HWND list = controls_.holidayList;
     const HolidayChoiceList choices = HolidayChoices();
     ASSERT_EQ(ComboCount(list), choices.count);
     EXPECT_EQ(ComboSelection(list), CB_ERR);

@@ -1,25 +1,14 @@
 // Living in the notification area: closing, reopening and ending the program.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "calendar/clock.h"
 #include "tests/windows/e2e/calendar_driver_win.h"
 
 namespace {
 
 using namespace e2e;
-
-int CountMainWindows() {
-    int count = 0;
-    EnumWindows(
-        [](HWND window, LPARAM counter) -> BOOL {
-            if (ClassOf(window) == kMainClass) {
-                ++*reinterpret_cast<int*>(counter);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
 
 TEST(Tray, ClosingLeavesTheIconWhichReopensTodayAndExitEndsTheProgram) {
     AppSession session;
@@ -39,7 +28,7 @@ TEST(Tray, ClosingLeavesTheIconWhichReopensTodayAndExitEndsTheProgram) {
     {
         SCOPED_TRACE("choosing Show Kestrelon while the window is open makes no second window");
         Send(session.Hidden(), kTrayCommand, 110, 0);
-        EXPECT_EQ(CountMainWindows(), 1);
+        EXPECT_EQ(CountWindows(kMainClass), 1);
         EXPECT_EQ(session.Main(), main);
     }
     {
@@ -64,7 +53,7 @@ TEST(Tray, ClosingLeavesTheIconWhichReopensTodayAndExitEndsTheProgram) {
         SCOPED_TRACE("other mouse messages and an empty menu choice change nothing");
         Send(session.Hidden(), kTrayNotify, 0, WM_LBUTTONDOWN);
         Send(session.Hidden(), kTrayCommand, 0, 0);
-        EXPECT_EQ(CountMainWindows(), 1);
+        EXPECT_EQ(CountWindows(kMainClass), 1);
     }
     {
         SCOPED_TRACE("Exit ends the program with exit code 0 and removes the icon");
@@ -82,6 +71,90 @@ TEST(Tray, ExitFromTheFileMenuEndsTheProgram) {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(session.Process(), &code);
     EXPECT_EQ(code, 0u);
+}
+
+// A second start, as from the Start menu, while the program runs: the running copy shows its main window, and the
+// second copy ends with 0 before it shows anything. After it one program is left, with one icon and one window.
+struct SecondStartCase {
+    const char* label;
+    enum { MainWindowOpen, OnlyTheIcon, DuringTheSplash } when;
+};
+
+TEST(Tray, SecondStartShowsTheRunningCopyAndEnds) {
+    const SecondStartCase cases[] = {
+        {"the main window open, another window in front", SecondStartCase::MainWindowOpen},
+        {"the main window closed, only the icon left", SecondStartCase::OnlyTheIcon},
+        {"while the running copy shows its splash", SecondStartCase::DuringTheSplash},
+    };
+    for (const SecondStartCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const int iconsBefore = CountTrayIcons();
+        AppSession session;
+        if (c.when == SecondStartCase::DuringTheSplash) {
+            ASSERT_TRUE(WaitFor([] { return FindWindowA("Splash Window Class", nullptr) != nullptr; }, 10000));
+            EXPECT_EQ(AppSession(AppSession::AnotherCopy{}).WaitForExit(20000), 0u);
+        }
+        HWND main = session.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return CountTrayIcons() == iconsBefore + 1; }, 5000));
+        if (c.when == SecondStartCase::MainWindowOpen) {
+            const HWND front = CreateWindowExA(0, "Static", "in front", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                               nullptr, nullptr, nullptr);
+            SetForegroundWindow(front);
+            ASSERT_EQ(GetForegroundWindow(), front);
+            EXPECT_EQ(AppSession(AppSession::AnotherCopy{}).WaitForExit(10000), 0u);
+            EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }, 5000)) << "the window stayed behind";
+            EXPECT_EQ(session.Main(), main);
+            DestroyWindow(front);
+        } else if (c.when == SecondStartCase::OnlyTheIcon) {
+            CalendarControls::Find(main).GoTo(15, 1, 2008);
+            Send(main, WM_CLOSE);
+            ASSERT_TRUE(WaitFor([&] { return session.Main() == nullptr; }, 5000));
+            EXPECT_EQ(AppSession(AppSession::AnotherCopy{}).WaitForExit(10000), 0u);
+            main = session.WaitForMainWindow(5000);
+            ASSERT_NE(main, nullptr);
+            const LocalDateTime today = ReadLocalClock();
+            ExpectSelected(CalendarControls::Find(main), today.day, today.month, today.year);
+        }
+        EXPECT_EQ(CountWindows(kMainClass), 1);
+        EXPECT_EQ(CountWindows(kHiddenClass), 1);
+        EXPECT_EQ(CountWindows("Splash Window Class"), 0);
+        EXPECT_EQ(CountTrayIcons(), iconsBefore + 1);
+        EXPECT_EQ(session.Exit(), 0u);
+    }
+}
+
+// The hand-over as the second copy does it, against a stand-in for the running copy: the test holds the mutex and
+// makes the hidden window only after a while, as a copy still starting does.
+TEST(Tray, SecondStartWaitsForTheRunningCopysHiddenWindow) {
+    const std::unique_ptr<void, decltype(&CloseHandle)> mutex(CreateMutexA(nullptr, FALSE, kRunningCopyMutex),
+                                                              &CloseHandle);
+    ASSERT_NE(mutex, nullptr);
+    ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "a Kestrelon is running";
+    {
+        SCOPED_TRACE("no hidden window appears: the copy gives up after its wait and ends with 0");
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(AppSession(AppSession::AnotherCopy{}).WaitForExit(30000), 0u);
+        EXPECT_GE(GetTickCount() - start, 5000u) << "it did not wait";
+    }
+    {
+        SCOPED_TRACE("the hidden window appears late: the copy posts it the tray's Open and ends with 0");
+        const WNDCLASSA windowClass{0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
+                                    nullptr, nullptr,        nullptr, nullptr, kHiddenClass};
+        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        const AppSession copy(AppSession::AnotherCopy{});
+        EXPECT_EQ(copy.WaitForExit(1500), STILL_ACTIVE) << "it did not wait";
+        const HWND standIn = CreateWindowExA(0, kHiddenClass, "stand-in", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                             GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(standIn, nullptr);
+        MSG request{};
+        EXPECT_TRUE(
+            WaitFor([&] { return PeekMessageA(&request, standIn, kTrayCommand, kTrayCommand, PM_REMOVE); }, 15000));
+        EXPECT_EQ(request.wParam, 110u) << "not the tray's Open";
+        EXPECT_EQ(copy.WaitForExit(5000), 0u);
+        DestroyWindow(standIn);
+        UnregisterClassA(kHiddenClass, GetModuleHandleA(nullptr));
+    }
 }
 
 }  // namespace
