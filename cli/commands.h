@@ -1,24 +1,17 @@
 // The subcommands of kestrelon-cli. Each takes the arguments after its own name and returns the exit status:
-// 0 done, 1 not found, 2 bad arguments (one line on stderr).
+// 0 done, 1 not found, 2 bad arguments (one line on stderr; see cli/output.h).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "calendar/observance.h"
-
 using Arguments = std::vector<std::string>;
 
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
-int RunHolidaysCommand(const Arguments& args);  // holidays --observance ... [--from Y] [--to Y]
+int RunHolidaysCommand(const Arguments& args);  // holidays [--observance ...] [--from Y] [--to Y] [--names]
 int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance ...]
 int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
+int RunPlaceCommand(const Arguments& args);     // place [place, elevation and observance options]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
 int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
-
-// Prints "kestrelon-cli: <message>" on stderr and returns 2.
-int UsageError(const std::string& message);
-
-// "israel" or "diaspora" into observance; false for any other text.
-bool ParseObservance(const std::string& text, Observance& observance);

@@ -14,11 +14,13 @@
 
 #include "calendar/clock.h"
 #include "calendar/gregorian.h"
+#include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
 #include "cli/encoding.h"
 #include "cli/host_zone_name.h"
 #include "cli/ical_writer.h"
+#include "cli/output.h"
 #include "cli/place_options.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
@@ -44,7 +46,7 @@ struct IcalOptions {
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> output;
-    ZmanimOptions place;
+    PlaceOptions place;
     bool zmanim = false;
 };
 
@@ -88,7 +90,7 @@ bool ReadIcalOptions(const Arguments& args, IcalOptions& options, std::string& r
         } else if (name == "--units") {
             slot = &options.place.units;
         } else {
-            reason = "ical: unknown option '" + name + "'";
+            reason = "ical: unknown option " + Quote(name);
             return false;
         }
         if (i + 1 >= args.size()) {
@@ -121,8 +123,8 @@ std::optional<int> ParseYear(const std::string& text) {
     return year;
 }
 
-bool HasPlace(const ZmanimOptions& place) {
-    return place.zip || place.city || place.latitude || place.longitude || place.elevation || place.units;
+bool HasPlace(const PlaceOptions& place) {
+    return place.NamesAPlace() || place.elevation || place.units;
 }
 
 // The observance, the span and the place of the options. The span defaults to the current year and the next
@@ -131,16 +133,18 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
     if (!options.observance) {
         return UsageError("ical needs --observance israel|diaspora");
     }
-    if (!ParseObservance(*options.observance, request.observance)) {
-        return UsageError("--observance must be israel or diaspora, not '" + *options.observance + "'");
+    const std::optional<Observance> observance = ParseObservance(*options.observance);
+    if (!observance) {
+        return UsageError("--observance must be israel or diaspora, not " + Quote(*options.observance));
     }
+    request.observance = *observance;
     const std::optional<int> from = options.from ? ParseYear(*options.from) : std::nullopt;
     if (options.from && !from) {
-        return UsageError("--from must be a year from 1900 to 2099, not '" + *options.from + "'");
+        return UsageError("--from must be a year from 1900 to 2099, not " + Quote(*options.from));
     }
     const std::optional<int> to = options.to ? ParseYear(*options.to) : std::nullopt;
     if (options.to && !to) {
-        return UsageError("--to must be a year from 1900 to 2099, not '" + *options.to + "'");
+        return UsageError("--to must be a year from 1900 to 2099, not " + Quote(*options.to));
     }
     const int thisYear = std::min(std::max(currentYear, kFirstSupportedYear), kLastSupportedYear);
     request.from = from ? *from : (to ? std::min(thisYear, *to) : thisYear);
@@ -152,11 +156,14 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
     if (!options.zmanim && HasPlace(options.place)) {
         return UsageError("ical: a place is used only with --zmanim");
     }
+    // The place is always given here; without one, ResolvePlace would take the saved place.
+    if (options.zmanim && !options.place.NamesAPlace()) {
+        return UsageError("ical: give one place: --zip CODE, --city NAME, or --lat and --lon");
+    }
     if (options.zmanim) {
-        if (const int status = SetPlace(options.place, request.location); status != 0) {
-            return status;
-        }
-        if (const int status = SetElevation(options.place, request.location); status != 0) {
+        SavedSettings saved;
+        if (const int status = ResolvePlace(options.place, PlaceUse::Show, "ical", saved, request.location);
+            status != 0) {
             return status;
         }
     }

@@ -1,25 +1,50 @@
-// The place options of the commands that need a place: --zip, --city, --lat and --lon, --elevation, --units.
+// The options that name a place, as zmanim and place take them, and the one way a command turns them (and the saved
+// settings) into a Location: --zip CODE, --city NAME, --lat DD:MM{N|S} with --lon DDD:MM{E|W}, --elevation N and
+// --units feet|meters. Any command that needs a place (or the observance) resolves it here.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
+#include "calendar/observance.h"
+#include "cli/commands.h"
+#include "cli/saved_settings.h"
 #include "location/location.h"
 
-// The options as given; the place parts are read by SetPlace and SetElevation. date and ut belong to zmanim.
-struct ZmanimOptions {
-    std::optional<std::string> date;
+struct PlaceOptions {
     std::optional<std::string> zip;
     std::optional<std::string> city;
     std::optional<std::string> latitude;
     std::optional<std::string> longitude;
     std::optional<std::string> elevation;
     std::optional<std::string> units;
-    bool ut = false;
+
+    bool NamesAPlace() const { return zip || city || latitude || longitude; }
 };
 
-// Fills the place of the options into location. Returns 0, or the exit status of the error it reported.
-int SetPlace(const ZmanimOptions& options, Location& location);
+// When args[i] is one of the options: stores its value, steps i onto the value and returns true. False with reason
+// set for a missing or repeated value, with reason empty when args[i] is no place option.
+bool TakePlaceOption(const Arguments& args, std::size_t& i, PlaceOptions& options, std::string& reason);
 
-// Fills the elevation and its unit, when given. Returns 0, or the exit status of the error it reported.
-int SetElevation(const ZmanimOptions& options, Location& location);
+enum class PlaceUse {
+    // For one command: a place given in the options is used alone, at elevation 0 feet unless the options say
+    // otherwise; without one, the saved place with its elevation, and --elevation and --units on top. Nothing is
+    // saved. A ZIP code is digits.
+    Show,
+    // For `place`: the saved values, and on top of them what the options change, read as the Preferences dialog
+    // reads its fields (a ZIP code is the leading digits of the text; an elevation is 0 to 27000). A position typed in
+    // leaves no city (City 0). Without saved values the options must name a place.
+    Save,
+};
+
+// Fills location as use says. Returns 0, or the exit status of the error it reported; command begins the messages.
+int ResolvePlace(const PlaceOptions& options,
+                 PlaceUse use,
+                 const char* command,
+                 SavedSettings& saved,
+                 Location& location);
+
+// --observance's value when given (an error when it is not israel or diaspora), else the saved observance, else
+// Diaspora. Returns 0 or the exit status of the error it reported.
+int ResolveObservance(const std::optional<std::string>& text, SavedSettings& saved, Observance& observance);

@@ -1,6 +1,7 @@
 #include "location/location.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "calendar/text_buffer.h"
 #include "location/settings_store.h"
@@ -159,11 +160,48 @@ void Location::load(SettingsStore& store) {
     ReadTyped(store, kHolidayValue, kDefaultHoliday, holiday_);
 }
 
+SettingsReadReport Location::loadWithoutCreating(SettingsStore& store) {
+    *this = Location();
+    SettingsReadReport report;
+    const std::unique_ptr<SettingsKey> key = store.openKey();
+    report.keyFound = key != nullptr;
+    if (!key) {
+        return report;
+    }
+    std::int32_t units = static_cast<std::int32_t>(kDefaultElevationUnits);
+    std::int32_t holiday = static_cast<std::int32_t>(kDefaultHoliday);
+    const DwordSetting defaults[] = {{kCityValue, city_},           {kLatitudeValue, latitude_},
+                                     {kLongitudeValue, longitude_}, {kElevationValue, elevation_},
+                                     {kElevationUnitsValue, units}, {kHolidayValue, holiday}};
+    std::int32_t* const fields[] = {&city_, &latitude_, &longitude_, &elevation_, &units, &holiday};
+    for (std::size_t i = 0; i < std::size(defaults); ++i) {
+        switch (queryDwordSetting(*key, defaults[i].name, defaults[i].value, *fields[i])) {
+            case ValueQuery::Read:
+                break;
+            case ValueQuery::NotFound:
+                report.missing.push_back(defaults[i].name);
+                break;
+            case ValueQuery::Failed:
+                report.unreadable.push_back(defaults[i].name);
+                break;
+        }
+    }
+    elevationUnits_ = static_cast<ElevationUnits>(units);
+    holiday_ = static_cast<Observance>(holiday);
+    return report;
+}
+
+std::array<DwordSetting, 6> Location::settingValues() const {
+    return {{{kCityValue, city_},
+             {kLatitudeValue, latitude_},
+             {kLongitudeValue, longitude_},
+             {kElevationValue, elevation_},
+             {kElevationUnitsValue, static_cast<std::int32_t>(elevationUnits_)},
+             {kHolidayValue, static_cast<std::int32_t>(holiday_)}}};
+}
+
 void Location::save(SettingsStore& store) const {
-    writeSettingDword(store, kCityValue, city_);
-    writeSettingDword(store, kLatitudeValue, latitude_);
-    writeSettingDword(store, kLongitudeValue, longitude_);
-    writeSettingDword(store, kElevationValue, elevation_);
-    writeSettingDword(store, kElevationUnitsValue, static_cast<std::int32_t>(elevationUnits_));
-    writeSettingDword(store, kHolidayValue, static_cast<std::int32_t>(holiday_));
+    for (const DwordSetting& setting : settingValues()) {
+        writeSettingDword(store, setting.name, setting.value);
+    }
 }

@@ -1,12 +1,23 @@
 // The current place and the settings that go with it: city, position, elevation and its unit, observance.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "calendar/observance.h"
 
 class SettingsStore;
+struct DwordSetting;
+
+// What Location::loadWithoutCreating found: whether the key exists, and the values that read as their defaults
+// because they are missing or cannot be read as numbers (names from settings_store.h).
+struct SettingsReadReport {
+    bool keyFound = false;
+    std::vector<const char*> missing;
+    std::vector<const char*> unreadable;
+};
 
 // The unit of the stored elevation. The setting keeps its number and may hold any other; every value other than
 // 1 counts as feet.
@@ -73,6 +84,12 @@ class Location {
     // its default, as the program does when it starts.
     void load(SettingsStore& store);
     void save(SettingsStore& store) const;
+    // The six fields as load reads them, but from the key as it is: nothing is created or written, and a field whose
+    // value is missing or unreadable, or every field when there is no key, gets its default. For readers beside the
+    // program, such as kestrelon-cli.
+    SettingsReadReport loadWithoutCreating(SettingsStore& store);
+    // The six values as save writes them, in its order.
+    std::array<DwordSetting, 6> settingValues() const;
 
   private:
     std::int32_t city_ = 0;

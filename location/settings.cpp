@@ -21,6 +21,20 @@ std::int32_t LoadLittleEndian(const unsigned char (&bytes)[kDwordBytes]) {
 
 }  // namespace
 
+ValueQuery queryDwordSetting(SettingsKey& key, const char* name, std::int32_t defaultValue, std::int32_t& value) {
+    value = defaultValue;
+    // The bytes start as the default's: a value shorter than 4 bytes replaces only its own low bytes. They are read
+    // into a buffer of their own, because a failed read may leave anything in it.
+    unsigned char bytes[kDwordBytes];
+    StoreLittleEndian(defaultValue, bytes);
+    std::size_t size = kDwordBytes;
+    const ValueQuery query = key.queryValue(name, bytes, size);
+    if (query == ValueQuery::Read) {
+        value = LoadLittleEndian(bytes);
+    }
+    return query;
+}
+
 bool readSettingDword(SettingsStore& store, const char* name, std::int32_t defaultValue, std::int32_t& value) {
     value = defaultValue;
     bool createdNew = false;
@@ -31,14 +45,8 @@ bool readSettingDword(SettingsStore& store, const char* name, std::int32_t defau
     if (createdNew) {
         return key->setDwordValue(name, defaultValue);
     }
-    // The bytes start as the default's: a value shorter than 4 bytes replaces only its own low bytes. They are read
-    // into a buffer of their own, because a failed read may leave anything in it.
-    unsigned char bytes[kDwordBytes];
-    StoreLittleEndian(defaultValue, bytes);
-    std::size_t size = kDwordBytes;
-    switch (key->queryValue(name, bytes, size)) {
+    switch (queryDwordSetting(*key, name, defaultValue, value)) {
         case ValueQuery::Read:
-            value = LoadLittleEndian(bytes);
             return true;
         case ValueQuery::NotFound:
             return key->setDwordValue(name, defaultValue);

@@ -46,6 +46,15 @@ class SettingsStore {
     virtual std::unique_ptr<SettingsKey> openKey() = 0;
 };
 
+// A value name and the number to store under it.
+struct DwordSetting {
+    const char* name;
+    std::int32_t value;
+};
+
+// value = the value the open key holds, or defaultValue when the query is not Read; the key is left as it is. A value
+// of fewer than 4 bytes replaces only the low bytes of defaultValue.
+ValueQuery queryDwordSetting(SettingsKey& key, const char* name, std::int32_t defaultValue, std::int32_t& value);
 // value = the stored value, or defaultValue. A new key or a missing value gets the default written. False when
 // the key cannot be opened or created, the value cannot be read (nothing is written then), or writing the default
 // failed.

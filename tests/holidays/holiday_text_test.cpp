@@ -310,4 +310,47 @@ TEST(HolidayText, EveryHolidayListChoiceNamesItsCode) {
     }
 }
 
+// The plain name of each code a day holds is its name line of the day's text, "@" and trailing blanks gone, in the
+// same order. Simchat Torah in Israel, which adds no line (its day's line names it), keeps its own name. Every day
+// of two years.
+TEST(HolidayName, IsTheNameLineTheDaysTextShows) {
+    for (const Observance observance : {kIsrael, kDiaspora}) {
+        for (DayNumber n = HebrewNewYearDayNumber(5784); n < HebrewNewYearDayNumber(5786); ++n) {
+            const HolidayCodes codes = HolidaysOn(n, observance);
+            if (codes.count == 0) {
+                continue;
+            }
+            int day = 0, month = 0, year = 0;
+            DayNumberToHebrew(n, day, month, year);
+            std::vector<std::string> expected;
+            for (std::string line : NameLines(Text(day, month, year, observance))) {
+                expected.push_back(line.substr(1, line.find_last_not_of(' ')));
+            }
+            std::vector<std::string> names;
+            for (int i = 0; i < codes.count; ++i) {
+                if (codes.codes[i] != H::SimchatTorah || IsDiaspora(observance)) {
+                    names.emplace_back(HolidayName(codes.codes[i], observance));
+                }
+            }
+            EXPECT_EQ(names, expected) << "day " << n << ", Diaspora " << IsDiaspora(observance);
+        }
+    }
+    EXPECT_EQ(HolidayName(H::SimchatTorah, kIsrael), "Simchat Torah");
+    EXPECT_EQ(HolidayName(H::None, kDiaspora), "");
+}
+
+// kestrelon-cli writes the names as a CSV field without quotes: printable ASCII, no comma, quote or marker, no
+// blank at either end.
+TEST(HolidayName, EveryNameIsAPlainCsvField) {
+    for (int number = 1; number < kHolidayCodeCount; ++number) {
+        for (const Observance observance : {kIsrael, kDiaspora}) {
+            const std::string_view name = HolidayName(static_cast<H>(number), observance);
+            SCOPED_TRACE(std::string(name));
+            EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; }));
+            EXPECT_EQ(name.find_first_of(",\"@#"), std::string_view::npos);
+            EXPECT_TRUE(name.empty() || (name.front() != ' ' && name.back() != ' '));
+        }
+    }
+}
+
 }  // namespace

@@ -17,6 +17,12 @@ function(kestrelon_add_cli_test name)
   add_test(NAME ${name}
     COMMAND "${CMAKE_COMMAND}" ${defines} -P "${PROJECT_SOURCE_DIR}/tests/support/expect_run.cmake"
             -- "$<TARGET_FILE:kestrelon-cli>" ${cli_ARGS})
+  # Natively HOME and XDG_CONFIG_HOME name a folder that does not exist, so that no case reads the user's saved
+  # settings (none of these cases saves any).
+  if(NOT CMAKE_CROSSCOMPILING)
+    set(nowhere "${CMAKE_CURRENT_BINARY_DIR}/${name}.no-home")
+    list(APPEND cli_ENVIRONMENT "HOME=${nowhere}" "XDG_CONFIG_HOME=${nowhere}/config")
+  endif()
   if(cli_ENVIRONMENT)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${cli_ENVIRONMENT}")
   endif()

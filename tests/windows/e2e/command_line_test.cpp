@@ -1,5 +1,6 @@
 // kestrelon-cli under Wine, beside the program's settings: a command that does not need the saved place opens no
-// settings, so it neither creates nor writes the program's key.
+// settings; a command that reads them changes nothing, neither creating the key nor a missing value; place with
+// options writes all six values as the Preferences dialog does.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,32 +13,47 @@ namespace {
 
 using namespace e2e;
 
-// Runs kestrelon-cli with the arguments, its output thrown away; its exit status, or -1.
-int RunCommandLine(const std::string& arguments) {
+// Runs kestrelon-cli with the arguments; its exit status (or -1), and its standard output into out when given.
+int RunCommandLine(const std::string& arguments, std::string* out = nullptr) {
     std::string commandLine = "\"" + WindowsPathFromEnvironment("KESTRELON_CLI") + "\" " + arguments;
+    char folder[MAX_PATH] = {};
+    char outputPath[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, "kcl", 0, outputPath);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const HANDLE output = CreateFileA(outputPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
     const HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = nul;
+    startup.hStdOutput = output;
     startup.hStdError = nul;
     PROCESS_INFORMATION process{};
     const BOOL started =
         CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(nul);
+    CloseHandle(output);
+    DWORD status = static_cast<DWORD>(-1);
     if (!started) {
         ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
-        return -1;
+    } else {
+        if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(process.hProcess, &status)) {
+            TerminateProcess(process.hProcess, 99);
+            status = static_cast<DWORD>(-1);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    DWORD status = 0;
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(process.hProcess, &status)) {
-        TerminateProcess(process.hProcess, 99);
-        status = static_cast<DWORD>(-1);
+    const HANDLE written = CreateFileA(outputPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char buffer[4096];
+    DWORD read = 0;
+    while (out != nullptr && ReadFile(written, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        out->append(buffer, read);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    CloseHandle(written);
+    DeleteFileA(outputPath);
     return static_cast<int>(status);
 }
 
@@ -50,15 +66,93 @@ bool SettingsKeyExists() {
     return true;
 }
 
+struct Setting {
+    const char* name;
+    DWORD value;
+};
+
+void ExpectSettings(std::initializer_list<Setting> settings) {
+    for (const Setting& setting : settings) {
+        DWORD value = 0;
+        EXPECT_TRUE(ReadSetting(setting.name, value)) << setting.name;
+        EXPECT_EQ(value, setting.value) << setting.name;
+    }
+}
+
 TEST(CommandLine, CommandsWithoutTheSavedPlaceLeaveTheRegistryUntouched) {
     ResetSettings();
     ASSERT_FALSE(SettingsKeyExists());
-    for (const char* arguments : {"holidays --observance diaspora --from 2024 --to 2024", "", "day 2024-10-24",
-                                  "zmanim --date 2008-06-21 --zip 10001", "zip 10001", "cities", "--help"}) {
-        SCOPED_TRACE(arguments);
-        EXPECT_EQ(RunCommandLine(arguments), 0);
+    const struct {
+        const char* arguments;
+        int status;
+    } runs[] = {
+        {"holidays --observance diaspora --from 2024 --to 2024", 0},
+        {"", 0},
+        {"day 2024-10-24", 0},
+        {"zmanim --date 2008-06-21 --zip 10001", 0},
+        {"zip 10001", 0},
+        {"cities", 0},
+        {"--help", 0},
+        // These look for the saved settings, and find none.
+        {"holidays --from 2024 --to 2024", 0},
+        {"zmanim --date 2008-06-21", 1},
+        {"place", 1},
+        {"place --observance israel", 2},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.arguments);
+        EXPECT_EQ(RunCommandLine(run.arguments), run.status);
         EXPECT_FALSE(SettingsKeyExists());
     }
+}
+
+// The key as the window left it, but for a value gone missing: the command line shows that place and writes nothing,
+// not even the missing value's default.
+TEST(CommandLine, ReadingTheSavedPlaceChangesNothing) {
+    ResetSettings();
+    const Setting saved[] = {{"City", 100016},
+                             {"Latitude", 3146},
+                             {"Longitude", static_cast<DWORD>(-3513)},
+                             {"Elevation Units", 1},
+                             {"Holiday", 1}};
+    for (const Setting& setting : saved) {
+        WriteSetting(setting.name, setting.value);
+    }
+    std::string place;
+    EXPECT_EQ(RunCommandLine("place", &place), 0);
+    EXPECT_EQ(place, "Place: Jerusalem, Israel\nPosition: 31:46N 35:13E\nElevation: 0 meters\nObservance: israel\n");
+    std::string zmanim;
+    EXPECT_EQ(RunCommandLine("zmanim --date 2008-06-21", &zmanim), 0);
+    EXPECT_NE(zmanim.find("\nJune 21, 2008\nJerusalem, Israel\n"), std::string::npos) << zmanim;
+    std::string holidays;
+    EXPECT_EQ(RunCommandLine("holidays --from 2024 --to 2024 --names", &holidays), 0);
+    EXPECT_NE(holidays.find("\n24,10,2024,45,2460608,Shmini Atzeret / Simchat Torah\n"), std::string::npos);
+    DWORD elevation = 0;
+    EXPECT_FALSE(ReadSetting("Elevation", elevation));
+    ExpectSettings({{"City", 100016},
+                    {"Latitude", 3146},
+                    {"Longitude", static_cast<DWORD>(-3513)},
+                    {"Elevation Units", 1},
+                    {"Holiday", 1}});
+}
+
+TEST(CommandLine, PlaceWritesAllSixValuesAsTheDialogDoes) {
+    ResetSettings();
+    EXPECT_EQ(RunCommandLine("place --zip 10001 --observance israel"), 0);
+    ExpectSettings({{"City", 10001},
+                    {"Latitude", 4045},
+                    {"Longitude", 7400},
+                    {"Elevation", 0},
+                    {"Elevation Units", 2},
+                    {"Holiday", 1}});
+    EXPECT_EQ(RunCommandLine("place --zip 99999 --observance diaspora"), 1);
+    EXPECT_EQ(RunCommandLine("place --city jerus --elevation 800 --units meters"), 0);
+    ExpectSettings({{"City", 100016},
+                    {"Latitude", 3146},
+                    {"Longitude", static_cast<DWORD>(-3513)},
+                    {"Elevation", 800},
+                    {"Elevation Units", 1},
+                    {"Holiday", 1}});
 }
 
 }  // namespace

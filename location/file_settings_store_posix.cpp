@@ -1,0 +1,219 @@
+#include "location/file_settings_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+class FileSettingsKey : public SettingsKey {
+  public:
+    FileSettingsKey(FileSettingsStore& store, std::vector<SettingsFileEntry> entries)
+        : store_(store), entries_(std::move(entries)) {}
+
+    ValueQuery queryValue(const char* name, void* data, std::size_t& size) override {
+        std::int32_t value = 0;
+        const ValueQuery query = FindSettingNumber(entries_, name, value);
+        if (query != ValueQuery::Read) {
+            return query;
+        }
+        if (size < sizeof value) {
+            return ValueQuery::Failed;
+        }
+        const auto bits = static_cast<std::uint32_t>(value);
+        auto* bytes = static_cast<unsigned char*>(data);
+        for (std::size_t i = 0; i < sizeof value; ++i) {
+            bytes[i] = static_cast<unsigned char>((bits >> (8 * i)) & 0xFFu);
+        }
+        size = sizeof value;
+        return ValueQuery::Read;
+    }
+
+    bool setDwordValue(const char* name, std::int32_t value) override {
+        SetSettingNumber(entries_, name, value);
+        std::string error;
+        return store_.write(entries_, error);
+    }
+
+  private:
+    FileSettingsStore& store_;
+    std::vector<SettingsFileEntry> entries_;
+};
+
+namespace {
+
+constexpr char kFileName[] = "settings";
+constexpr mode_t kFolderMode = 0700;
+
+std::string Reason(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Closes the descriptor when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    // Closes now, reporting the result, which for a written file is the last word on whether the data got there.
+    bool CloseNow() {
+        const int fd = fd_;
+        fd_ = -1;
+        return close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+// The folder and the missing folders above it, as mkdir -p makes them.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), kFolderMode) != 0 && errno != EEXIST) {
+            return false;
+        }
+        if (slash == std::string::npos) {
+            return true;
+        }
+    }
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string UserSettingsFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/') {
+        return std::string(config) + "/kestrelon";
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') {
+        return std::string(home) + "/.config/kestrelon";
+    }
+    return {};
+}
+
+FileSettingsStore::FileSettingsStore(std::string folder)
+    : folder_(std::move(folder)), path_(folder_ + "/" + kFileName) {}
+
+FileSettingsStore::Found FileSettingsStore::read(std::vector<SettingsFileEntry>& entries) {
+    problems_.clear();
+    entries.clear();
+    Descriptor file(open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return Found::Nothing;
+        }
+        problems_.push_back(Reason("cannot be read"));
+        return Found::Unreadable;
+    }
+    // One byte more than a file may have tells a file that is too large.
+    std::string text(kSettingsFileMaxBytes + 1, '\0');
+    std::size_t length = 0;
+    while (length < text.size()) {
+        const ssize_t n = ::read(file.get(), &text[length], text.size() - length);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            problems_.push_back(Reason("cannot be read"));
+            return Found::Unreadable;
+        }
+        if (n == 0) {
+            break;
+        }
+        length += static_cast<std::size_t>(n);
+    }
+    if (length > kSettingsFileMaxBytes) {
+        problems_.push_back("is larger than " + std::to_string(kSettingsFileMaxBytes) + " bytes");
+        return Found::Unreadable;
+    }
+    SettingsFileContents contents = ParseSettingsFile(std::string_view(text.data(), length));
+    entries = std::move(contents.entries);
+    problems_ = std::move(contents.problems);
+    return Found::Read;
+}
+
+bool FileSettingsStore::write(const std::vector<SettingsFileEntry>& entries, std::string& error) {
+    if (!MakeFolders(folder_)) {
+        error = Reason(("cannot create " + folder_).c_str());
+        return false;
+    }
+    std::string temporary = path_ + ".XXXXXX";
+    Descriptor file(mkstemp(&temporary[0]));
+    if (file.get() < 0) {
+        error = Reason(("cannot create a file in " + folder_).c_str());
+        return false;
+    }
+    const bool written = WriteAll(file.get(), FormatSettingsFile(entries)) && fsync(file.get()) == 0;
+    if (!written || !file.CloseNow() || rename(temporary.c_str(), path_.c_str()) != 0) {
+        error = Reason(("cannot write " + path_).c_str());
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder.
+    Descriptor folder(open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) {
+        fsync(folder.get());
+    }
+    return true;
+}
+
+std::unique_ptr<SettingsKey> FileSettingsStore::createKey(bool& createdNew) {
+    createdNew = false;
+    std::vector<SettingsFileEntry> entries;
+    switch (read(entries)) {
+        case Found::Read:
+            return std::make_unique<FileSettingsKey>(*this, std::move(entries));
+        case Found::Unreadable:
+            return nullptr;
+        case Found::Nothing:
+            break;
+    }
+    std::string error;
+    if (!write(entries, error)) {
+        return nullptr;
+    }
+    createdNew = true;
+    return std::make_unique<FileSettingsKey>(*this, std::move(entries));
+}
+
+std::unique_ptr<SettingsKey> FileSettingsStore::openKey() {
+    std::vector<SettingsFileEntry> entries;
+    if (read(entries) == Found::Nothing) {
+        return nullptr;
+    }
+    return std::make_unique<FileSettingsKey>(*this, std::move(entries));
+}
+
+bool FileSettingsStore::writeValues(const DwordSetting* values, std::size_t count, std::string& error) {
+    std::vector<SettingsFileEntry> entries;
+    read(entries);
+    for (std::size_t i = 0; i < count; ++i) {
+        SetSettingNumber(entries, values[i].name, values[i].value);
+    }
+    return write(entries, error);
+}
