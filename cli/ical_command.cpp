@@ -130,14 +130,11 @@ bool HasPlace(const PlaceOptions& place) {
 // The observance, the span and the place of the options. The span defaults to the current year and the next
 // four; --from alone starts it, --to alone ends it. Returns 0, or the exit status of the error it reported.
 int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest& request) {
-    if (!options.observance) {
-        return UsageError("ical needs --observance israel|diaspora");
+    // Without --observance and without a place the saved ones apply, as for the other commands.
+    SavedSettings saved;
+    if (const int status = ResolveObservance(options.observance, saved, request.observance); status != 0) {
+        return status;
     }
-    const std::optional<Observance> observance = ParseObservance(*options.observance);
-    if (!observance) {
-        return UsageError("--observance must be israel or diaspora, not " + Quote(*options.observance));
-    }
-    request.observance = *observance;
     const std::optional<int> from = options.from ? ParseYear(*options.from) : std::nullopt;
     if (options.from && !from) {
         return UsageError("--from must be a year from 1900 to 2099, not " + Quote(*options.from));
@@ -156,12 +153,7 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
     if (!options.zmanim && HasPlace(options.place)) {
         return UsageError("ical: a place is used only with --zmanim");
     }
-    // The place is always given here; without one, ResolvePlace would take the saved place.
-    if (options.zmanim && !options.place.NamesAPlace()) {
-        return UsageError("ical: give one place: --zip CODE, --city NAME, or --lat and --lon");
-    }
     if (options.zmanim) {
-        SavedSettings saved;
         if (const int status = ResolvePlace(options.place, PlaceUse::Show, "ical", saved, request.location);
             status != 0) {
             return status;

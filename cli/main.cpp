@@ -29,11 +29,13 @@ const char kUsage[] =
     "        [--units feet|meters] [--observance israel|diaspora]\n"
     "      without options, the saved place: its name, position, elevation and observance; with options,\n"
     "      saves them as the Preferences dialog does (ZIP CODE read from its leading digits, elevation 0 to\n"
-    "      27000, a position typed in leaves no city) and shows the result; what they do not name stays saved\n"
-    "  ical --observance israel|diaspora [--from YEAR] [--to YEAR] [--zmanim PLACE] [-o FILE]\n"
+    "      27000 in steps of 100, a position typed in leaves no city) and shows the result; what they do not\n"
+    "      name stays saved\n"
+    "  ical [--observance israel|diaspora] [--from YEAR] [--to YEAR] [--zmanim [PLACE]] [-o FILE]\n"
     "      the holidays as an iCalendar file: one all-day event per holiday, its name and description; the\n"
     "      years default to this one and the next four. --zmanim adds the sunrise and sunset of every day at the\n"
-    "      place (--zip CODE | --city NAME | --lat ... --lon ..., with --elevation and --units as for zmanim):\n"
+    "      place (--zip CODE | --city NAME | --lat ... --lon ..., with --elevation and --units as for zmanim,\n"
+    "      or the saved place):\n"
     "      a ZIP place in its own zone, any other in the computer's zone when it has a name, else in UTC.\n"
     "      -o writes FILE (replaced whole) instead of standard output. DTSTAMP is the time of the run, or\n"
     "      SOURCE_DATE_EPOCH seconds after 1970 when that variable is set\n"
@@ -48,7 +50,7 @@ const char kUsage[] =
     "\n"
     "--city takes a preset's name or id, or the beginning of one name, in any letter case.\n"
     "Defaults: without a place option, zmanim uses the saved place with its elevation; with one, elevation 0\n"
-    "and --units feet. Without --observance, day and holidays use the saved observance, or diaspora when none\n"
+    "and --units feet. Without --observance, day, holidays and ical use the saved observance, or diaspora when none\n"
     "is saved. Options are never saved but by place. The saved settings are those of the Kestrelon window on\n"
     "Windows, and the file $XDG_CONFIG_HOME/kestrelon/settings (~/.config/kestrelon/settings) elsewhere.\n"
     "\n"
@@ -86,7 +88,6 @@ int main(int argc, char** argv) {
         return RunZmanimCommand(rest);
     }
     if (command == "place") {
-        return RunPlaceCommand(rest);
         return RunPlaceCommand(rest);
     }
     if (command == "ical") {

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kMaxShownElevation = 1000000;
+constexpr int kSavedElevationStep = 100;
 constexpr int kMaxSavedElevation = 27000;  // the last entry of the dialog's elevation list
 
 std::string AngleForm(char positive, char negative) {
@@ -173,6 +174,12 @@ int SetElevation(const PlaceOptions& options, PlaceUse use, const std::string& c
         if (!elevation || *elevation > largest) {
             return UsageError(command + "--elevation needs a whole number from 0 to " + std::to_string(largest) +
                               ", not " + Quote(*options.elevation));
+        }
+        // The Preferences dialog offers the elevations in steps of 100 and finds the saved one by its first digits:
+        // 150 saved here would show there as 1500, and its OK would store that.
+        if (use == PlaceUse::Save && *elevation % kSavedElevationStep != 0) {
+            return UsageError(command + "--elevation is saved in steps of " + std::to_string(kSavedElevationStep) +
+                              " (the Preferences dialog's list), not " + Quote(*options.elevation));
         }
         location.setElevation(*elevation);
     }
