@@ -3,16 +3,42 @@
 #include "calendar/gregorian.h"
 #include "calendar/month_names.h"
 
+namespace {
+
+// The bytes as a message shows them: a control character (a line end, a tab) as an escape, "\n" or "\x1B", so that
+// an error stays one line.
+std::string Shown(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+}  // namespace
+
 std::string Quote(const std::string& argument) {
     if (argument.size() <= kQuotedLength) {
-        return "'" + argument + "'";
+        return "'" + Shown(argument) + "'";
     }
     std::size_t length = kQuotedLength;
     // Back to the first byte of the character that would be cut (UTF-8 continuation bytes are 10xxxxxx).
     while (length > 0 && (static_cast<unsigned char>(argument[length]) & 0xC0) == 0x80) {
         --length;
     }
-    return "'" + argument.substr(0, length) + "...'";
+    return "'" + Shown(argument.substr(0, length)) + "...'";
 }
 
 std::optional<int> ParseCount(const std::string& text) {

@@ -7,7 +7,8 @@
 #include "calendar/observance.h"
 
 // An argument as an error message repeats it: in single quotes, cut after its first kQuotedLength bytes (never in
-// the middle of a UTF-8 character) with "..." to show the cut.
+// the middle of a UTF-8 character) with "..." to show the cut, its control characters escaped ("\n"), so that the
+// message stays one line.
 inline constexpr std::size_t kQuotedLength = 60;
 std::string Quote(const std::string& argument);
 

@@ -7,6 +7,9 @@
 
 using Arguments = std::vector<std::string>;
 
+// The whole command line after the program's name: the command and its arguments.
+int RunCommandLine(const Arguments& args);
+
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
 int RunHolidaysCommand(const Arguments& args);  // holidays [--observance ...] [--from Y] [--to Y] [--names]
 int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance ...]

@@ -10,12 +10,15 @@ constexpr char kHeader[] =
     "# Latitude and Longitude: degrees * 100 + minutes, negative for south and for east.\n"
     "# Elevation in Elevation Units (1 metres, 2 feet). Holiday: 1 Israel, 2 Diaspora.\n";
 
+// Without the blanks around it; a carriage return counts as a blank, so that what is kept of a line is what writing
+// it back gives again.
 std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
+    constexpr char kBlanks[] = " \t\r";
+    const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 bool IsNameCharacter(char c) {

@@ -164,6 +164,24 @@ SEEDS = {
         "extreme-positions": scroll((0, 300, 0, 0, HOLIDAY), (5, INT_MIN, INT_MAX, INT_MIN, b"ab"),
                                     (5, INT_MAX, INT_MIN, INT_MAX, b"abc"), (4, INT_MIN, 7, INT_MAX, b"")),
     },
+    "settings_file": {
+        "sound": i32(7) + b"# Kestrelon settings\nCity=10001\nLatitude=4045\nLongitude=7400\nElevation=0\n"
+                          b"Elevation Units=2\nHoliday=2\n",
+        "damaged": i32(INT_MIN) + b"City=10001\r\nCity=2\n Holiday = 1 \nLatitude=+5\nbad line\n\xff=1\n"
+                            b"Elevation=2147483648\nLongitude=-7400",
+        "empty": i32(INT_MAX),
+        "finding-carriage-return-before-a-blank": i32(0) + b"Holiday 1= 1L\r \n",
+    },
+    "cli_arguments": {
+        "today": b"",
+        "holidays": b"holidays\0--observance\0israel\0--from\x002024\0--to\x002024\0--names",
+        "day": b"day\x002008-02-30",
+        "zmanim": b"zmanim\0--date\x002008-06-21\0--city\0san",
+        "place": b"place\0--zip\x0010001\0--elevation\x00100\0--units\0meters",
+        "ical": b"ical\0--from\x002024\0--to\x002024\0--zmanim\0--lat\x0040:45N\0--lon\x0074:00W",
+        "long-argument": b"zip\0" + b"9" * 150,
+        "finding-line-end-in-an-argument": b"day\x002008-\n2-30",
+    },
 }
 
 
