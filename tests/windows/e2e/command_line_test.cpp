@@ -96,6 +96,8 @@ TEST(CommandLine, CommandsWithoutTheSavedPlaceLeaveTheRegistryUntouched) {
         // These look for the saved settings, and find none.
         {"holidays --from 2024 --to 2024", 0},
         {"zmanim --date 2008-06-21", 1},
+        {"ical --from 2024 --to 2024", 0},
+        {"ical --from 2024 --to 2024 --zmanim", 1},
         {"place", 1},
         {"place --observance israel", 2},
     };
@@ -127,6 +129,10 @@ TEST(CommandLine, ReadingTheSavedPlaceChangesNothing) {
     std::string holidays;
     EXPECT_EQ(RunCommandLine("holidays --from 2024 --to 2024 --names", &holidays), 0);
     EXPECT_NE(holidays.find("\n24,10,2024,45,2460608,Shmini Atzeret / Simchat Torah\n"), std::string::npos);
+    std::string calendar;
+    EXPECT_EQ(RunCommandLine("ical --from 2024 --to 2024 --zmanim", &calendar), 0);
+    EXPECT_NE(calendar.find("\r\nX-WR-CALNAME:Kestrelon holidays (Israel)\\, sunrise and sunset at Jerusalem\\"),
+              std::string::npos);
     DWORD elevation = 0;
     EXPECT_FALSE(ReadSetting("Elevation", elevation));
     ExpectSettings({{"City", 100016},
