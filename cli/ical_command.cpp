@@ -163,26 +163,6 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
     return 0;
 }
 
-long long SecondsOf(const CivilTime& time) {
-    return static_cast<long long>(GregorianToDayNumber(time.day, time.month, time.year)) * kSecondsPerDay +
-           time.hour * 3600LL + time.minute * 60LL + time.second;
-}
-
-CivilTime CivilTimeOf(long long seconds) {
-    long long days = seconds / kSecondsPerDay;
-    long long rest = seconds % kSecondsPerDay;
-    if (rest < 0) {
-        rest += kSecondsPerDay;
-        --days;
-    }
-    CivilTime time{};
-    DayNumberToGregorian(static_cast<DayNumber>(days), time.day, time.month, time.year);
-    time.hour = static_cast<int>(rest / 3600);
-    time.minute = static_cast<int>(rest / 60 % 60);
-    time.second = static_cast<int>(rest % 60);
-    return time;
-}
-
 // DTSTAMP: the time of the run in UTC, or SOURCE_DATE_EPOCH (seconds since 1970) when it is set, so that two runs
 // can give the same file. Empty when SOURCE_DATE_EPOCH is not such a number.
 std::string TimeStamp() {
@@ -196,7 +176,7 @@ std::string TimeStamp() {
     } else {
         seconds = static_cast<long long>(std::time(nullptr));
     }
-    return IcalDateTime(CivilTimeOf(kDayNumberOf1970 * kSecondsPerDay + seconds), true);
+    return IcalDateTime(CivilTimeOfSeconds(kDayNumberOf1970 * kSecondsPerDay + seconds), true);
 }
 
 // How the times of the zmanim are written.
@@ -229,10 +209,10 @@ EventZone EventZoneOf(const Location& location) {
 
 std::optional<int> HostOffsetAt(long long utcSeconds) {
     CivilTime local{};
-    if (!HostUtcToLocal(CivilTimeOf(utcSeconds), local)) {
+    if (!HostUtcToLocal(CivilTimeOfSeconds(utcSeconds), local)) {
         return std::nullopt;
     }
-    return static_cast<int>(SecondsOf(local) - utcSeconds);
+    return static_cast<int>(CivilTimeSeconds(local) - utcSeconds);
 }
 
 // The changes of the computer's zone from two days before the span to two days after it, found by reading its
@@ -245,7 +225,7 @@ std::optional<std::vector<ZoneChange>> HostZoneChanges(int fromYear, int toYear)
     if (!offset) {
         return std::nullopt;
     }
-    std::vector<ZoneChange> changes{{CivilTimeOf(start + *offset), *offset, *offset}};
+    std::vector<ZoneChange> changes{{CivilTimeOfSeconds(start + *offset), *offset, *offset}};
     for (long long t = start; t < end; t += kSecondsPerDay) {
         const std::optional<int> next = HostOffsetAt(t + kSecondsPerDay);
         if (!next) {
@@ -265,7 +245,7 @@ std::optional<std::vector<ZoneChange>> HostZoneChanges(int fromYear, int toYear)
             }
             (*there == *offset ? low : high) = middle;
         }
-        changes.push_back({CivilTimeOf(high + *offset), *offset, *next});
+        changes.push_back({CivilTimeOfSeconds(high + *offset), *offset, *next});
         offset = next;
     }
     return changes;

@@ -26,21 +26,6 @@ long long SecondsOf(DayNumber day, int hour, int minute, int second) {
     return static_cast<long long>(day) * kSecondsPerDay + hour * 3600LL + minute * 60LL + second;
 }
 
-CivilTime CivilTimeOf(long long seconds) {
-    long long days = seconds / kSecondsPerDay;
-    long long rest = seconds % kSecondsPerDay;
-    if (rest < 0) {
-        rest += kSecondsPerDay;
-        --days;
-    }
-    CivilTime time{};
-    DayNumberToGregorian(static_cast<DayNumber>(days), time.day, time.month, time.year);
-    time.hour = static_cast<int>(rest / 3600);
-    time.minute = static_cast<int>(rest / 60 % 60);
-    time.second = static_cast<int>(rest % 60);
-    return time;
-}
-
 struct DaylightRule {
     int startMonth;
     Occurrence startSunday;
@@ -59,7 +44,7 @@ DaylightRule UsDaylightRule(int year) {
 // Daylight time holds when local standard time is at or after 02:00 standard time of the first day and one hour
 // later is before 02:00 daylight time of the last day, both in the year of the standard time.
 bool InDaylightTime(long long standardSeconds, const DaylightRule& rule) {
-    const CivilTime standard = CivilTimeOf(standardSeconds);
+    const CivilTime standard = CivilTimeOfSeconds(standardSeconds);
     const int year = standard.year;
     const long long begins = SecondsOf(
         GregorianToDayNumber(SundayOfMonth(rule.startMonth, year, rule.startSunday), rule.startMonth, year), 2, 0, 0);
@@ -69,6 +54,25 @@ bool InDaylightTime(long long standardSeconds, const DaylightRule& rule) {
 }
 
 }  // namespace
+
+long long CivilTimeSeconds(const CivilTime& time) {
+    return SecondsOf(GregorianToDayNumber(time.day, time.month, time.year), time.hour, time.minute, time.second);
+}
+
+CivilTime CivilTimeOfSeconds(long long seconds) {
+    long long days = seconds / kSecondsPerDay;
+    long long rest = seconds % kSecondsPerDay;
+    if (rest < 0) {
+        rest += kSecondsPerDay;
+        --days;
+    }
+    CivilTime time{};
+    DayNumberToGregorian(static_cast<DayNumber>(days), time.day, time.month, time.year);
+    time.hour = static_cast<int>(rest / 3600);
+    time.minute = static_cast<int>(rest / 60 % 60);
+    time.second = static_cast<int>(rest % 60);
+    return time;
+}
 
 ZmanimPlace ZmanimPlaceOf(const Location& location) {
     return {location.latitudeDegrees(), location.longitudeDegrees(), location.elevationMetres(), location.zoneRule()};
@@ -94,11 +98,10 @@ UtClock SplitUtMinutes(double minutes) {
 }
 
 CivilTime FixedZoneToLocal(const CivilTime& utc, int offsetHours, bool observesDst) {
-    const long long universal =
-        SecondsOf(GregorianToDayNumber(utc.day, utc.month, utc.year), utc.hour, utc.minute, utc.second);
+    const long long universal = CivilTimeSeconds(utc);
     const long long standard = universal + offsetHours * 3600LL;
     const bool daylight = observesDst && InDaylightTime(standard, UsDaylightRule(utc.year));
-    return CivilTimeOf(daylight ? standard + 3600 : standard);
+    return CivilTimeOfSeconds(daylight ? standard + 3600 : standard);
 }
 
 std::optional<LocalClock> toLocalClock(double minutesUt,

@@ -47,6 +47,10 @@ struct UtClock {
 };
 UtClock SplitUtMinutes(double minutes);
 
+// Seconds from 0h of day 0 of the day numbers to a civil time, and back: 1 January 1970 0h is 2440588 * 86400.
+long long CivilTimeSeconds(const CivilTime& time);
+CivilTime CivilTimeOfSeconds(long long seconds);
+
 // Local time of a UT instant in a fixed zone with the US daylight-saving rule of the year (2007 on: second Sunday
 // of March to first Sunday of November; before: first Sunday of April to last Sunday of October; at 02:00).
 // Any values give a defined time: fields beyond their ranges count on from the date (hour 25 is 1:00 the next
