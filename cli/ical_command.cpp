@@ -171,10 +171,10 @@ int RunIcalCommand(const Arguments& args) {
         return UsageError("SOURCE_DATE_EPOCH must be a number of seconds since 1970");
     }
     if (request.output) {
-        if (!WriteCalendarFile(*request.output,
-                               [&](CalendarSink& sink) { return WriteCalendar(request, stamp, sink); })) {
-            std::fprintf(stderr, "kestrelon-cli: cannot write %s\n", request.output->c_str());
-            return 1;
+        std::string error;
+        if (!WriteCalendarFile(
+                *request.output, [&](CalendarSink& sink) { return WriteCalendar(request, stamp, sink); }, error)) {
+            return NotFound("cannot write " + Quote(*request.output) + ": " + error);
         }
         return 0;
     }

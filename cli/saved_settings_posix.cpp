@@ -1,3 +1,4 @@
+#include "cli/output.h"
 #include "cli/saved_settings.h"
 #include "location/file_settings_store.h"
 
@@ -25,5 +26,16 @@ bool WriteSettings(const Location& location, std::string& error) {
     }
     FileSettingsStore store(folder);
     const auto values = location.settingValues();
-    return store.writeValues(values.data(), values.size(), error);
+    std::vector<std::string> dropped;
+    const bool written = store.writeValues(values.data(), values.size(), dropped, error);
+    if (written && !dropped.empty()) {
+        std::string names;
+        for (const std::string& name : dropped) {
+            names += (names.empty() ? "" : ", ") + name;
+        }
+        Warn(store.path() + ": left out " + std::to_string(dropped.size()) +
+             (dropped.size() == 1 ? " line" : " lines") + " the program does not use, to keep the file within " +
+             std::to_string(kSettingsFileMaxBytes) + " bytes: " + names);
+    }
+    return written;
 }
