@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kestrelon-cli writing where writing goes wrong: ical -o into a device, a FIFO and a full disk, two runs writing one
 # file at once, a link named as a temporary file would be; the settings file as a FIFO, and full of lines the program
-# does not use. (The device node needs root to be made; that part is left out otherwise.)
+# does not use. The devices are nodes of this script's own where it can make them (as root): a program that replaced
+# what it was given would otherwise replace /dev/full itself.
 #
 #   files_written_whole.sh KESTRELON-CLI
 set -uo pipefail
@@ -23,16 +24,19 @@ long=(--observance diaspora --from 2000 --to 2099)
 "$cli" ical "${long[@]}" >long.ics || fail "ical exited $?"
 
 # A device is written to, never replaced by a file; a full one is an error that says so.
-if [ "$(id -u)" = 0 ] && mknod null c 1 3 2>/dev/null; then
+full=/dev/full
+if [ "$(id -u)" = 0 ] && mknod null c 1 3 2>/dev/null && mknod full c 1 7; then
     "$cli" ical "${short[@]}" -o null 2>err || fail "-o into a null device exited $?: $(cat err)"
     [ -c null ] || fail "the null device became a $(stat -c %F null)"
-    rm null
+    full=full
 fi
-"$cli" ical "${short[@]}" -o /dev/full 2>err
+"$cli" ical "${short[@]}" -o "$full" 2>err
 status=$?
-[ "$status" = 1 ] || fail "-o /dev/full exited $status"
-[ "$(cat err)" = "kestrelon-cli: cannot write '/dev/full': No space left on device" ] ||
+[ "$status" = 1 ] || fail "-o $full exited $status"
+[ "$(cat err)" = "kestrelon-cli: cannot write '$full': No space left on device" ] ||
     fail "the message of a full disk: $(cat err)"
+[ -c "$full" ] || fail "the full device became a $(stat -c %F "$full")"
+rm -f null full
 
 # A FIFO's reader gets the calendar, and the FIFO stays.
 mkfifo pipe
@@ -79,6 +83,7 @@ timeout 20 "$cli" place --zip 10001 >/dev/null 2>err || fail "saving over the FI
 
 # 3960 bytes of lines the program does not use: a save leaves out what would make the file too large for its reader,
 # names those lines, and the place it saved reads back.
+rm -f "$settings"
 for i in $(seq 10000 10119); do
     echo "Unknown setting $i=1234567890"
 done >"$settings"
