@@ -69,7 +69,17 @@ void SelectNumber(HWND dialog, int id, int number, bool exact) {
 }
 
 int HemisphereItem(Hemisphere hemisphere) {
-    return hemisphere == Hemisphere::South ? kSouth : hemisphere == Hemisphere::East ? kEast : kNorth;
+    switch (hemisphere) {
+        case Hemisphere::North:
+            return kNorth;
+        case Hemisphere::South:
+            return kSouth;
+        case Hemisphere::West:
+            return kWest;
+        case Hemisphere::East:
+            break;
+    }
+    return kEast;
 }
 
 // Sets the position lists from a city's position.
