@@ -188,7 +188,7 @@ bool WriteWholeFile(const std::string& path,
         }
         const std::string target = resolved;
         std::free(resolved);
-        return ReplaceWhole(target, status.st_mode & 07777, true, write, error);
+        return ReplaceWhole(target, status.st_mode & 0777, true, write, error);
     }
     if (others == OtherFiles::Replace) {
         return ReplaceWhole(path, NewFileMode(access), false, write, error);

@@ -67,8 +67,16 @@ ln -s mine out.ics.tmp
 "$cli" ical "${short[@]}" -o out.ics 2>err || fail "ical -o out.ics exited $?: $(cat err)"
 [ "$(cat mine)" = mine ] && [ -L out.ics.tmp ] || fail "the link out.ics.tmp was followed or removed"
 cmp -s out.ics short.ics || fail "out.ics is not the calendar"
+# Through a link, the file it names is replaced, keeping its permissions, and the link stays.
+printf 'older\n' >named.ics
+chmod 640 named.ics
+ln -s named.ics link.ics
+"$cli" ical "${short[@]}" -o link.ics 2>err || fail "ical -o link.ics exited $?: $(cat err)"
+[ -L link.ics ] && cmp -s named.ics short.ics || fail "the link was replaced, or the file it names not written"
+[ "$(stat -c %a named.ics)" = 640 ] || fail "the file's permissions became $(stat -c %a named.ics)"
 left=$(ls -A | tr '\n' ' ')
-[ "$left" = "both.ics err long.ics mine out.ics out.ics.tmp short.ics " ] || fail "the folder holds: $left"
+[ "$left" = "both.ics err link.ics long.ics mine named.ics out.ics out.ics.tmp short.ics " ] ||
+    fail "the folder holds: $left"
 
 # A FIFO where the settings belong is reported as unreadable, not waited for, and replaced by a save.
 settings="$XDG_CONFIG_HOME/kestrelon/settings"
