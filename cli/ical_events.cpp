@@ -1,6 +1,5 @@
 #include "cli/ical_events.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -12,13 +11,12 @@
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 #include "zmanim/day_zmanim.h"
-#include "zmanim/host_zone.h"
+#include "zmanim/local_time.h"
 #include "zmanim/solar.h"
 #include "zmanim/zmanim_text.h"
 
 namespace {
 
-constexpr double kMinutesPerDay = 1440.0;
 constexpr char kProductId[] = "-//Kestrelon//kestrelon-cli//EN";
 constexpr char kUidDomain[] = "@kestrelon";
 
@@ -105,30 +103,6 @@ void WriteHolidays(const IcalRequest& request, const std::string& stamp, Calenda
     }
 }
 
-// The UTC instant of minutesUt minutes after 0h UT of day, truncated to the minute as the program shows its
-// times; nothing when the minutes are not a number or lie beyond the next or previous day.
-std::optional<CivilTime> UtcMinuteOf(double minutesUt, DayNumber day) {
-    if (!std::isfinite(minutesUt)) {
-        return std::nullopt;
-    }
-    if (minutesUt >= kMinutesPerDay) {
-        minutesUt -= kMinutesPerDay;
-        ++day;
-    } else if (minutesUt < 0) {
-        minutesUt += kMinutesPerDay;
-        --day;
-    }
-    if (minutesUt < 0 || minutesUt >= kMinutesPerDay) {
-        return std::nullopt;
-    }
-    const UtClock clock = SplitUtMinutes(minutesUt);
-    CivilTime time{};
-    DayNumberToGregorian(day, time.day, time.month, time.year);
-    time.hour = clock.hour;
-    time.minute = clock.minute;
-    return time;
-}
-
 // "zip10001", "city100016", or the packed position "pos4045N07400W"; part of the UIDs of the zmanim, so that the
 // same place gives the same UIDs.
 std::string PlaceKey(const Location& location) {
@@ -173,21 +147,16 @@ void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::s
             if (!event.minutes) {
                 continue;  // a polar day or night
             }
-            const std::optional<CivilTime> utc = UtcMinuteOf(*event.minutes, day);
-            if (!utc) {
-                continue;
-            }
-            CivilTime start = *utc;
-            if (zone.kind == ZoneKind::Zip) {
-                start = FixedZoneToLocal(*utc, zone.rule.offsetHours, zone.rule.observesDst);
-            } else if (zone.kind == ZoneKind::Host && !HostUtcToLocal(*utc, start)) {
+            const std::optional<long long> instant = EventInstant(*event.minutes, day);
+            const std::optional<CivilTime> start = instant ? EventTime(zone, WholeMinute(*instant)) : std::nullopt;
+            if (!start) {
                 continue;
             }
             std::string& out = sink.Text();
             out += "BEGIN:VEVENT\r\n";
             AppendContentLine(out, "UID:" + IcalDate(d, m, y) + "-" + event.name + "-" + key + kUidDomain);
             out += "DTSTAMP:" + stamp + "\r\n";
-            AppendContentLine(out, startName + IcalDateTime(start, zone.kind == ZoneKind::Utc));
+            AppendContentLine(out, startName + IcalDateTime(*start, zone.kind == ZoneKind::Utc));
             out += "DURATION:PT1M\r\nSUMMARY:";
             out += event.summary;
             out += "\r\n";

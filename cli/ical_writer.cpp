@@ -1,5 +1,6 @@
 #include "cli/ical_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,15 +10,19 @@ namespace {
 
 constexpr std::size_t kFoldOctets = 75;
 constexpr int kSecondsPerHour = 3600;
+constexpr long long kLargestOffsetSeconds = 24 * 3600 - 1;
+// The longest UTF-8 sequence has three continuation bytes: a fold backs up at most so far to a character's start.
+constexpr std::size_t kMostContinuationBytes = 3;
 
 bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// "+0200", "-0500", "-045602": hours and minutes, and the seconds when there are any.
+// "+0200", "-0500", "-045602": hours and minutes, and the seconds when there are any. The hours have two digits,
+// 00 to 23: an offset beyond 23:59:59 either way is written as that.
 std::string UtcOffsetText(int seconds) {
     const char sign = seconds < 0 ? '-' : '+';
-    const int magnitude = std::abs(seconds);
+    const int magnitude = static_cast<int>(std::min(std::llabs(seconds), kLargestOffsetSeconds));
     char text[16];
     if (magnitude % 60 == 0) {
         std::snprintf(text, sizeof text, "%c%02d%02d", sign, magnitude / 3600, magnitude / 60 % 60);
@@ -108,8 +113,11 @@ void AppendContentLine(std::string& out, std::string_view line) {
     std::size_t room = kFoldOctets;
     while (line.size() > room) {
         std::size_t cut = room;
-        while (cut > 0 && IsUtf8Continuation(line[cut])) {
+        while (cut > room - kMostContinuationBytes && IsUtf8Continuation(line[cut])) {
             --cut;
+        }
+        if (IsUtf8Continuation(line[cut])) {
+            cut = room;  // not UTF-8 here: no character starts within reach, so the line is cut by octets
         }
         out.append(line.data(), cut);
         out += "\r\n ";
