@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
-"""Packing of positions and the choice of zones by tools/zipgen/make_zip_table.py, against values worked by hand."""
+"""Packing of positions and the choice of zones by tools/zipgen/make_zip_table.py, against values worked by hand,
+and the zones of the committed table (location/zip_table_data.cpp) against the system's tzdata."""
 
 import os
+import re
 import sys
 import unittest
+from datetime import datetime, timedelta, timezone
 from decimal import Decimal
-from zoneinfo import reset_tzpath
+from zoneinfo import ZoneInfo, reset_tzpath
 
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "zipgen"))
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(ROOT, "tools", "zipgen"))
 from make_zip_table import choose_zone, pack_angle, zone_rule  # noqa: E402
 
 
@@ -66,6 +70,40 @@ class ChooseZone(unittest.TestCase):
                 self.assertEqual(
                     choose_zone(geo, listed, listed_from, shared, self.ZONES_IN_LISTS, lambda z: zone_rule(z, 2025)),
                     (zone, rule_name))
+
+
+def read_pool(source, name):
+    """The '\\0'-ended strings of the character array `name` in the C++ source, by their offset in it."""
+    body = re.search(r"const char " + name + r"\[\] =\n(.*?);\n", source, re.S).group(1)
+    text = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', body)).replace("\\0", "\0")
+    strings, offset = {}, 0
+    for string in text.split("\0")[:-1]:
+        strings[offset] = string
+        offset += len(string) + 1
+    return strings
+
+
+class CommittedTable(unittest.TestCase):
+    def test_every_row_keeps_the_clock_of_its_zone_in_2025(self):
+        # The zone's own account of 2025, day by day: standard time is the UTC offset less the daylight saving in
+        # force, and a zone observes daylight saving when some day of the year has it.
+        reset_tzpath(["/usr/share/zoneinfo"])
+        with open(os.path.join(ROOT, "location", "zip_table_data.cpp"), encoding="ascii") as f:
+            source = f.read()
+        zones = read_pool(source, "kZipZoneNames")
+        rows = re.findall(r"^    \{(\d+), \d+, -?\d+, -?\d+, (-?\d+), ([01]), (\d+)\},", source, re.M)
+        self.assertGreater(len(rows), 40000)
+        days = [datetime(2025, 1, 1, 12, tzinfo=timezone.utc) + timedelta(days=d) for d in range(365)]
+        clocks = {}
+        for name in zones.values():
+            zone = ZoneInfo(name)
+            local = [day.astimezone(zone) for day in days]
+            standard = {(t.utcoffset() - t.dst()) // timedelta(hours=1) for t in local}
+            self.assertEqual(len(standard), 1, name)
+            clocks[name] = (standard.pop(), int(any(t.dst() for t in local)))
+        wrong = [(code, zones.get(int(index)), offset, dst) for code, offset, dst, index in rows
+                 if int(index) not in zones or clocks[zones[int(index)]] != (int(offset), int(dst))]
+        self.assertEqual(wrong, [])
 
 
 if __name__ == "__main__":

