@@ -230,6 +230,30 @@ TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
     }
 }
 
+// Codes whose positions lie a few km across a zone line, in the neighbouring county, keep their own county's clock
+// (Rhea County TN and LaRue County KY keep Eastern time, Morton County ND Central time).
+TEST(ZipTable, CodesPlacedAcrossTheirCountysZoneLineKeepTheCountysClock) {
+    const struct {
+        const char* label;
+        int zip;
+        int offsetHours;
+        const char* zoneName;
+    } cases[] = {
+        {"Graysville TN, Rhea County", 37338, -5, "America/New_York"},
+        {"Magnolia KY, LaRue County", 42757, -5, "America/New_York"},
+        {"Mount Sherman KY, LaRue County", 42764, -5, "America/New_York"},
+        {"Flasher ND, rural Morton County", 58535, -6, "America/North_Dakota/New_Salem"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ZipRow* row = FindRow(c.zip);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->offsetHours, c.offsetHours);
+        EXPECT_EQ(row->observesDst, 1);
+        EXPECT_STREQ(row->zoneName, c.zoneName);
+    }
+}
+
 TEST(ZipTable, MilitaryMailCodesAreLeftOut) {
     const struct {
         const char* label;
