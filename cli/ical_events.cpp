@@ -77,7 +77,8 @@ void WriteHolidays(const IcalRequest& request, const std::string& stamp, Calenda
     const HolidayTable table = HolidayTableFor(request.observance);
     for (int i = 0; i < table.count; ++i) {
         const HolidayRow& row = table.rows[i];
-        if (row.year < request.from || row.year > request.to) {
+        // A day's holidays as its text shows them: each once, under the name that text gives it.
+        if (row.year < request.from || row.year > request.to || !HolidayShownInDayText(row.code, request.observance)) {
             continue;
         }
         const int number = CodeNumber(row.code);
@@ -127,7 +128,7 @@ void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::s
     const std::string locationLine = label[0] != '\0' ? TextLine("LOCATION", label) : std::string();
     char geo[64];
     std::snprintf(geo, sizeof geo, "GEO:%.6f;%.6f\r\n", place.latitude, -place.longitude);
-    const std::string startName = zone.kind == ZoneKind::Utc ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
+    const std::string startName = zone.tzid.empty() ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
 
     const DayNumber first = GregorianToDayNumber(1, 1, request.from);
     const DayNumber last = GregorianToDayNumber(31, 12, request.to);
@@ -156,7 +157,7 @@ void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::s
             out += "BEGIN:VEVENT\r\n";
             AppendContentLine(out, "UID:" + IcalDate(d, m, y) + "-" + event.name + "-" + key + kUidDomain);
             out += "DTSTAMP:" + stamp + "\r\n";
-            AppendContentLine(out, startName + IcalDateTime(*start, zone.kind == ZoneKind::Utc));
+            AppendContentLine(out, startName + IcalDateTime(*start, zone.tzid.empty()));
             out += "DURATION:PT1M\r\nSUMMARY:";
             out += event.summary;
             out += "\r\n";

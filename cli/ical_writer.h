@@ -25,8 +25,3 @@ std::string IcalDateTime(const CivilTime& time, bool utc);
 
 // A VTIMEZONE with one observance per change: DAYLIGHT where the clock moves forward, STANDARD otherwise.
 void AppendChangesTimezone(std::string& out, std::string_view tzid, const std::vector<ZoneChange>& changes);
-
-// The VTIMEZONE of a standard offset of whole hours and, when observesDst, the US daylight-saving rule as the
-// program applies it to every year: to 2006 the first Sunday of April to the last Sunday of October, from 2007 the
-// second Sunday of March to the first Sunday of November, both at 02:00 local time. Covers 1900 to 2099.
-void AppendUsRuleTimezone(std::string& out, std::string_view tzid, int offsetHours, bool observesDst);

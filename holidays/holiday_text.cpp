@@ -383,6 +383,10 @@ std::size_t BuildHolidayText(int hebrewDay,
     return length;
 }
 
+bool HolidayShownInDayText(HolidayCode code, Observance observance) {
+    return ShownName(code, observance) != nullptr;
+}
+
 std::string_view HolidayName(HolidayCode code, Observance observance) {
     const int number = CodeNumber(code);
     if (number < 1 || number >= kHolidayCodes) {

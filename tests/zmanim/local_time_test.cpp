@@ -83,33 +83,6 @@ TEST(EventInstant, NotANumberHasNoTime) {
     EXPECT_FALSE(toLocalClock(std::numeric_limits<double>::infinity(), day, kUtc, NoHostZone).has_value());
 }
 
-TEST(WholeMinute, TruncatesTowardTheMinutesStart) {
-    const long long nineTwentyFour = CivilTimeSeconds({2008, 6, 21, 9, 24, 0});
-    EXPECT_EQ(WholeMinute(nineTwentyFour + 53), nineTwentyFour);
-    EXPECT_EQ(WholeMinute(-1), -60);
-}
-
-// The US changes worked by hand: 2 April and 29 October 2006 under the rule to 2006, 11 March and 4 November 2007
-// under the later one, each at 02:00 on the clock before it.
-TEST(ZoneChanges, AFixedRuleChangesAtTheUsRulesSundays) {
-    const std::optional<std::vector<ZoneChange>> changes = ZoneChanges(kUsEastern, NoHostZone, 2006, 2007);
-    ASSERT_TRUE(changes.has_value());
-    const int est = -5 * 3600;
-    const int edt = -4 * 3600;
-    const ZoneChange expected[] = {
-        {{2005, 12, 29, 19, 0, 0}, est, est},  // 0h UT two days before the span
-        {{2006, 4, 2, 2, 0, 0}, est, edt},    {{2006, 10, 29, 2, 0, 0}, edt, est},
-        {{2007, 3, 11, 2, 0, 0}, est, edt},   {{2007, 11, 4, 2, 0, 0}, edt, est},
-    };
-    ASSERT_EQ(changes->size(), std::size(expected));
-    for (std::size_t i = 0; i < changes->size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(SameTime((*changes)[i].onset, expected[i].onset));
-        EXPECT_EQ((*changes)[i].offsetBeforeSeconds, expected[i].offsetBeforeSeconds);
-        EXPECT_EQ((*changes)[i].offsetAfterSeconds, expected[i].offsetAfterSeconds);
-    }
-}
-
 // A fixed rule's clock handed over as if it were the computer's zone, to be found by probing.
 template <int kOffsetHours, bool kObservesDst>
 bool FixedRuleAsHost(const CivilTime& utc, CivilTime& local) {
