@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/messages.h"
+#include "shell/running_copy_win.h"
 #include "shell/shell_win.h"
 #include "shell/tray_win.h"
 #include "textview/window_state_win.h"
@@ -13,10 +14,16 @@ namespace {
 
 constexpr char kHiddenWindowTitle[] = "Tennick's Puppeteers";
 
-// The window is made with the App as its creation parameter.
+// The window's creation parameter.
+struct HiddenWindowParams {
+    App* app;
+    RunningCopyMutex* runningCopy;
+};
+
 struct HiddenWindowState {
-    explicit HiddenWindowState(App& owner) : app(owner) {}
+    HiddenWindowState(App& owner, RunningCopyMutex& mutex) : app(owner), runningCopy(mutex) {}
     App& app;
+    RunningCopyMutex& runningCopy;
     TrayState tray;
 };
 
@@ -44,8 +51,10 @@ void OnTrayCommand(HiddenWindowState& state, HWND window, WPARAM command) {
     }
 }
 
-// The state takes the tray icon with it.
+// The mutex goes first: from here on a new start runs instead of asking this copy. The state takes the tray icon
+// with it.
 void OnDestroy(HiddenWindowState& state, HWND window) {
+    state.runningCopy.Release();
     state.app.windows.hiddenWindow = nullptr;
     DestroyWindowState<HiddenWindowState>(window);
     PostQuitMessage(0);
@@ -53,9 +62,10 @@ void OnDestroy(HiddenWindowState& state, HWND window) {
 
 }  // namespace
 
-HWND CreateHiddenWindow(App& app, int showCommand) {
+HWND CreateHiddenWindow(App& app, RunningCopyMutex& runningCopy, int showCommand) {
+    HiddenWindowParams params{&app, &runningCopy};
     const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, 0, CW_USEDEFAULT, 0, 0, 0, nullptr,
-                                        nullptr, app.windows.instance, &app);
+                                        nullptr, app.windows.instance, &params);
     app.windows.hiddenWindow = window;
     ShowWindow(window, showCommand);
     ShowWindow(window, SW_HIDE);
@@ -71,11 +81,11 @@ void AddTrayIcon(HWND hiddenWindow) {
 LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
         const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        App* app = static_cast<App*>(create.lpCreateParams);
-        if (app == nullptr) {
+        const auto* params = static_cast<const HiddenWindowParams*>(create.lpCreateParams);
+        if (params == nullptr || params->app == nullptr || params->runningCopy == nullptr) {
             return -1;
         }
-        AttachWindowState(window, std::make_unique<HiddenWindowState>(*app));
+        AttachWindowState(window, std::make_unique<HiddenWindowState>(*params->app, *params->runningCopy));
         RunSplash(create.hInstance);
         return 0;
     }

@@ -13,9 +13,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // A second start, such as from the Start menu while the program sits in the tray, brings up the running
     // copy's main window and ends at once, before any splash.
-    const RunningCopyMutex runningCopy;
-    if (runningCopy.AnotherCopyRuns()) {
-        ShowRunningCopy(kRunningCopyWaitMs);
+    RunningCopyMutex runningCopy;
+    if (!ClaimOrHandOver(runningCopy, kRunningCopyWaitMs)) {
         return 0;
     }
 
@@ -27,7 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     PrepareWindows(app.windows, instance);
     app.state.cursor.SetToToday(ReadLocalClock());
     // Creating the hidden window shows the splash for three seconds.
-    CreateHiddenWindow(app, showCommand);
+    CreateHiddenWindow(app, runningCopy, showCommand);
     InitCommonControlClasses();
 
     app.state.cursor.SetToToday(ReadLocalClock());

@@ -362,7 +362,9 @@ void ShowMainWindow(App& app) {
     if (app.windows.mainWindow == nullptr) {
         CreateMainWindow(app);
     }
-    SetForegroundWindow(app.windows.mainWindow);
+    // While a dialog is open over the window, the dialog comes to the front: the window is disabled then, and raised
+    // itself it would cover the dialog that holds it.
+    SetForegroundWindow(GetLastActivePopup(app.windows.mainWindow));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
