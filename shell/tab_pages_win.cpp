@@ -23,15 +23,14 @@ constexpr std::size_t kPageTextSize = 20000;
 constexpr DWORD kTextViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr UINT32 kZmanimAlignments[3] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_TOP, TA_LEFT | TA_TOP};
 
-HWND MakeTextView(PageMaker& maker, const char* title, int id) {
+// A page's text view, drawn with the view fonts, its vertical scroll bar shown or not, and empty.
+HWND MakeTextView(PageMaker& maker, const char* title, int id, bool scrollBar) {
     const HWND view = maker.MakePainted(WS_EX_CLIENTEDGE, kScrollTextViewClass, title, kTextViewStyle,
                                         layout::kTextView, id, &maker.Windows().viewFonts);
-    return view;
-}
-
-void ClearTextView(PageMaker& maker, HWND view) {
+    ShowScrollBar(view, SB_VERT, scrollBar ? TRUE : FALSE);
     maker.UseFont(view, FONT_VIEW);
     SendMessageA(view, STVM_SETTEXT, reinterpret_cast<WPARAM>(""), 0);
+    return view;
 }
 
 // The selected day's holidays in a text view, and the list of holidays: choosing one moves the selection to its
@@ -51,9 +50,7 @@ class HolidayPage : public TabPage {
         const HWND label = maker.Make(0, "STATIC", "Holidays", WS_CHILD | WS_CLIPSIBLINGS, layout::kHolidaysLabel, 0);
         maker.UseFont(list_, FONT_UI);
         maker.UseFont(label, FONT_UI);
-        view_ = MakeTextView(maker, "Holiday View", IDC_HOLIDAY_VIEW);
-        ShowScrollBar(view_, SB_VERT, TRUE);
-        ClearTextView(maker, view_);
+        view_ = MakeTextView(maker, "Holiday View", IDC_HOLIDAY_VIEW, true);
     }
 
     // The holiday text is kept up to date on both tabs.
@@ -107,9 +104,7 @@ class ZmanimPage : public TabPage {
         changeLocation_ = maker.Make(0, "BUTTON", "Change Location", WS_CHILD | BS_PUSHBUTTON,
                                      layout::kChangeLocationButton, IDC_CHANGE_LOCATION);
         maker.UseFont(changeLocation_, FONT_UI);
-        view_ = MakeTextView(maker, "Zmanim View", IDC_ZMANIM_VIEW);
-        ShowScrollBar(view_, SB_VERT, FALSE);
-        ClearTextView(maker, view_);
+        view_ = MakeTextView(maker, "Zmanim View", IDC_ZMANIM_VIEW, false);
         SendMessageA(view_, STVM_SETALIGNMENTS, reinterpret_cast<WPARAM>(kZmanimAlignments),
                      static_cast<LPARAM>(std::size(kZmanimAlignments)));
     }
