@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/clock.h"
 #include "calendar/hebrew.h"
 #include "calendar/month_names.h"
@@ -12,7 +13,6 @@
 #include "cli/output.h"
 #include "cli/place_options.h"
 #include "cli/saved_settings.h"
-#include "holidays/calendar_cursor.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 
@@ -101,7 +101,7 @@ int RunTodayCommand(const Arguments& args) {
     if (!args.empty()) {
         return UsageError("unexpected argument " + Quote(args[0]) + " (see kestrelon-cli --help)");
     }
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     cursor.SetToToday(ReadLocalClock());
     const DayNumber today = cursor.CursorDayNumber();
     if (today < kFirstSupportedDay || today > kLastSupportedDay) {
@@ -184,7 +184,7 @@ int RunDayCommand(const Arguments& args) {
     if (const int status = ResolveObservance(observanceText, saved, observance); status != 0) {
         return status;
     }
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     cursor.SetGregorianDate(date->day, date->month, date->year);
     UseBinaryStdout();
     WriteDay(cursor, observance, false);
