@@ -34,11 +34,12 @@ struct Option {
     std::string_view alias;  // another name for the option ("-o" for "--output"), or empty
 };
 
-// A command's options may come from several tables (its own and the shared place options).
+// A command's options may come from several tables (its own and the shared place options); an array of options
+// stands for itself.
 class OptionTable {
   public:
     template <std::size_t N>
-    constexpr OptionTable(const Option (&options)[N]) : begin_(options), end_(options + N) {}  // NOLINT: implicit
+    constexpr OptionTable(const Option (&options)[N]) : begin_(options), end_(options + N) {}
     const Option* begin() const { return begin_; }
     const Option* end() const { return end_; }
 
@@ -47,6 +48,7 @@ class OptionTable {
     const Option* end_;
 };
 
+// --observance, as the bare form, holidays, day, place and ical take it.
 inline constexpr Option kObservanceOption[] = {{"--observance", Takes::Word, "israel|diaspora", {}}};
 
 struct CommandSyntax {
