@@ -383,6 +383,16 @@ std::size_t BuildHolidayText(int hebrewDay,
     return length;
 }
 
+bool HolidayTextNamesAHoliday(int hebrewDay, int hebrewMonth, int hebrewYear, Observance observance) {
+    const HolidayCodes codes = HolidaysOn(HebrewToDayNumber(hebrewDay, hebrewMonth, hebrewYear), observance);
+    for (int i = 0; i < codes.count; ++i) {
+        if (ShownName(codes.codes[i], observance) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string_view HolidayName(HolidayCode code, Observance observance) {
     const int number = CodeNumber(code);
     if (number < 1 || number >= kHolidayCodes) {
