@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/saved_settings.h"
 #include "location/file_settings_store.h"
 
@@ -25,5 +26,10 @@ bool WriteSettings(const Location& location, std::string& error) {
     }
     FileSettingsStore store(folder);
     const auto values = location.settingValues();
-    return store.writeValues(values.data(), values.size(), error);
+    SettingsWriteError failure;
+    if (!store.writeValues(values.data(), values.size(), failure)) {
+        error = failure.action + " " + Quote(failure.path) + ": " + failure.reason;
+        return false;
+    }
+    return true;
 }

@@ -18,6 +18,10 @@ std::size_t BuildHolidayText(int hebrewDay,
                              std::size_t capacity,
                              bool keepMarkers);
 
+// True when the text BuildHolidayText writes for the day names a holiday, false when it is the window's hint ("No
+// holiday today", "Click on the calendar ...").
+bool HolidayTextNamesAHoliday(int hebrewDay, int hebrewMonth, int hebrewYear, Observance observance);
+
 // The holidays offered by the "Holiday List" box, in the order they are added (the box sorts them).
 struct HolidayChoice {
     const char* name;

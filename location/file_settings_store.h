@@ -18,6 +18,14 @@
 // when neither gives an absolute folder.
 std::string UserSettingsFolder();
 
+// Why a write failed: what could not be done ("cannot create"), to which file or folder, and the system's reason
+// ("Permission denied"), so that a message can show the path in its own way.
+struct SettingsWriteError {
+    std::string action;
+    std::string path;
+    std::string reason;
+};
+
 class FileSettingsStore : public SettingsStore {
   public:
     explicit FileSettingsStore(std::string folder);
@@ -35,13 +43,13 @@ class FileSettingsStore : public SettingsStore {
 
     // Sets the values in one write of the whole file: the values the file held that are not among them (a damaged
     // line aside) are kept. False with the reason in error when the file cannot be written.
-    bool writeValues(const DwordSetting* values, std::size_t count, std::string& error);
+    bool writeValues(const DwordSetting* values, std::size_t count, SettingsWriteError& error);
 
   private:
     friend class FileSettingsKey;
     enum class Found { Nothing, Unreadable, Read };
     Found read(std::vector<SettingsFileEntry>& entries);
-    bool write(const std::vector<SettingsFileEntry>& entries, std::string& error);
+    bool write(const std::vector<SettingsFileEntry>& entries, SettingsWriteError& error);
 
     std::string folder_;
     std::string path_;

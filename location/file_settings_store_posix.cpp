@@ -33,7 +33,7 @@ class FileSettingsKey : public SettingsKey {
 
     bool setDwordValue(const char* name, std::int32_t value) override {
         SetSettingNumber(entries_, name, value);
-        std::string error;
+        SettingsWriteError error;
         return store_.write(entries_, error);
     }
 
@@ -157,20 +157,20 @@ FileSettingsStore::Found FileSettingsStore::read(std::vector<SettingsFileEntry>&
     return Found::Read;
 }
 
-bool FileSettingsStore::write(const std::vector<SettingsFileEntry>& entries, std::string& error) {
+bool FileSettingsStore::write(const std::vector<SettingsFileEntry>& entries, SettingsWriteError& error) {
     if (!MakeFolders(folder_)) {
-        error = Reason(("cannot create " + folder_).c_str());
+        error = {"cannot create", folder_, std::strerror(errno)};
         return false;
     }
     std::string temporary = path_ + ".XXXXXX";
     Descriptor file(mkstemp(&temporary[0]));
     if (file.get() < 0) {
-        error = Reason(("cannot create a file in " + folder_).c_str());
+        error = {"cannot create a file in", folder_, std::strerror(errno)};
         return false;
     }
     const bool written = WriteAll(file.get(), FormatSettingsFile(entries)) && fsync(file.get()) == 0;
     if (!written || !file.CloseNow() || rename(temporary.c_str(), path_.c_str()) != 0) {
-        error = Reason(("cannot write " + path_).c_str());
+        error = {"cannot write", path_, std::strerror(errno)};
         unlink(temporary.c_str());
         return false;
     }
@@ -193,7 +193,7 @@ std::unique_ptr<SettingsKey> FileSettingsStore::createKey(bool& createdNew) {
         case Found::Nothing:
             break;
     }
-    std::string error;
+    SettingsWriteError error;
     if (!write(entries, error)) {
         return nullptr;
     }
@@ -209,7 +209,7 @@ std::unique_ptr<SettingsKey> FileSettingsStore::openKey() {
     return std::make_unique<FileSettingsKey>(*this, std::move(entries));
 }
 
-bool FileSettingsStore::writeValues(const DwordSetting* values, std::size_t count, std::string& error) {
+bool FileSettingsStore::writeValues(const DwordSetting* values, std::size_t count, SettingsWriteError& error) {
     std::vector<SettingsFileEntry> entries;
     read(entries);
     for (std::size_t i = 0; i < count; ++i) {

@@ -210,8 +210,8 @@ TEST(SettingsFile, AnUnreadableFileIsKeptUntilAnExplicitSave) {
     fs::remove(scratch.File());
     WriteFile(scratch.File(), "Other=5\nCity=junk\n");
     location.setCity(10001);
-    std::string error;
-    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, error)) << error;
+    SettingsWriteError error;
+    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, error)) << error.action << " " << error.path;
     EXPECT_EQ(location.loadWithoutCreating(store).missing.size(), 0u);
     EXPECT_TRUE(store.problems().empty());
     EXPECT_EQ(location.city(), 10001);
