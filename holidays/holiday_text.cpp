@@ -383,10 +383,14 @@ std::size_t BuildHolidayText(int hebrewDay,
     return length;
 }
 
+bool HolidayShownInDayText(HolidayCode code, Observance observance) {
+    return ShownName(code, observance) != nullptr;
+}
+
 bool HolidayTextNamesAHoliday(int hebrewDay, int hebrewMonth, int hebrewYear, Observance observance) {
     const HolidayCodes codes = HolidaysOn(HebrewToDayNumber(hebrewDay, hebrewMonth, hebrewYear), observance);
     for (int i = 0; i < codes.count; ++i) {
-        if (ShownName(codes.codes[i], observance) != nullptr) {
+        if (HolidayShownInDayText(codes.codes[i], observance)) {
             return true;
         }
     }

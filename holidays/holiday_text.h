@@ -40,6 +40,10 @@ HolidayChoiceList HolidayChoices();
 // that every row of a table has one. Empty for a code outside 1..60.
 std::string_view HolidayName(HolidayCode code, Observance observance);
 
+// Whether the day's text names the code under the observance, as its own line: false only for a code whose day
+// another code's name already names (Simchat Torah under Israel, in "Shmini Atzeret / Simchat Torah").
+bool HolidayShownInDayText(HolidayCode code, Observance observance);
+
 // The description, the same under both observances: a header line, then paragraphs, each line ending in "\n" and a
 // line holding one blank after the header and after each paragraph ("Purim -- 14 Adar\n \nCelebrates ...\n \n").
 // Written into buffer as BuildHolidayText writes, at most capacity - 1 characters and terminated; every
