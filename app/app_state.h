@@ -2,10 +2,11 @@
 // of WinMain and hands it to its windows; the core only ever sees the parts of it that a call needs.
 #pragma once
 
-#include "holidays/calendar_cursor.h"
+#include "calendar/calendar_cursor.h"
+#include "holidays/holiday_table.h"
 #include "location/location.h"
 
 struct AppState {
     Location location;
-    CalendarCursor cursor;
+    CalendarCursor cursor{HasHoliday};  // its month marks are the holiday tables' days
 };

@@ -3,16 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/clock.h"
 #include "calendar/hebrew.h"
 #include "calendar/month_names.h"
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
 #include "cli/saved_settings.h"
-#include "holidays/calendar_cursor.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 
@@ -26,7 +27,9 @@ void WriteAll(const char* text, std::size_t length) {
     std::fwrite(text, 1, length, stdout);
 }
 
-// The date line, the Hebrew date line when asked, and the holiday text of the cursor's day without markers.
+// The Gregorian date line when asked, the Hebrew date line, and the day's holiday text without markers as "Copy
+// Holiday" copies it. A day without holidays has no such text (the window's hint, "No holiday today" and "Click on
+// the calendar ...", speaks of today and of the window): its date lines stand alone.
 void WriteDay(const CalendarCursor& cursor, Observance observance, bool withGregorianLine) {
     char line[kDateLineSize];
     if (withGregorianLine) {
@@ -40,6 +43,9 @@ void WriteDay(const CalendarCursor& cursor, Observance observance, bool withGreg
     const std::size_t length = FormatDateLine(HebrewMonthName(month), day, year, line, sizeof line);
     WriteAll(line, length);
     WriteAll("\n", 1);
+    if (!HolidayTextNamesAHoliday(day, month, year, observance)) {
+        return;
+    }
     char text[kPageTextSize];
     WriteText(stdout, std::string_view(text, BuildHolidayText(day, month, year, observance, text, sizeof text, false)));
 }
@@ -95,96 +101,96 @@ void WriteHolidayRows(Observance observance, int from, int to, bool withNames) {
     WriteAll(start, static_cast<std::size_t>(out - start));
 }
 
+// The year the option gives, when it is given: four digits, 1900 to 2099. Returns 0 or the exit status of the error
+// it reported.
+int TakeYear(const GivenOptions& given, const char* option, int& year) {
+    const std::optional<std::string> value = given.Value(option);
+    if (!value) {
+        return 0;
+    }
+    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
+    if (!parsed || *parsed < kFirstSupportedYear || *parsed > kLastSupportedYear) {
+        return UsageError(std::string(option) + " must be a year from 1900 to 2099, not " + Quote(*value));
+    }
+    year = *parsed;
+    return 0;
+}
+
 }  // namespace
 
 int RunTodayCommand(const Arguments& args) {
-    if (!args.empty()) {
-        return UsageError("unexpected argument " + Quote(args[0]) + " (see kestrelon-cli --help)");
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {{}, {kObservanceOption}, 0, {"--help", "--version"}}, given);
+        status != 0) {
+        return status;
     }
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     cursor.SetToToday(ReadLocalClock());
     const DayNumber today = cursor.CursorDayNumber();
     if (today < kFirstSupportedDay || today > kLastSupportedDay) {
         return UsageError(std::string("today is outside the calendar: ") + kRangeMessage);
     }
+    SavedSettings saved;
+    Observance observance{};
+    if (const int status = ResolveObservance(given.Value("--observance"), saved, observance); status != 0) {
+        return status;
+    }
     UseBinaryStdout();
-    WriteDay(cursor, Observance::Diaspora, true);
+    WriteDay(cursor, observance, true);
     return FinishOutput();
 }
 
 int RunHolidaysCommand(const Arguments& args) {
-    std::optional<std::string> observanceText;
-    bool withNames = false;
+    static constexpr Option kOptions[] = {
+        {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}, {"--names", Takes::Nothing, {}, {}}};
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"holidays", {kObservanceOption, kOptions}}, given); status != 0) {
+        return status;
+    }
     int from = kFirstSupportedYear;
     int to = kLastSupportedYear;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (option == "--names") {
-            withNames = true;
-            continue;
-        }
-        if (option != "--observance" && option != "--from" && option != "--to") {
-            return UsageError("unknown option " + Quote(option) + " for holidays");
-        }
-        if (i + 1 >= args.size()) {
-            return UsageError(option + " needs a value");
-        }
-        const std::string& value = args[++i];
-        if (option == "--observance") {
-            observanceText = value;
-            continue;
-        }
-        const std::optional<int> year = value.size() == 4 ? ParseCount(value) : std::nullopt;
-        if (!year || *year < kFirstSupportedYear || *year > kLastSupportedYear) {
-            return UsageError(option + " must be a year from 1900 to 2099, not " + Quote(value));
-        }
-        (option == "--from" ? from : to) = *year;
+    if (const int status = TakeYear(given, "--from", from); status != 0) {
+        return status;
+    }
+    if (const int status = TakeYear(given, "--to", to); status != 0) {
+        return status;
     }
     if (from > to) {
         return UsageError("--from must not be after --to");
     }
     SavedSettings saved;
     Observance observance{};
-    if (const int status = ResolveObservance(observanceText, saved, observance); status != 0) {
+    if (const int status = ResolveObservance(given.Value("--observance"), saved, observance); status != 0) {
         return status;
     }
     UseBinaryStdout();
-    WriteHolidayRows(observance, from, to, withNames);
+    WriteHolidayRows(observance, from, to, given.Has("--names"));
     return FinishOutput();
 }
 
 int RunDayCommand(const Arguments& args) {
-    std::optional<Date> date;
-    std::optional<std::string> observanceText;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--observance") {
-            if (i + 1 >= args.size()) {
-                return UsageError("--observance needs a value");
-            }
-            observanceText = args[++i];
-        } else if (!date && arg.compare(0, 1, "-") != 0) {
-            std::string reason;
-            date = ParseDate(arg, reason);
-            if (!date) {
-                return UsageError("day: " + Quote(arg) + " " + reason);
-            }
-        } else {
-            return UsageError("unexpected argument " + Quote(arg) + " for day");
-        }
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"day", {kObservanceOption}, 1}, given); status != 0) {
+        return status;
     }
-    if (!date) {
+    if (given.Operands().empty()) {
         return UsageError("day needs a date YYYY-MM-DD");
+    }
+    const std::string& text = given.Operands()[0];
+    std::string reason;
+    const std::optional<Date> date = ParseDate(text, reason);
+    if (!date) {
+        return UsageError("day: " + Quote(text) + " " + reason);
     }
     if (!InSupportedYears(*date)) {
         return UsageError(kRangeMessage);
     }
     SavedSettings saved;
     Observance observance{};
-    if (const int status = ResolveObservance(observanceText, saved, observance); status != 0) {
+    if (const int status = ResolveObservance(given.Value("--observance"), saved, observance); status != 0) {
         return status;
     }
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     cursor.SetGregorianDate(date->day, date->month, date->year);
     UseBinaryStdout();
     WriteDay(cursor, observance, false);

@@ -26,16 +26,15 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint) {
 
 }  // namespace
 
+std::uint16_t CharacterOfWindows1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
 std::string Utf8FromWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte < 0xA0) {
-            AppendUtf8(out, kHighControls[byte - 0x80]);
-        } else {
-            AppendUtf8(out, byte);
-        }
+        AppendUtf8(out, CharacterOfWindows1252(static_cast<unsigned char>(c)));
     }
     return out;
 }

@@ -2,9 +2,14 @@
 // calendar file that speaks UTF-8 gets them converted.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-// Every byte as the character Windows-1252 gives it; the five bytes the code page leaves undefined (0x81, 0x8D,
-// 0x8F, 0x90, 0x9D) as the control characters of the same number, as Windows converts them.
+// The character of a Windows-1252 byte: Latin-1 but for 0x80..0x9F, whose five undefined bytes (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) stand for the control characters of the same number, as Windows converts them. Every one is a single
+// UTF-16 unit.
+std::uint16_t CharacterOfWindows1252(unsigned char byte);
+
+// Every byte as the character Windows-1252 gives it, in UTF-8.
 std::string Utf8FromWindows1252(std::string_view text);

@@ -15,6 +15,7 @@
 #include "cli/ical_events.h"
 #include "cli/ical_file.h"
 #include "cli/ical_writer.h"
+#include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
 #include "zmanim/day_zmanim.h"
@@ -35,50 +36,26 @@ struct IcalOptions {
     bool zmanim = false;
 };
 
-// Reads the options into options; on a bad argument writes why into reason and returns false.
-bool ReadIcalOptions(const Arguments& args, IcalOptions& options, std::string& reason) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (name == "--zmanim") {
-            options.zmanim = true;
-            continue;
-        }
-        std::optional<std::string>* slot = nullptr;
-        if (name == "--observance") {
-            slot = &options.observance;
-        } else if (name == "--from") {
-            slot = &options.from;
-        } else if (name == "--to") {
-            slot = &options.to;
-        } else if (name == "-o" || name == "--output") {
-            slot = &options.output;
-        } else if (name == "--zip") {
-            slot = &options.place.zip;
-        } else if (name == "--city") {
-            slot = &options.place.city;
-        } else if (name == "--lat") {
-            slot = &options.place.latitude;
-        } else if (name == "--lon") {
-            slot = &options.place.longitude;
-        } else if (name == "--elevation") {
-            slot = &options.place.elevation;
-        } else if (name == "--units") {
-            slot = &options.place.units;
-        } else {
-            reason = "ical: unknown option " + Quote(name);
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            reason = "ical: " + name + " needs a value";
-            return false;
-        }
-        if (slot->has_value()) {
-            reason = "ical: " + name + " given twice";
-            return false;
-        }
-        *slot = args[++i];
+// Reads the options into options. Returns 0, or the exit status of the error it reported.
+int ReadIcalOptions(const Arguments& args, IcalOptions& options) {
+    static constexpr Option kOptions[] = {
+        {"--from", Takes::Value, {}, {}},
+        {"--to", Takes::Value, {}, {}},
+        {"--output", Takes::Value, {}, "-o"},
+        {"--zmanim", Takes::Nothing, {}, {}},
+    };
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"ical", {kObservanceOption, kOptions, kPlaceOptions}}, given);
+        status != 0) {
+        return status;
     }
-    return true;
+    options.observance = given.Value("--observance");
+    options.from = given.Value("--from");
+    options.to = given.Value("--to");
+    options.output = given.Value("--output");
+    options.place = PlaceOptionsOf(given);
+    options.zmanim = given.Has("--zmanim");
+    return 0;
 }
 
 std::optional<int> ParseYear(const std::string& text) {
@@ -158,9 +135,8 @@ std::string TimeStamp() {
 
 int RunIcalCommand(const Arguments& args) {
     IcalOptions options;
-    std::string reason;
-    if (!ReadIcalOptions(args, options, reason)) {
-        return UsageError(reason);
+    if (const int status = ReadIcalOptions(args, options); status != 0) {
+        return status;
     }
     IcalRequest request;
     if (const int status = ResolveIcalRequest(options, ReadLocalClock().year, request); status != 0) {
@@ -168,7 +144,9 @@ int RunIcalCommand(const Arguments& args) {
     }
     const std::string stamp = TimeStamp();
     if (stamp.empty()) {
-        return UsageError("SOURCE_DATE_EPOCH must be a number of seconds since 1970");
+        const char* fixed = std::getenv("SOURCE_DATE_EPOCH");
+        return UsageError("SOURCE_DATE_EPOCH must be a number of seconds since 1970, not " +
+                          Quote(fixed != nullptr ? fixed : ""));
     }
     if (request.output) {
         std::string error;

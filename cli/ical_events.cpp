@@ -1,6 +1,5 @@
 #include "cli/ical_events.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -12,13 +11,12 @@
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 #include "zmanim/day_zmanim.h"
-#include "zmanim/host_zone.h"
+#include "zmanim/local_time.h"
 #include "zmanim/solar.h"
 #include "zmanim/zmanim_text.h"
 
 namespace {
 
-constexpr double kMinutesPerDay = 1440.0;
 constexpr char kProductId[] = "-//Kestrelon//kestrelon-cli//EN";
 constexpr char kUidDomain[] = "@kestrelon";
 
@@ -79,7 +77,8 @@ void WriteHolidays(const IcalRequest& request, const std::string& stamp, Calenda
     const HolidayTable table = HolidayTableFor(request.observance);
     for (int i = 0; i < table.count; ++i) {
         const HolidayRow& row = table.rows[i];
-        if (row.year < request.from || row.year > request.to) {
+        // A day's holidays as its text shows them: each once, under the name that text gives it.
+        if (row.year < request.from || row.year > request.to || !HolidayShownInDayText(row.code, request.observance)) {
             continue;
         }
         const int number = CodeNumber(row.code);
@@ -103,30 +102,6 @@ void WriteHolidays(const IcalRequest& request, const std::string& stamp, Calenda
         out += "CATEGORIES:Holiday\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
         sink.MaybeFlush();
     }
-}
-
-// The UTC instant of minutesUt minutes after 0h UT of day, truncated to the minute as the program shows its
-// times; nothing when the minutes are not a number or lie beyond the next or previous day.
-std::optional<CivilTime> UtcMinuteOf(double minutesUt, DayNumber day) {
-    if (!std::isfinite(minutesUt)) {
-        return std::nullopt;
-    }
-    if (minutesUt >= kMinutesPerDay) {
-        minutesUt -= kMinutesPerDay;
-        ++day;
-    } else if (minutesUt < 0) {
-        minutesUt += kMinutesPerDay;
-        --day;
-    }
-    if (minutesUt < 0 || minutesUt >= kMinutesPerDay) {
-        return std::nullopt;
-    }
-    const UtClock clock = SplitUtMinutes(minutesUt);
-    CivilTime time{};
-    DayNumberToGregorian(day, time.day, time.month, time.year);
-    time.hour = clock.hour;
-    time.minute = clock.minute;
-    return time;
 }
 
 // "zip10001", "city100016", or the packed position "pos4045N07400W"; part of the UIDs of the zmanim, so that the
@@ -153,7 +128,7 @@ void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::s
     const std::string locationLine = label[0] != '\0' ? TextLine("LOCATION", label) : std::string();
     char geo[64];
     std::snprintf(geo, sizeof geo, "GEO:%.6f;%.6f\r\n", place.latitude, -place.longitude);
-    const std::string startName = zone.kind == ZoneKind::Utc ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
+    const std::string startName = zone.tzid.empty() ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
 
     const DayNumber first = GregorianToDayNumber(1, 1, request.from);
     const DayNumber last = GregorianToDayNumber(31, 12, request.to);
@@ -173,21 +148,16 @@ void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::s
             if (!event.minutes) {
                 continue;  // a polar day or night
             }
-            const std::optional<CivilTime> utc = UtcMinuteOf(*event.minutes, day);
-            if (!utc) {
-                continue;
-            }
-            CivilTime start = *utc;
-            if (zone.kind == ZoneKind::Zip) {
-                start = FixedZoneToLocal(*utc, zone.rule.offsetHours, zone.rule.observesDst);
-            } else if (zone.kind == ZoneKind::Host && !HostUtcToLocal(*utc, start)) {
+            const std::optional<long long> instant = EventInstant(*event.minutes, day);
+            const std::optional<CivilTime> start = instant ? EventTime(zone, WholeMinute(*instant)) : std::nullopt;
+            if (!start) {
                 continue;
             }
             std::string& out = sink.Text();
             out += "BEGIN:VEVENT\r\n";
             AppendContentLine(out, "UID:" + IcalDate(d, m, y) + "-" + event.name + "-" + key + kUidDomain);
             out += "DTSTAMP:" + stamp + "\r\n";
-            AppendContentLine(out, startName + IcalDateTime(start, zone.kind == ZoneKind::Utc));
+            AppendContentLine(out, startName + IcalDateTime(*start, zone.tzid.empty()));
             out += "DURATION:PT1M\r\nSUMMARY:";
             out += event.summary;
             out += "\r\n";

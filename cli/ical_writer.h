@@ -6,14 +6,15 @@
 #include <string_view>
 #include <vector>
 
-#include "zmanim/host_zone.h"
+#include "zmanim/local_time.h"
 
 // Appends value as a TEXT value: backslash, comma and semicolon get a backslash before them, a line end becomes
 // "\n" and a carriage return is dropped. The value is UTF-8 already.
 void AppendEscapedText(std::string& out, std::string_view value);
 
 // Appends one content line and its CRLF, folded into physical lines of at most 75 octets before the CRLF, each
-// continuation line starting with one blank. A fold never falls inside a UTF-8 sequence.
+// continuation line starting with one blank. A fold never falls inside a UTF-8 sequence; where the bytes before
+// the limit are no UTF-8 (more continuation bytes than a character has), the line is cut at the limit.
 void AppendContentLine(std::string& out, std::string_view line);
 
 // "20240423" for 23 April 2024.
@@ -22,18 +23,5 @@ std::string IcalDate(int day, int month, int year);
 // "20240423T061200", and "20240423T101200Z" when utc.
 std::string IcalDateTime(const CivilTime& time, bool utc);
 
-// A change of a zone's offset from UTC. onset is the wall-clock time at which it happens, read with the offset
-// before it (a spring change in New York is 02:00 of its day, from -5 h to -4 h).
-struct ZoneChange {
-    CivilTime onset;
-    int offsetBeforeSeconds;
-    int offsetAfterSeconds;
-};
-
 // A VTIMEZONE with one observance per change: DAYLIGHT where the clock moves forward, STANDARD otherwise.
 void AppendChangesTimezone(std::string& out, std::string_view tzid, const std::vector<ZoneChange>& changes);
-
-// The VTIMEZONE of a standard offset of whole hours and, when observesDst, the US daylight-saving rule as the
-// program applies it to every year: to 2006 the first Sunday of April to the last Sunday of October, from 2007 the
-// second Sunday of March to the first Sunday of November, both at 02:00 local time. Covers 1900 to 2099.
-void AppendUsRuleTimezone(std::string& out, std::string_view tzid, int offsetHours, bool observesDst);

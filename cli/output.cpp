@@ -28,6 +28,9 @@ std::string ForUser(std::string_view text) {
 }
 
 void WriteText(std::FILE* stream, std::string_view text) {
+    if (WriteToConsole(stream, text)) {
+        return;
+    }
     const std::string out = ForUser(text);
     std::fwrite(out.data(), 1, out.size(), stream);
 }

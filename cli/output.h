@@ -11,7 +11,7 @@ inline constexpr int kExitUsage = 2;
 
 // A Windows-1252 text as the user's terminal wants it (see UserSpeaksUtf8); plain ASCII comes back unchanged.
 std::string ForUser(std::string_view text);
-// Writes a Windows-1252 text to the stream through ForUser.
+// Writes a Windows-1252 text to the stream: to a Windows console as its characters, else through ForUser.
 void WriteText(std::FILE* stream, std::string_view text);
 // 0 when everything written reached standard output; otherwise one line on stderr and 1.
 int FinishOutput();

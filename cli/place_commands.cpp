@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
 #include "cli/saved_settings.h"
@@ -49,22 +50,14 @@ void WritePlace(const Location& location) {
 }  // namespace
 
 int RunZmanimCommand(const Arguments& args) {
-    PlaceOptions options;
-    std::optional<std::string> dateText;
-    bool ut = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string reason;
-        if (args[i] == "--ut") {
-            ut = true;
-        } else if (args[i] == "--date") {
-            if (i + 1 >= args.size() || dateText) {
-                return UsageError(dateText ? "zmanim: --date given twice" : "zmanim: --date needs a value");
-            }
-            dateText = args[++i];
-        } else if (!TakePlaceOption(args, i, options, reason)) {
-            return UsageError("zmanim: " + (reason.empty() ? "unknown option " + Quote(args[i]) : reason));
-        }
+    static constexpr Option kOptions[] = {{"--date", Takes::Value, {}, {}}, {"--ut", Takes::Nothing, {}, {}}};
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"zmanim", {kOptions, kPlaceOptions}}, given); status != 0) {
+        return status;
     }
+    const PlaceOptions options = PlaceOptionsOf(given);
+    const std::optional<std::string> dateText = given.Value("--date");
+    const bool ut = given.Has("--ut");
     // The text's date line names the day the times belong to: the date asked for, or today.
     LocalDateTime day = ReadLocalClock();
     Date date{day.day, day.month, day.year};
@@ -107,16 +100,21 @@ int RunZmanimCommand(const Arguments& args) {
 }
 
 int RunZipCommand(const Arguments& args) {
-    if (args.size() != 1) {
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"zip", {}, 1}, given); status != 0) {
+        return status;
+    }
+    if (given.Operands().empty()) {
         return UsageError("zip: give one ZIP code");
     }
-    const std::optional<int> code = ParseCount(args[0]);
+    const std::string& text = given.Operands()[0];
+    const std::optional<int> code = ParseCount(text);
     if (!code) {
-        return UsageError("zip: a ZIP code is digits, not " + Quote(args[0]));
+        return UsageError("zip: a ZIP code is digits, not " + Quote(text));
     }
     ZipRow row{};
     if (!zipLookup(*code, row)) {
-        return NotFound("ZIP code " + Quote(args[0]) + " not found");
+        return NotFound("ZIP code " + Quote(text) + " not found");
     }
     UseBinaryStdout();
     char line[kLineSize];
@@ -128,8 +126,9 @@ int RunZipCommand(const Arguments& args) {
 }
 
 int RunCitiesCommand(const Arguments& args) {
-    if (!args.empty()) {
-        return UsageError("cities takes no arguments");
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"cities", {}}, given); status != 0) {
+        return status;
     }
     UseBinaryStdout();
     const PresetCityList presets = presetCities();
@@ -144,22 +143,14 @@ int RunCitiesCommand(const Arguments& args) {
 }
 
 int RunPlaceCommand(const Arguments& args) {
-    PlaceOptions options;
-    std::optional<Observance> observance;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string reason;
-        if (args[i] == "--observance") {
-            if (i + 1 >= args.size() || observance) {
-                return UsageError(observance ? "place: --observance given twice" : "place: --observance needs a value");
-            }
-            observance = ParseObservance(args[++i]);
-            if (!observance) {
-                return UsageError("place: --observance must be israel or diaspora, not " + Quote(args[i]));
-            }
-        } else if (!TakePlaceOption(args, i, options, reason)) {
-            return UsageError("place: " + (reason.empty() ? "unknown option " + Quote(args[i]) : reason));
-        }
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"place", {kPlaceOptions, kObservanceOption}}, given); status != 0) {
+        return status;
     }
+    const PlaceOptions options = PlaceOptionsOf(given);
+    const std::optional<std::string> observanceWord = given.Value("--observance");
+    const std::optional<Observance> observance =
+        observanceWord ? ParseObservance(*observanceWord) : std::optional<Observance>();
     SavedSettings saved;
     Location location;
     if (args.empty()) {

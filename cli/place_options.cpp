@@ -108,35 +108,15 @@ int SetElevation(const PlaceOptions& options, PlaceUse use, const std::string& c
 
 }  // namespace
 
-bool TakePlaceOption(const Arguments& args, std::size_t& i, PlaceOptions& options, std::string& reason) {
-    reason.clear();
-    const std::string& name = args[i];
-    std::optional<std::string>* slot = nullptr;
-    if (name == "--zip") {
-        slot = &options.zip;
-    } else if (name == "--city") {
-        slot = &options.city;
-    } else if (name == "--lat") {
-        slot = &options.latitude;
-    } else if (name == "--lon") {
-        slot = &options.longitude;
-    } else if (name == "--elevation") {
-        slot = &options.elevation;
-    } else if (name == "--units") {
-        slot = &options.units;
-    } else {
-        return false;
-    }
-    if (i + 1 >= args.size()) {
-        reason = name + " needs a value";
-        return false;
-    }
-    if (slot->has_value()) {
-        reason = name + " given twice";
-        return false;
-    }
-    *slot = args[++i];
-    return true;
+PlaceOptions PlaceOptionsOf(const GivenOptions& given) {
+    PlaceOptions options;
+    options.zip = given.Value("--zip");
+    options.city = given.Value("--city");
+    options.latitude = given.Value("--lat");
+    options.longitude = given.Value("--lon");
+    options.elevation = given.Value("--elevation");
+    options.units = given.Value("--units");
+    return options;
 }
 
 int ResolvePlace(const PlaceOptions& options,

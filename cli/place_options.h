@@ -10,6 +10,7 @@
 
 #include "calendar/observance.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/saved_settings.h"
 #include "location/location.h"
 
@@ -24,9 +25,15 @@ struct PlaceOptions {
     bool NamesAPlace() const { return zip || city || latitude || longitude; }
 };
 
-// When args[i] is one of the options: stores its value, steps i onto the value and returns true. False with reason
-// set for a missing or repeated value, with reason empty when args[i] is no place option.
-bool TakePlaceOption(const Arguments& args, std::size_t& i, PlaceOptions& options, std::string& reason);
+// The options as zmanim, place and ical declare them (cli/options.h reads them).
+inline constexpr Option kPlaceOptions[] = {
+    {"--zip", Takes::Value, {}, {}},       {"--city", Takes::Value, {}, {}},
+    {"--lat", Takes::Value, {}, {}},       {"--lon", Takes::Value, {}, {}},
+    {"--elevation", Takes::Value, {}, {}}, {"--units", Takes::Word, "feet|meters|metres", {}},
+};
+
+// The place options among those given.
+PlaceOptions PlaceOptionsOf(const GivenOptions& given);
 
 enum class PlaceUse {
     // For one command: a place given in the options is used alone, at elevation 0 feet unless the options say

@@ -1,5 +1,6 @@
 #include "cli/saved_settings.h"
 
+#include "cli/arguments.h"
 #include "cli/output.h"
 
 namespace {
@@ -32,7 +33,7 @@ void ReportDamage(const std::string& where, const std::vector<std::string>& prob
         first += " (and " + std::to_string(problems.size() - 1) + " more)";
     }
     const std::string names = Joined(read.missing, read.unreadable);
-    Warn(where + first +
+    Warn(Quote(where) + first +
          (names.empty() ? std::string("")
                         : "; using the defaults for " + names + " until kestrelon-cli place saves the place again"));
 }

@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/saved_settings.h"
 #include "location/registry_store_win.h"
 
@@ -13,7 +14,8 @@ bool WriteSettings(const Location& location, std::string& error) {
     RegistrySettingsStore store(kSettingsKeyPath);
     for (const DwordSetting& setting : location.settingValues()) {
         if (!writeSettingDword(store, setting.name, setting.value)) {
-            error = std::string("cannot write ") + setting.name + " in HKEY_CURRENT_USER\\" + kSettingsKeyPath;
+            error = std::string("cannot write ") + setting.name + " in " +
+                    Quote(std::string("HKEY_CURRENT_USER\\") + kSettingsKeyPath);
             return false;
         }
     }

@@ -11,3 +11,7 @@ bool UserSpeaksUtf8() {
     const char* codeset = nl_langinfo(CODESET);
     return codeset != nullptr && (strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0);
 }
+
+bool WriteToConsole(std::FILE*, std::string_view) {
+    return false;
+}

@@ -8,6 +8,11 @@
 # server session is opened by a throw-away process, so that Wine's background processes never hold the
 # standard output of the program being run (ctest would wait for them). Nothing started while the lock is
 # held may inherit the lock's descriptor, or the lock would stay taken for as long as that process lives.
+#
+# The prefix is made for tests: windows are not managed (Wine draws them unframed at their own coordinates, and no
+# window manager stalls a hide or a destroy) and a crash opens no dialog. With KESTRELON_WINE_DESKTOP=1 it is made
+# for a person at a desktop instead: the window manager frames and places the windows. The two kinds need
+# different STATE_DIRs.
 set -euo pipefail
 
 state=$1
@@ -38,9 +43,11 @@ server_running() {
     if [ ! -f "$WINEPREFIX/.kestrelon-ready" ]; then
         rm -rf "$WINEPREFIX"
         "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1 9>&-
-        "$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
-        "$wine" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-            </dev/null >/dev/null 2>&1 9>&-
+        if [ "${KESTRELON_WINE_DESKTOP:-0}" != 1 ]; then
+            "$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
+            "$wine" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+                </dev/null >/dev/null 2>&1 9>&-
+        fi
         "$wineserver" -w 9>&-
         if [ -d /usr/share/wine/fonts ]; then
             ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"

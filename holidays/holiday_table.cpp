@@ -54,3 +54,7 @@ DayNumber FindHolidayInHebrewYear(int hebrewYear, Observance observance, Holiday
     }
     return 0;
 }
+
+DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code) {
+    return FindHolidayInHebrewYear(cursor.HebrewYear(), observance, code);
+}

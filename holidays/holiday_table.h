@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/gregorian.h"
 #include "calendar/observance.h"
 #include "holidays/holiday_codes.h"
@@ -40,3 +41,5 @@ HolidayCodes HolidaysOn(DayNumber n, Observance observance);
 // The day number of the first row with the code from 1 Tishrei up to and including 1 Elul of the Hebrew year, or 0.
 // Holidays after 1 Elul (Erev Rosh Hashanah) are never found; Rosh Chodesh finds 30 Tishrei.
 DayNumber FindHolidayInHebrewYear(int hebrewYear, Observance observance, HolidayCode code);
+// The same within the Hebrew year of the cursor's selected day.
+DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code);

@@ -383,6 +383,20 @@ std::size_t BuildHolidayText(int hebrewDay,
     return length;
 }
 
+bool HolidayShownInDayText(HolidayCode code, Observance observance) {
+    return ShownName(code, observance) != nullptr;
+}
+
+bool HolidayTextNamesAHoliday(int hebrewDay, int hebrewMonth, int hebrewYear, Observance observance) {
+    const HolidayCodes codes = HolidaysOn(HebrewToDayNumber(hebrewDay, hebrewMonth, hebrewYear), observance);
+    for (int i = 0; i < codes.count; ++i) {
+        if (HolidayShownInDayText(codes.codes[i], observance)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string_view HolidayName(HolidayCode code, Observance observance) {
     const int number = CodeNumber(code);
     if (number < 1 || number >= kHolidayCodes) {

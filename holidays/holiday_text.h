@@ -18,6 +18,10 @@ std::size_t BuildHolidayText(int hebrewDay,
                              std::size_t capacity,
                              bool keepMarkers);
 
+// True when the text BuildHolidayText writes for the day names a holiday, false when it is the window's hint ("No
+// holiday today", "Click on the calendar ...").
+bool HolidayTextNamesAHoliday(int hebrewDay, int hebrewMonth, int hebrewYear, Observance observance);
+
 // The holidays offered by the "Holiday List" box, in the order they are added (the box sorts them).
 struct HolidayChoice {
     const char* name;
@@ -35,6 +39,10 @@ HolidayChoiceList HolidayChoices();
 // the day's text leaves out because "Shmini Atzeret / Simchat Torah" names the day, keeps its own name here, so
 // that every row of a table has one. Empty for a code outside 1..60.
 std::string_view HolidayName(HolidayCode code, Observance observance);
+
+// Whether the day's text names the code under the observance, as its own line: false only for a code whose day
+// another code's name already names (Simchat Torah under Israel, in "Shmini Atzeret / Simchat Torah").
+bool HolidayShownInDayText(HolidayCode code, Observance observance);
 
 // The description, the same under both observances: a header line, then paragraphs, each line ending in "\n" and a
 // line holding one blank after the header and after each paragraph ("Purim -- 14 Adar\n \nCelebrates ...\n \n").

@@ -19,6 +19,14 @@
 // when neither gives an absolute folder.
 std::string UserSettingsFolder();
 
+// Why a write failed: what could not be done ("cannot create"), to which file or folder, and the system's reason
+// ("Permission denied"), so that a message can show the path in its own way.
+struct SettingsWriteError {
+    std::string action;
+    std::string path;
+    std::string reason;
+};
+
 class FileSettingsStore : public SettingsStore {
   public:
     explicit FileSettingsStore(std::string folder);
@@ -41,7 +49,7 @@ class FileSettingsStore : public SettingsStore {
     bool writeValues(const DwordSetting* values,
                      std::size_t count,
                      std::vector<std::string>& dropped,
-                     std::string& error);
+                     SettingsWriteError& error);
 
   private:
     friend class FileSettingsKey;
@@ -52,7 +60,7 @@ class FileSettingsStore : public SettingsStore {
                const char* const* kept,
                std::size_t keptCount,
                std::vector<std::string>& dropped,
-               std::string& error);
+               SettingsWriteError& error);
 
     std::string folder_;
     std::string path_;

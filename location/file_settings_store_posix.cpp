@@ -37,7 +37,7 @@ class FileSettingsKey : public SettingsKey {
         SetSettingNumber(entries_, name, value);
         const char* const kept[] = {name};
         std::vector<std::string> dropped;
-        std::string error;
+        SettingsWriteError error;
         return store_.write(entries_, kept, 1, dropped, error);
     }
 
@@ -154,19 +154,20 @@ bool FileSettingsStore::write(std::vector<SettingsFileEntry>& entries,
                               const char* const* kept,
                               std::size_t keptCount,
                               std::vector<std::string>& dropped,
-                              std::string& error) {
+                              SettingsWriteError& error) {
     for (const SettingsFileEntry& entry : FitSettingsFile(entries, kept, keptCount)) {
         dropped.push_back(entry.name);
     }
     if (!MakeFolders(folder_)) {
-        error = Reason(("cannot create " + folder_).c_str());
+        error = {"cannot create", folder_, std::strerror(errno)};
         return false;
     }
     const std::string text = FormatSettingsFile(entries);
+    std::string reason;
     if (!WriteWholeFile(
             path_, NewFileAccess::OwnerOnly, OtherFiles::Replace,
-            [&](const FileBytesWriter& file) { return file(text); }, error)) {
-        error = "cannot write " + path_ + ": " + error;
+            [&](const FileBytesWriter& file) { return file(text); }, reason)) {
+        error = {"cannot write", path_, reason};
         return false;
     }
     return true;
@@ -184,7 +185,7 @@ std::unique_ptr<SettingsKey> FileSettingsStore::createKey(bool& createdNew) {
             break;
     }
     std::vector<std::string> dropped;
-    std::string error;
+    SettingsWriteError error;
     if (!write(entries, nullptr, 0, dropped, error)) {
         return nullptr;
     }
@@ -203,7 +204,7 @@ std::unique_ptr<SettingsKey> FileSettingsStore::openKey() {
 bool FileSettingsStore::writeValues(const DwordSetting* values,
                                     std::size_t count,
                                     std::vector<std::string>& dropped,
-                                    std::string& error) {
+                                    SettingsWriteError& error) {
     std::vector<SettingsFileEntry> entries;
     read(entries);
     std::vector<const char*> kept;

@@ -2,8 +2,8 @@
 // store with the same behaviour.
 //
 // The reading and writing rules are written once, over a small store interface with two implementations: the
-// registry (registry_store_win.h) and MemorySettingsStore (memory_store.h). Both take the key path as a parameter,
-// so tests work on a scratch key.
+// registry (registry_store_win.h) and the tests' MemorySettingsStore (tests/support/memory_store.h). Both take the
+// key path as a parameter, so tests work on a scratch key.
 #pragma once
 
 #include <cstddef>

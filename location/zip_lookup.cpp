@@ -10,6 +10,7 @@ ZipRow zipRowOf(const ZipTableRow& entry) {
     row.longitude = entry.longitude;
     row.offsetHours = entry.offsetHours;
     row.observesDst = entry.observesDst;
+    row.zoneName = kZipZoneNames + entry.zoneIndex;
     return row;
 }
 

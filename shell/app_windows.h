@@ -1,10 +1,9 @@
-// The program: its state (the place and the selected day), its settings key, and the windows, fonts and brush that
-// live as long as it runs. WinMain makes the one App and hands it to the windows that need it.
+// The program: its state (the place and the selected day), its settings key, and what its windows share for the
+// whole run. WinMain makes the one App and hands it to the windows that need it; each window keeps the rest of its
+// state for itself.
 #pragma once
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include "app/app_state.h"
 #include "location/settings_store.h"
@@ -22,35 +21,14 @@ struct ShellFonts {
     HFONT Of(ShellFont which) const { return fonts[which].Get(); }
 };
 
-// The notification-area icon. The shell's library is loaded when the icon is first added, after the main window
-// is up: the program needs nothing else from it, and loading it at start delays the first window.
-class TrayIcon {
-  public:
-    TrayIcon() = default;
-    TrayIcon(const TrayIcon&) = delete;
-    TrayIcon& operator=(const TrayIcon&) = delete;
-
-    NOTIFYICONDATAA& Data() { return data_; }
-    // Shell_NotifyIconA with the icon's data; false when the shell cannot be reached.
-    bool Notify(DWORD message);
-
-  private:
-    using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
-    NOTIFYICONDATAA data_{};
-    NotifyFunction notify_ = nullptr;
-    bool loaded_ = false;
-};
-
-// The windows and drawing objects of the whole run. The main window's children belong to the main window
-// (MainWindowState in main_window_win.h).
+// What the windows share: the instance, the two top-level windows they reach, the main window's class, the fonts and
+// the background brush.
 struct AppWindows {
     HINSTANCE instance = nullptr;
-    HWND hiddenWindow = nullptr;
-    HWND mainWindow = nullptr;  // null while the main window is closed
-    HMENU trayMenu = nullptr;
+    HWND hiddenWindow = nullptr;  // the owner of the run: destroying it ends the program
+    HWND mainWindow = nullptr;    // null while the main window is closed
     char className[100] = {};
     Brush BACKGROUND_BRUSH;
-    TrayIcon trayIcon;
     ShellFonts fonts;
     ScrollTextViewFonts viewFonts{};  // FONT_VIEW and FONT_VIEW_BOLD, handed to each text view at its creation
 

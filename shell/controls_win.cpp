@@ -1,20 +1,18 @@
 // The shared fonts and the children of the main window: where each stands, how it is made and filled, and which
-// are visible at the start.
+// are visible at the start. The tab pages make their own controls (tab_pages_win.cpp).
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <iterator>
-
 #include "calendar/month_names.h"
 #include "calendar/text_buffer.h"
-#include "holidays/holiday_text.h"
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/layout.h"
 #include "shell/main_window_win.h"
+#include "shell/messages.h"
 #include "shell/shell_win.h"
-#include "textview/scroll_text_view_win.h"
+#include "shell/tab_surface_win.h"
 
 namespace {
 
@@ -25,8 +23,6 @@ constexpr int kLastGregorianYear = 2076;
 constexpr int kFirstHebrewYear = 5701;
 constexpr int kLastHebrewYear = 5836;
 constexpr DWORD kSpinnerStyle = WS_CHILD | WS_BORDER | UDS_WRAP | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-constexpr DWORD kTextViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr UINT32 kZmanimAlignments[3] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_TOP, TA_LEFT | TA_TOP};
 
 HFONT MakeFont(int weight) {
     return CreateFontA(kFontHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, kFontFace);
@@ -44,9 +40,9 @@ class ControlMaker {
     explicit ControlMaker(MainWindowState& main) : main_(main), app_(main.app), children_(main.children) {}
 
     void Create() {
-        CreateTabControl();
-        CreateHolidayPage();
-        CreateTextViews();
+        const TabSurfaceWindows tabs = CreateTabSurface(app_, main_.window);
+        children_.tabControl = tabs.tabControl;
+        children_.tabSurface = tabs.surface;
         CreateGregorianControls();
         CreateHebrewControls();
     }
@@ -69,81 +65,10 @@ class ControlMaker {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(app_.windows.FontOf(font)), TRUE);
     }
 
-    // Adds an entry to a combo box and gives it its item data; in a sorted box the entry lands in its sorted place.
-    static void AddComboEntry(HWND box, const char* text, LPARAM data) {
-        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        const LRESULT index = SendMessageA(box, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-        SendMessageA(box, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
-    }
-
-    void CreateTabControl() {
-        constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-        children_.tabControl =
-            MakeControl(0, WC_TABCONTROLA, "Kestrelon Tab", kStyle, layout::kTabControl, main_.window, IDC_TAB);
-        UseFont(children_.tabControl, FONT_UI);
-        children_.tabSurface = MakeControl(0, kTabSurfaceClass, "Tab Surface", kStyle, LayoutRect{0, 0, 0, 0},
-                                           children_.tabControl, IDC_TAB_SURFACE, &app_);
-
-        char holiday[] = "Holiday";
-        char zmanim[] = "Zmanim";
-        TCITEMA item{};
-        item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.iImage = -1;
-        item.pszText = holiday;
-        SendMessageA(children_.tabControl, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        item.pszText = zmanim;
-        SendMessageA(children_.tabControl, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
-
-        // The surface covers the page area, below the row of tabs.
-        RECT page;
-        GetClientRect(children_.tabControl, &page);
-        SendMessageA(children_.tabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-        RECT tabRow{};
-        SendMessageA(children_.tabControl, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tabRow));
-        if (page.top < tabRow.bottom) {
-            page.top = tabRow.bottom;
-        }
-        MoveWindow(children_.tabSurface, page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
-    }
-
-    void CreateHolidayPage() {
-        const HWND surface = children_.tabSurface;
-        children_.changeLocationButton = MakeControl(0, "BUTTON", "Change Location", WS_CHILD | BS_PUSHBUTTON,
-                                                     layout::kChangeLocationButton, surface, IDC_CHANGE_LOCATION);
-        UseFont(children_.changeLocationButton, FONT_UI);
-
-        children_.holidayList = MakeControl(0, "COMBOBOX", "Holiday List", WS_CHILD | CBS_SORT | CBS_DROPDOWNLIST,
-                                            layout::kHolidayList, surface, 0);
-        const HolidayChoiceList choices = HolidayChoices();
-        for (int i = 0; i < choices.count; ++i) {
-            AddComboEntry(children_.holidayList, choices.items[i].name, CodeNumber(choices.items[i].code));
-        }
-        children_.holidaysLabel =
-            MakeControl(0, "STATIC", "Holidays", WS_CHILD | WS_CLIPSIBLINGS, layout::kHolidaysLabel, surface, 0);
-        UseFont(children_.holidayList, FONT_UI);
-        UseFont(children_.holidaysLabel, FONT_UI);
-    }
-
-    void CreateTextViews() {
-        const HWND surface = children_.tabSurface;
-        const ScrollTextViewFonts* fonts = &app_.windows.viewFonts;
-        children_.holidayView = MakeControl(WS_EX_CLIENTEDGE, kScrollTextViewClass, "Holiday View", kTextViewStyle,
-                                            layout::kTextView, surface, IDC_HOLIDAY_VIEW, fonts);
-        children_.zmanimView = MakeControl(WS_EX_CLIENTEDGE, kScrollTextViewClass, "Zmanim View", kTextViewStyle,
-                                           layout::kTextView, surface, IDC_ZMANIM_VIEW, fonts);
-        ShowScrollBar(children_.holidayView, SB_VERT, TRUE);
-        ShowScrollBar(children_.zmanimView, SB_VERT, FALSE);
-        for (HWND view : {children_.holidayView, children_.zmanimView}) {
-            UseFont(view, FONT_VIEW);
-            SendMessageA(view, STVM_SETTEXT, reinterpret_cast<WPARAM>(""), 0);
-        }
-        SendMessageA(children_.zmanimView, STVM_SETALIGNMENTS, reinterpret_cast<WPARAM>(kZmanimAlignments),
-                     static_cast<LPARAM>(std::size(kZmanimAlignments)));
-    }
-
-    HWND CreateDayGrid(const char* title, const LayoutRect& rect, int id) const {
+    HWND CreateDayGrid(const char* title, const LayoutRect& rect, int id, UINT pickedMessage) const {
+        const DayGridParams params{&app_.windows.fonts, pickedMessage};
         return MakeControl(WS_EX_CLIENTEDGE, kDayGridClass, title, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect,
-                           main_.window, id, &app_.windows.fonts);
+                           main_.window, id, &params);
     }
 
     HWND CreateMonthBox(const char* title, const LayoutRect& rect) const {
@@ -166,7 +91,8 @@ class ControlMaker {
 
     void CreateGregorianControls() {
         const CalendarCursor& cursor = app_.state.cursor;
-        children_.gregorianGrid = CreateDayGrid("Gregorian Calendar", layout::kGregorianGrid, IDC_GREGORIAN_GRID);
+        children_.gregorianGrid =
+            CreateDayGrid("Gregorian Calendar", layout::kGregorianGrid, IDC_GREGORIAN_GRID, UM_GREGORIAN_DAY_PICKED);
         children_.gregorianMonthBox = CreateMonthBox("Gregorian Month", layout::kGregorianMonthBox);
         for (int month = 1; month <= 12; ++month) {
             const HWND box = children_.gregorianMonthBox;
@@ -190,7 +116,8 @@ class ControlMaker {
     }
 
     void CreateHebrewControls() {
-        children_.hebrewGrid = CreateDayGrid("Hebrew Calendar", layout::kHebrewGrid, IDC_HEBREW_GRID);
+        children_.hebrewGrid =
+            CreateDayGrid("Hebrew Calendar", layout::kHebrewGrid, IDC_HEBREW_GRID, UM_HEBREW_DAY_PICKED);
         children_.hebrewRegularMonthBox = CreateMonthBox("Hebrew Regular Month", layout::kHebrewMonthBox);
         children_.hebrewLeapMonthBox = CreateMonthBox("Hebrew Leap Year Month", layout::kHebrewMonthBox);
         FillHebrewMonthBox(children_.hebrewRegularMonthBox, false);
@@ -231,6 +158,7 @@ void ShowInitialControls(MainWindowState& main) {
                            (role.atStart == AtStart::ByRegularYear && !leap);
         ShowWindow(main.children.*role.handle, shown ? SW_SHOW : SW_HIDE);
     }
+    ShowSelectedTabPage(main.children.tabSurface);
     UpdateWindow(main.window);
     for (const ChildRole& role : kChildRoles) {
         if (role.updatedAtStart) {

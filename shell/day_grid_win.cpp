@@ -1,16 +1,15 @@
 // The day grid window ("DaysWndClass"): one month under a row of weekday letters, the selected day highlighted, the
-// marked days shaded. It knows nothing of calendars: its parent tells it the month and reads back the picked day.
+// marked days shaded. It knows nothing of calendars or of its parent: the parent tells it the month and the message
+// that carries a picked day back.
 #include <windows.h>
 
 #include <memory>
 #include <utility>
 
 #include "calendar/text_buffer.h"
-#include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/day_grid.h"
 #include "shell/layout.h"
-#include "shell/main_window_win.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
 #include "textview/window_state_win.h"
@@ -29,10 +28,10 @@ constexpr CellStyle kMarkedStyle = {RGB(210, 210, 210), RGB(0, 0, 0), FONT_DAY};
 constexpr CellStyle kPlainStyle = {RGB(255, 255, 255), RGB(0, 0, 0), FONT_DAY};
 constexpr COLORREF kGridBackground = RGB(255, 255, 255);
 
-// The grid is made with the program's fonts as its creation parameter.
 struct DayGridState {
     int controlId = 0;
     const ShellFonts* fonts = nullptr;
+    UINT pickedMessage = 0;
     day_grid::MonthView month{};
 };
 
@@ -97,12 +96,16 @@ void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
     if (day == 0) {
         return;
     }
-    const UINT picked = state.controlId == IDC_GREGORIAN_GRID ? UM_GREGORIAN_DAY_PICKED
-                        : state.controlId == IDC_HEBREW_GRID  ? UM_HEBREW_DAY_PICKED
-                                                              : 0;
-    if (picked != 0) {
-        SendMessageA(GetParent(window), picked, static_cast<WPARAM>(state.controlId), day);
+    if (state.pickedMessage != 0) {
+        SendMessageA(GetParent(window), state.pickedMessage, static_cast<WPARAM>(state.controlId), day);
     }
+}
+
+void OnSetMonthView(HWND window, DayGridState& state, WPARAM wParam, LPARAM lParam) {
+    state.month = day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    InvalidateRect(window, nullptr, FALSE);
+    SendMessageA(GetParent(window), UM_MONTH_VIEW_SHOWN, static_cast<WPARAM>(state.controlId),
+                 reinterpret_cast<LPARAM>(window));
 }
 
 }  // namespace
@@ -110,12 +113,14 @@ void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
 LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
         const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        auto state = std::make_unique<DayGridState>();
-        state->controlId = static_cast<int>(GetWindowLongPtrA(window, GWLP_ID));
-        state->fonts = static_cast<const ShellFonts*>(create.lpCreateParams);
-        if (state->fonts == nullptr) {
+        const auto* params = static_cast<const DayGridParams*>(create.lpCreateParams);
+        if (params == nullptr || params->fonts == nullptr) {
             return -1;
         }
+        auto state = std::make_unique<DayGridState>();
+        state->controlId = static_cast<int>(GetWindowLongPtrA(window, GWLP_ID));
+        state->fonts = params->fonts;
+        state->pickedMessage = params->pickedMessage;
         AttachWindowState(window, std::move(state));
         return 0;
     }
@@ -137,13 +142,7 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             OnClick(window, *state, lParam);
             return 0;
         case UM_SET_MONTH_VIEW:
-            state->month =
-                day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
-            if (const MainWindowState* main = WindowState<MainWindowState>(GetParent(window))) {
-                InvalidatePaintedWindows(*main);
-            } else {
-                InvalidateRect(window, nullptr, FALSE);
-            }
+            OnSetMonthView(window, *state, wParam, lParam);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);

@@ -1,12 +1,11 @@
-// The main window: the two calendars, the tab pages of the selected day, the menu commands, and the refresh that
-// brings every control in line with the calendar cursor.
+// The main window: the two calendars, the tab control with the pages of the selected day, the menu commands, and
+// the refresh that brings every control in line with the calendar cursor.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstring>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,8 +21,8 @@
 #include "shell/layout.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
+#include "shell/tab_surface_win.h"
 #include "textview/clipboard_win.h"
-#include "textview/scroll_text_view_win.h"
 #include "textview/window_state_win.h"
 
 namespace {
@@ -32,18 +31,8 @@ constexpr char kMainWindowTitle[] = "Kestrelon";
 constexpr DWORD kMainWindowStyle = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DLGFRAME | WS_SYSMENU;
 constexpr std::size_t kPageTextSize = 20000;
 constexpr std::size_t kClipboardCapacity = 19999;
-constexpr int kHolidayTab = 0;
-constexpr int kZmanimTab = 1;
 constexpr COLORREF kEtchShadow = RGB(128, 128, 128);
 constexpr COLORREF kEtchLight = RGB(255, 255, 255);
-
-int CurrentTab(const MainWindowState& main) {
-    return static_cast<int>(SendMessageA(main.children.tabControl, TCM_GETCURSEL, 0, 0));
-}
-
-void ClearHolidayListSelection(const MainWindowState& main) {
-    SendMessageA(main.children.holidayList, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-}
 
 // Gives a year field the year formatted with "%d". A field that already reads so is left alone: setting an edit
 // control's text redraws it at once, about 0.35 ms under Wine, and most refreshes keep the years.
@@ -66,43 +55,21 @@ void SendMonthViews(MainWindowState& main) {
                   cursor.HebrewDay(), cursor.HebrewMonthFirstWeekday());
 }
 
-// The selected day's holiday text under the current observance, with or without the view's line markers.
-std::vector<char> HolidayText(const App& app, bool keepMarkers) {
-    std::vector<char> text(kPageTextSize);
-    selectedDayHolidayText(app.state, keepMarkers, text.data(), kPageTextSize);
-    return text;
-}
-
-void RefreshHolidayPage(const MainWindowState& main) {
-    const std::vector<char> text = HolidayText(main.app, true);
-    SendMessageA(main.children.holidayView, STVM_SETTEXT, reinterpret_cast<WPARAM>(text.data()), 0);
-}
-
-void RefreshZmanimPage(const MainWindowState& main) {
-    if (CurrentTab(main) != kZmanimTab) {
-        return;
-    }
-    std::vector<std::string> columns;
-    zmanimPageColumns(main.app.state, columns);
-    SendMessageA(main.children.zmanimView, STVM_CLEAR, 0, 0);
-    SendMessageA(main.children.zmanimView, STVM_SETCOLUMNS, reinterpret_cast<WPARAM>(&columns), 0);
-}
-
 void Refresh(MainWindowState& main) {
     SyncDateControls(main);
     SendMonthViews(main);
-    RefreshHolidayPage(main);
-    RefreshZmanimPage(main);
+    RefreshTabPages(main.children.tabSurface);
     InvalidatePaintedWindows(main);
 }
 
 void RefreshAfterNavigation(const MainWindowState& main) {
     SendMessageA(main.window, UM_REFRESH, 0, 0);
-    ClearHolidayListSelection(main);
+    TellTabPagesDayNavigated(main.children.tabSurface);
 }
 
 void CopyHolidayText(const MainWindowState& main) {
-    const std::vector<char> text = HolidayText(main.app, false);
+    std::vector<char> text(kPageTextSize);
+    selectedDayHolidayText(main.app.state, false, text.data(), kPageTextSize);
     CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
@@ -112,12 +79,25 @@ void CopyZmanimText(const MainWindowState& main) {
     CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
+// Preferences edits the program's place; after OK the window shows it anew. The window is looked up again after the
+// dialog, which runs its own message loop.
+void EditPreferences(const MainWindowState& main) {
+    App& app = main.app;
+    const HWND window = main.window;
+    PreferencesParams params{app.state.location, app.settings};
+    const INT_PTR result = DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), window,
+                                           PreferencesDialogProc, reinterpret_cast<LPARAM>(&params));
+    if (result == IDOK && app.windows.mainWindow == window) {
+        SendMessageA(window, UM_REFRESH, 0, 0);
+        InvalidateRgn(window, nullptr, TRUE);
+    }
+}
+
 void OnMenuCommand(MainWindowState& main, int command) {
     App& app = main.app;
     switch (command) {
         case CMD_PREFERENCES:
-            DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), main.window, PreferencesDialogProc,
-                            reinterpret_cast<LPARAM>(&app));
+            EditPreferences(main);
             break;
         case CMD_EXIT:
             DestroyWindow(app.windows.hiddenWindow);
@@ -178,17 +158,9 @@ LRESULT OnCommand(MainWindowState& main, WPARAM wParam, LPARAM lParam) {
 }
 
 void OnTabChanged(MainWindowState& main) {
-    const int tab = CurrentTab(main);
-    const int zmanimShown = tab == kZmanimTab ? SW_SHOW : SW_HIDE;
-    const int holidayShown = tab == kHolidayTab ? SW_SHOW : SW_HIDE;
-    const MainChildren& children = main.children;
-    ShowWindow(children.changeLocationButton, zmanimShown);
-    ShowWindow(children.holidayList, holidayShown);
-    ShowWindow(children.holidayView, holidayShown);
-    ShowWindow(children.holidaysLabel, holidayShown);
-    ShowWindow(children.zmanimView, zmanimShown);
+    ShowSelectedTabPage(main.children.tabSurface);
     SendMessageA(main.window, UM_REFRESH, 0, 0);
-    InvalidateRect(children.tabSurface, nullptr, TRUE);
+    InvalidateRect(main.children.tabSurface, nullptr, TRUE);
 }
 
 void OnYearSpun(MainWindowState& main, WPARAM wParam) {
@@ -296,7 +268,7 @@ LRESULT HandleMessage(MainWindowState& main, UINT message, WPARAM wParam, LPARAM
             return OnCommand(main, wParam, lParam);
         case WM_TIMER:
             if (wParam == kClockTimerId) {
-                RefreshZmanimPage(main);
+                TickTabPages(main.children.tabSurface);
                 InvalidatePaintedWindows(main);
             }
             return 0;
@@ -321,6 +293,9 @@ LRESULT HandleMessage(MainWindowState& main, UINT message, WPARAM wParam, LPARAM
         case UM_REFRESH:
             Refresh(main);
             return 0;
+        case UM_MONTH_VIEW_SHOWN:
+            InvalidatePaintedWindows(main);
+            return 0;
         default:
             return DefWindowProcA(main.window, message, wParam, lParam);
     }
@@ -333,10 +308,6 @@ void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, 
                  static_cast<LPARAM>(day_grid::PackMonthView(daysInMonth, selectedDay, firstWeekday)));
 }
 
-MainWindowState* MainWindowStateOf(const App& app) {
-    return app.windows.mainWindow != nullptr ? WindowState<MainWindowState>(app.windows.mainWindow) : nullptr;
-}
-
 void InvalidatePaintedWindows(const MainWindowState& main) {
     InvalidateRect(main.window, nullptr, FALSE);
     for (const ChildRole& role : kChildRoles) {
@@ -345,6 +316,7 @@ void InvalidatePaintedWindows(const MainWindowState& main) {
             InvalidateRect(child, nullptr, FALSE);
         }
     }
+    InvalidateTabPages(main.children.tabSurface);
 }
 
 void SyncDateControls(MainWindowState& main) {
@@ -384,6 +356,15 @@ void CreateMainWindow(App& app) {
     SetTimer(window, kClockTimerId, kClockTimerMs, nullptr);
     SendMessageA(window, UM_REFRESH, 0, 0);
     SendMonthViews(*main);
+}
+
+void ShowMainWindow(App& app) {
+    if (app.windows.mainWindow == nullptr) {
+        CreateMainWindow(app);
+    }
+    // While a dialog is open over the window, the dialog comes to the front: the window is disabled then, and raised
+    // itself it would cover the dialog that holds it.
+    SetForegroundWindow(GetLastActivePopup(app.windows.mainWindow));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

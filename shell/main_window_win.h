@@ -6,15 +6,10 @@
 
 struct App;
 
-// The children of the main window and of its tab surface.
+// The children of the main window. The tab pages' controls belong to the tab surface (tab_surface_win.h).
 struct MainChildren {
     HWND tabControl = nullptr;
     HWND tabSurface = nullptr;
-    HWND changeLocationButton = nullptr;
-    HWND holidayList = nullptr;
-    HWND holidaysLabel = nullptr;
-    HWND holidayView = nullptr;
-    HWND zmanimView = nullptr;
     HWND gregorianGrid = nullptr;
     HWND gregorianMonthBox = nullptr;
     HWND gregorianYearField = nullptr;
@@ -27,9 +22,9 @@ struct MainChildren {
 };
 
 // What is done with each child, in one list: which are shown when the window opens (the two Hebrew month boxes
-// follow the selected year instead), which are painted by the program and so invalidated on every refresh, and
-// which are drawn at once when the window opens.
-enum class AtStart { Shown, Hidden, ByLeapYear, ByRegularYear };
+// follow the selected year instead; the surface shows the first page's controls), which are painted by the program
+// and so invalidated on every refresh, and which are drawn at once when the window opens.
+enum class AtStart { Shown, ByLeapYear, ByRegularYear };
 struct ChildRole {
     HWND MainChildren::*handle;
     AtStart atStart;
@@ -39,11 +34,6 @@ struct ChildRole {
 inline constexpr ChildRole kChildRoles[] = {
     {&MainChildren::tabControl, AtStart::Shown, false, false},
     {&MainChildren::tabSurface, AtStart::Shown, true, false},
-    {&MainChildren::changeLocationButton, AtStart::Hidden, false, false},
-    {&MainChildren::holidayList, AtStart::Shown, false, false},
-    {&MainChildren::holidaysLabel, AtStart::Shown, false, false},
-    {&MainChildren::holidayView, AtStart::Shown, true, false},
-    {&MainChildren::zmanimView, AtStart::Hidden, true, false},
     {&MainChildren::gregorianGrid, AtStart::Shown, true, true},
     {&MainChildren::gregorianMonthBox, AtStart::Shown, false, true},
     {&MainChildren::gregorianYearField, AtStart::Shown, false, true},
@@ -65,9 +55,6 @@ struct MainWindowState {
 // Creates the main window with its children, selects today and refreshes it (tray Open and start-up).
 void CreateMainWindow(App& app);
 
-// The state of the main window, or null while it is closed.
-MainWindowState* MainWindowStateOf(const App& app);
-
 // Creates the children (controls_win.cpp), and shows those the window opens with.
 void CreateChildControls(MainWindowState& main);
 void ShowInitialControls(MainWindowState& main);
@@ -75,7 +62,7 @@ void ShowInitialControls(MainWindowState& main);
 // Brings the year fields and month boxes in line with the cursor.
 void SyncDateControls(MainWindowState& main);
 
-// Invalidates, without erasing, the main window and its painted children.
+// Invalidates, without erasing, the main window, its painted children and those of the tab pages.
 void InvalidatePaintedWindows(const MainWindowState& main);
 
 // Sends a day grid the month it shows: its holiday marks, length, selected day and first weekday.

@@ -1,6 +1,9 @@
 // The Preferences dialog: the place (a preset city, a US ZIP code, or a position typed in), the elevation with its
-// unit, and the holiday observance. OK stores everything in the Location, saves it and refreshes the main window.
+// unit, and the holiday observance. OK stores everything in the Location it was given and saves it; whoever opened
+// the dialog shows the place anew.
 #include <windows.h>
+
+#include <memory>
 
 #include "calendar/text_buffer.h"
 #include "location/location.h"
@@ -8,10 +11,8 @@
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
 #include "resource.h"
-#include "shell/app_windows.h"
-#include "shell/main_window_win.h"
-#include "shell/messages.h"
 #include "shell/shell_win.h"
+#include "textview/window_state_win.h"
 
 namespace {
 
@@ -22,10 +23,11 @@ constexpr int kWest = 0;
 constexpr int kEast = 1;
 constexpr int kNoZipCode = -1;  // ParseZipCodeText's "none"
 
-// The dialog keeps the App it was opened with (DialogBoxParamA's lParam).
-App& AppOf(HWND dialog) {
-    return *reinterpret_cast<App*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+// The dialog's state: what it edits, from its creation parameter (DialogBoxParamA's lParam).
+struct PreferencesState {
+    explicit PreferencesState(const PreferencesParams& given) : params(given) {}
+    PreferencesParams params;
+};
 
 LRESULT SendItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
@@ -145,10 +147,10 @@ void FillPositionControls(HWND dialog, const Location& location) {
     SelectNumber(dialog, IDC_ELEVATION, location.elevation(), false);
 }
 
-void OnInitDialog(HWND dialog, App& app) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&app));
+void OnInitDialog(HWND dialog, const PreferencesParams& params) {
+    AttachWindowState(dialog, std::make_unique<PreferencesState>(params));
     CentreDialogOnOwner(dialog);
-    const Location& location = app.state.location;
+    const Location& location = params.location;
     FillCityList(dialog, location);
     FillPositionControls(dialog, location);
     CheckRadioButton(dialog, IDC_ISRAEL, IDC_DIASPORA,
@@ -195,8 +197,12 @@ void LookUpZipCode(HWND dialog) {
 }
 
 void StoreAndClose(HWND dialog) {
-    App& app = AppOf(dialog);
-    Location& location = app.state.location;
+    const PreferencesState* state = WindowState<PreferencesState>(dialog);
+    if (state == nullptr) {
+        return;
+    }
+    const PreferencesParams& params = state->params;
+    Location& location = params.location;
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
     location.setLatitude(
@@ -209,14 +215,8 @@ void StoreAndClose(HWND dialog) {
     location.setElevation(SelectedData(dialog, IDC_ELEVATION));
     location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
                                                                               : Observance::Diaspora);
-    location.save(app.settings);
+    location.save(params.settings);
     EndDialog(dialog, IDOK);
-
-    if (MainWindowState* main = MainWindowStateOf(app)) {
-        SyncDateControls(*main);
-        SendMessageA(main->window, UM_REFRESH, 0, 0);
-        InvalidateRgn(main->window, nullptr, TRUE);
-    }
 }
 
 void OnCommand(HWND dialog, int id) {
@@ -248,11 +248,14 @@ void OnCommand(HWND dialog, int id) {
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            OnInitDialog(dialog, *reinterpret_cast<App*>(lParam));
+            OnInitDialog(dialog, *reinterpret_cast<const PreferencesParams*>(lParam));
             return TRUE;
         case WM_COMMAND:
             OnCommand(dialog, LOWORD(wParam));
             return TRUE;
+        case WM_DESTROY:
+            DestroyWindowState<PreferencesState>(dialog);
+            return FALSE;
         default:
             return FALSE;
     }

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 struct App;
+struct ShellFonts;
+class Location;
+class SettingsStore;
 
 // Window class names besides the main window's (which comes from string 109).
 inline constexpr char kHiddenWindowClass[] = "Puppeteer Window Class";
@@ -27,22 +30,34 @@ inline constexpr int kHebrewMonthDataBase = 100;
 // this, Gregorian years below.
 inline constexpr int kHebrewYearThreshold = 4999;
 
-LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK TabSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A day grid is made with this as its creation parameter: the fonts it draws with (they outlive it), and the message
+// it sends its parent when a day is clicked (wParam its id, lParam the day). Once it holds a new month it tells its
+// parent UM_MONTH_VIEW_SHOWN.
+struct DayGridParams {
+    const ShellFonts* fonts;
+    UINT pickedMessage;
+};
 LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// The dialog's lParam (DialogBoxParamA) is the App.
+
+// What the Preferences dialog edits, handed to it as DialogBoxParamA's lParam: OK stores the place in location,
+// saves it in settings and ends the dialog with IDOK; whoever opened it shows the place anew.
+struct PreferencesParams {
+    Location& location;
+    SettingsStore& settings;
+};
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Centres a dialog on its owner, or on the screen while the owner is not shown, inside the monitor's work area
 // (dialog_position_win.cpp); both dialogs call it at WM_INITDIALOG.
 void CentreDialogOnOwner(HWND dialog);
 
-// Start-up and the tray (main_win.cpp): creates the main window when it is closed, and brings it to the front.
+// Start-up, the tray and a second start (main_window_win.cpp): creates the main window when it is closed, and
+// brings it to the front, or the dialog open over it.
 void ShowMainWindow(App& app);
-void SetTrayTip(App& app, const char* text);
 
 // The shared fonts (controls_win.cpp).
 void CreateShellFonts(App& app);

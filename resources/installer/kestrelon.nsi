@@ -2,10 +2,11 @@
 ;
 ; The build (resources/CMakeLists.txt) runs makensis with these definitions:
 ;   PROGRAM_EXE  kestrelon.exe          HELP_CHM  help.chm          NOTICES  the third-party notices
+;   CLI_EXE      kestrelon-cli.exe
 ;   SETUP_ICON   the installer's icon   WIZARD_BITMAP  the picture of the first and last pages
 ;   OUTFILE      kestrelon-setup.exe
 ;
-; Installed: kestrelon.exe, help.chm, THIRD-PARTY-NOTICES.txt and uninstall.exe in
+; Installed: kestrelon.exe, kestrelon-cli.exe, help.chm, THIRD-PARTY-NOTICES.txt and uninstall.exe in
 ; %LOCALAPPDATA%\Programs\Kestrelon, a Start-menu shortcut, the "InstallPath" value the program reads to find its
 ; help, and an entry in the current user's list of installed programs. Uninstalling removes all of these and keeps
 ; the user's own settings (City, Latitude, Longitude, Elevation, Elevation Units, Holiday).
@@ -18,8 +19,8 @@ SetCompressor /SOLID lzma
 ; treat it by its name; the warning about names containing "setup" does not apply.
 !pragma warning disable 9000
 
-!ifndef PROGRAM_EXE | HELP_CHM | NOTICES | SETUP_ICON | WIZARD_BITMAP | OUTFILE
-  !error "makensis needs -DPROGRAM_EXE -DHELP_CHM -DNOTICES -DSETUP_ICON -DWIZARD_BITMAP -DOUTFILE"
+!ifndef PROGRAM_EXE | CLI_EXE | HELP_CHM | NOTICES | SETUP_ICON | WIZARD_BITMAP | OUTFILE
+  !error "makensis needs -DPROGRAM_EXE -DCLI_EXE -DHELP_CHM -DNOTICES -DSETUP_ICON -DWIZARD_BITMAP -DOUTFILE"
 !endif
 
 !define PRODUCT "Kestrelon"
@@ -67,6 +68,7 @@ Section "${PRODUCT}"
     SetShellVarContext current
     SetOutPath "$INSTDIR"
     File "/oname=kestrelon.exe" "${PROGRAM_EXE}"
+    File "/oname=kestrelon-cli.exe" "${CLI_EXE}"
     File "/oname=help.chm" "${HELP_CHM}"
     File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -92,6 +94,7 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext current
     Delete "$INSTDIR\kestrelon.exe"
+    Delete "$INSTDIR\kestrelon-cli.exe"
     Delete "$INSTDIR\help.chm"
     Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
     Delete "$INSTDIR\uninstall.exe"

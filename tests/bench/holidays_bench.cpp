@@ -1,8 +1,8 @@
 // The holiday lookups the main window's refresh makes.
 #include <benchmark/benchmark.h>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/hebrew.h"
-#include "holidays/calendar_cursor.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 
@@ -12,7 +12,7 @@ namespace {
 void BM_GregorianMonthMarksCold(benchmark::State& state) {
     int month = 1;
     for (auto _ : state) {
-        CalendarCursor cursor;
+        CalendarCursor cursor(HasHoliday);
         cursor.SetGregorianDate(15, month, 2024);
         benchmark::DoNotOptimize(cursor.GregorianMonthMarks(Observance::Diaspora));
         month = month % 12 + 1;

@@ -2,12 +2,13 @@
 # Runs kestrelon-cli once and checks its exit status, standard output and standard error.
 #
 #   cli_case.sh --status N [--stdout FILE] [--lines N] [--first-line TEXT] [--last-line TEXT] [--has-line TEXT]
-#               [--stderr-regex REGEX] [--stderr-lines N] [--output PATH] [--private-home 1]
+#               [--max-width N] [--stderr-regex REGEX] [--stderr-lines N] [--output PATH] [--private-home 1]
 #               [--settings TEXT] [--unreadable-settings 1] [--settings-lines TEXT] [--settings-kept 1]
 #               -- COMMAND [ARGUMENTS...]
 #
 # --output sends standard output to PATH (e.g. /dev/full) instead of capturing it. --has-line TEXT: some line of
-# standard output is TEXT, whose backslash escapes (\xE3, \n) are expanded first.
+# standard output is TEXT, whose backslash escapes (\xE3, \n) are expanded first. --max-width N: no line of standard
+# output is longer than N bytes.
 # With a nonzero --status, standard error must be exactly one line and standard output empty.
 # --private-home runs the command with HOME and XDG_CONFIG_HOME in a scratch folder, so that it never sees the
 # user's settings. There, --settings TEXT (escapes expanded) is the saved settings file before the run;
@@ -22,6 +23,7 @@ lines=
 first_line=
 last_line=
 has_line=
+max_width=
 stderr_regex=
 stderr_lines=
 output=
@@ -38,6 +40,7 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do
         --first-line) first_line=$2 ;;
         --last-line) last_line=$2 ;;
         --has-line) has_line=$2 ;;
+        --max-width) max_width=$2 ;;
         --stderr-regex) stderr_regex=$2 ;;
         --stderr-lines) stderr_lines=$2 ;;
         --output) output=$2 ;;
@@ -102,6 +105,10 @@ if [ -n "$last_line" ]; then
 fi
 if [ -n "$has_line" ] && ! LC_ALL=C grep -Fxq -- "$(printf '%b' "$has_line")" "$scratch/out"; then
     fail "no line of standard output is '$has_line'"
+fi
+if [ -n "$max_width" ]; then
+    wide=$(LC_ALL=C awk -v max="$max_width" 'length($0) > max { print NR ": " length($0) " bytes" }' "$scratch/out")
+    [ -z "$wide" ] || fail "lines longer than $max_width bytes: $wide"
 fi
 if [ "$status" != 0 ]; then
     [ "$(wc -l <"$scratch/err")" = 1 ] || fail "standard error is not one line"

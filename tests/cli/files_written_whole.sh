@@ -85,7 +85,7 @@ mkfifo "$settings"
 timeout 20 "$cli" place >out 2>err
 status=$?
 [ "$status" = 0 ] || fail "place with a FIFO for the settings exited $status"
-grep -q "settings cannot be read: it is not a regular file" err || fail "the FIFO is not reported: $(cat err)"
+grep -q "settings' cannot be read: it is not a regular file" err || fail "the FIFO is not reported: $(cat err)"
 timeout 20 "$cli" place --zip 10001 >/dev/null 2>err || fail "saving over the FIFO exited $?: $(cat err)"
 [ -f "$settings" ] || fail "the FIFO was not replaced by the saved settings"
 

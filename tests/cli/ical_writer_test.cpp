@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 namespace {
@@ -27,12 +28,25 @@ TEST(IcalContentLine, FoldsAt75OctetsOnlyBetweenCharacters) {
         {"continuation lines hold 74 octets after the blank", std::string(75 + 74 + 1, 'x'),
          std::string(75, 'x') + "\r\n " + std::string(74, 'x') + "\r\n x\r\n"},
         {"an empty line", "", "\r\n"},
+        {"no UTF-8 within reach of the limit: cut by octets", std::string(76, '\x80'),
+         std::string(75, '\x80') + "\r\n \x80\r\n"},
+        {"five continuation octets are no UTF-8: cut at the limit",
+         std::string(71, 'a') + "\xF0" + std::string(5, '\x80'),
+         std::string(71, 'a') + "\xF0\x80\x80\x80\r\n \x80\x80\r\n"},
     };
     for (const auto& c : cases) {
         std::string out;
         AppendContentLine(out, c.line);
         EXPECT_EQ(out, c.folded) << c.label;
     }
+}
+
+// An offset is written with hours 00 to 23, whatever int it is.
+TEST(IcalTimezone, WritesAnyOffsetWithinADay) {
+    std::string out;
+    AppendChangesTimezone(out, "Z", {{{2024, 1, 1, 0, 0, 0}, INT_MIN, INT_MAX}, {{2024, 6, 1, 0, 0, 0}, -16430, 0}});
+    EXPECT_NE(out.find("TZOFFSETFROM:-235959\r\nTZOFFSETTO:+235959\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("TZOFFSETFROM:-043350\r\nTZOFFSETTO:+0000\r\n"), std::string::npos) << out;
 }
 
 TEST(IcalText, EscapesSeparatorsBackslashesAndLineEnds) {

@@ -6,8 +6,9 @@
 // into the years of the holiday tables first.
 #include <string>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/hebrew.h"
-#include "holidays/calendar_cursor.h"
+#include "holidays/holiday_table.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -76,7 +77,7 @@ void CheckInvariants(const CalendarCursor& cursor, const std::string& step) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     for (int step = 0; step < kMaxSteps && !input.Empty(); ++step) {
         const std::uint8_t operation = input.Byte();
         std::int32_t a = input.Int32();

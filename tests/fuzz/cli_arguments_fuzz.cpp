@@ -3,8 +3,8 @@
 // most 60 characters).
 //
 // Input: the words, separated by zero bytes. The runs happen in a scratch folder that is also the settings folder,
-// with the saved settings removed before each run; a run that would write a file of its own choosing (-o) is
-// skipped.
+// with the saved settings removed before each run; a run that would write a file of its own choosing (-o or
+// --output) is skipped.
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string label;
     for (const std::string& word : words) {
-        if (word == "-o") {
+        if (word == "-o" || word == "--output") {
             return 0;
         }
         label += "[" + word + "]";

@@ -184,6 +184,8 @@ SEEDS = {
         "ical": b"ical\0--from\x002024\0--to\x002024\0--zmanim\0--lat\x0040:45N\0--lon\x0074:00W",
         "long-argument": b"zip\0" + b"9" * 150,
         "finding-line-end-in-an-argument": b"day\x002008-\n2-30",
+        "today-observance": b"--observance\0Israel",
+        "misspelt-command": b"holiday\0--from\x002024",
     },
 }
 

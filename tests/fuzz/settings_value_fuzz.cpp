@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "location/location.h"
-#include "location/memory_store.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/memory_store.h"
 
 namespace {
 

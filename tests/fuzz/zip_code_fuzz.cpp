@@ -42,7 +42,7 @@ const ZipRow* ScanForRow(std::int32_t code) {
 
 void CheckLookup(std::int32_t code) {
     const std::string label = "code " + std::to_string(code);
-    const ZipRow untouched{-7, "untouched", 1, 2, 3, 4};
+    const ZipRow untouched{-7, "untouched", 1, 2, 3, 4, "Untouched/Zone"};
     ZipRow row = untouched;
     const bool found = zipLookup(code, row);
     const ZipRow* expected = ScanForRow(code);
@@ -50,7 +50,7 @@ void CheckLookup(std::int32_t code) {
     const ZipRow& want = found ? *expected : untouched;
     FUZZ_CHECK(row.zip == want.zip && row.placeName == want.placeName && row.latitude == want.latitude &&
                    row.longitude == want.longitude && row.offsetHours == want.offsetHours &&
-                   row.observesDst == want.observesDst,
+                   row.observesDst == want.observesDst && row.zoneName == want.zoneName,
                label);
 }
 

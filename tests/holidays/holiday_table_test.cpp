@@ -5,8 +5,8 @@
 #include <map>
 #include <vector>
 
+#include "calendar/calendar_cursor.h"
 #include "calendar/hebrew.h"
-#include "holidays/calendar_cursor.h"
 
 namespace {
 
@@ -446,7 +446,7 @@ TEST(HolidayTable, ErevRoshHashanahIsNeverFound) {
 }
 
 TEST(HolidayTable, FindingInTheCursorYearUsesTheSelectedDay) {
-    CalendarCursor cursor;
+    CalendarCursor cursor(HasHoliday);
     cursor.SetGregorianDate(1, 9, 2024);  // 28 Av 5784
     EXPECT_EQ(FindHolidayInCursorHebrewYear(cursor, kDiaspora, H::PassoverI), GregorianToDayNumber(23, 4, 2024));
     cursor.SetGregorianDate(3, 10, 2024);  // 1 Tishrei 5785

@@ -217,8 +217,8 @@ TEST(SettingsFile, AnUnreadableFileIsKeptUntilAnExplicitSave) {
         }
         location.setCity(10001);
         std::vector<std::string> dropped;
-        std::string error;
-        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error;
+        SettingsWriteError error;
+        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error.reason;
         EXPECT_EQ(location.loadWithoutCreating(store).missing.size(), 0u);
         EXPECT_TRUE(store.problems().empty());
         EXPECT_EQ(location.city(), 10001);
@@ -244,8 +244,8 @@ TEST(SettingsFile, ASaveKeepsUnknownLinesOnlyWhileTheFileStaysReadable) {
     location.setCity(10001);
     location.setLatitude(4045);
     std::vector<std::string> dropped;
-    std::string error;
-    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error;
+    SettingsWriteError error;
+    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error.reason;
 
     const std::string written = ReadFile(scratch.File());
     EXPECT_LE(written.size(), kSettingsFileMaxBytes);
@@ -273,7 +273,7 @@ TEST(SettingsFile, ASaveKeepsUnknownLinesOnlyWhileTheFileStaysReadable) {
         const std::string name(size - 3, 'F');
         WriteFile(scratch.File(), base + name + "=1\n");
         std::vector<std::string> droppedNow;
-        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, droppedNow, error)) << error;
+        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, droppedNow, error)) << error.reason;
         EXPECT_EQ(ReadFile(scratch.File()).size(), size == room ? kSettingsFileMaxBytes : header + base.size());
         EXPECT_EQ(droppedNow, size == room ? std::vector<std::string>{} : std::vector<std::string>{name});
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "location/location.h"
-#include "location/memory_store.h"
+#include "tests/support/memory_store.h"
 #include "tests/support/settings_contract.h"
 
 namespace {

@@ -46,10 +46,11 @@ TEST(ZipLookup, NewYorkIsAtFortyFortyFiveNorthSeventyFourWest) {
 TEST(ZipLookup, MissingCodesLeaveTheRowUntouched) {
     const int codes[] = {500, 99999, 0, -501, 100000, 100016, 2147483647};
     for (const int code : codes) {
-        ZipRow row{12345, "untouched", 1, 2, 3, 4};
+        ZipRow row{12345, "untouched", 1, 2, 3, 4, "Untouched/Zone"};
         EXPECT_FALSE(zipLookup(code, row)) << code;
         EXPECT_EQ(row.zip, 12345) << code;
         EXPECT_STREQ(row.placeName, "untouched") << code;
+        EXPECT_STREQ(row.zoneName, "Untouched/Zone") << code;
     }
 }
 
@@ -73,7 +74,8 @@ TEST(ZipLookup, AgreesWithAScanFromTheFirstRowForEveryCode) {
         if (found != (expected != nullptr) ||
             (found && (row.zip != expected->zip || row.placeName != kZipNames + expected->nameOffset ||
                        row.latitude != expected->latitude || row.longitude != expected->longitude ||
-                       row.offsetHours != expected->offsetHours || row.observesDst != expected->observesDst))) {
+                       row.offsetHours != expected->offsetHours || row.observesDst != expected->observesDst ||
+                       row.zoneName != kZipZoneNames + expected->zoneIndex))) {
             ADD_FAILURE() << "code " << code;
             ++failures;
         }

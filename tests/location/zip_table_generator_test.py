@@ -1,15 +1,20 @@
 #!/usr/bin/env python3
-"""Packing of positions and the choice of zones by tools/zipgen/make_zip_table.py, against values worked by hand."""
+"""Packing of positions and the choice of zones by tools/zipgen/make_zip_table.py, against values worked by hand,
+and the zones of the committed table (location/zip_table_data.cpp) against the system's tzdata."""
 
 import os
+import re
 import sys
+import types
 import unittest
+from datetime import datetime, timedelta, timezone
 from decimal import Decimal
-from zoneinfo import reset_tzpath
+from zoneinfo import ZoneInfo, reset_tzpath
 
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "zipgen"))
-from make_zip_table import choose_zone, pack_angle, zone_rule  # noqa: E402
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(ROOT, "tools", "zipgen"))
+from make_zip_table import choose_zone, county_check, pack_angle, zone_rule  # noqa: E402
 
 
 class PackAngle(unittest.TestCase):
@@ -66,6 +71,102 @@ class ChooseZone(unittest.TestCase):
                 self.assertEqual(
                     choose_zone(geo, listed, listed_from, shared, self.ZONES_IN_LISTS, lambda z: zone_rule(z, 2025)),
                     (zone, rule_name))
+
+
+EASTERN, CENTRAL, MOUNTAIN, PACIFIC = "America/New_York", "America/Chicago", "America/Denver", "America/Los_Angeles"
+
+
+def code(zip_code, town, state, county, latitude, longitude, zone):
+    """A row as county_check() reads it; a hundredth of a degree of latitude is 1.11 km."""
+    return types.SimpleNamespace(code=str(zip_code), zip=zip_code, source_city=town, state=state,
+                                 county=(state, county), latitude=latitude, longitude=longitude, zone=zone)
+
+
+class CountyCheck(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        reset_tzpath(["/usr/share/zoneinfo"])
+
+    def test_lists_the_stray_codes_of_a_county_and_decides_by_the_first_rule_that_applies(self):
+        # Rhea: three Eastern codes 11 to 33 km north of a Central one; Bledsoe, the Central county next door.
+        rhea = [code(1, "Dayton", "TN", "Rhea", 35.50, -85.0, EASTERN),
+                code(2, "Evensville", "TN", "Rhea", 35.60, -85.0, EASTERN),
+                code(3, "Spring City", "TN", "Rhea", 35.70, -85.0, EASTERN)]
+        bledsoe = [code(11, "Pikeville", "TN", "Bledsoe", 35.40, -85.2, CENTRAL),
+                   code(12, "Dunlap", "TN", "Bledsoe", 35.35, -85.3, CENTRAL)]
+        # (label, rows, expected [(code, zone, rule)])
+        cases = [
+            ("a lone code 11 km across the line takes its county's clock",
+             rhea + bledsoe + [code(4, "Graysville", "TN", "Rhea", 35.40, -85.0, CENTRAL)],
+             [(4, EASTERN, "county")]),
+            ("the same code 44 km from its county's codes is a place of its own",
+             rhea + bledsoe + [code(4, "Graysville", "TN", "Rhea", 35.10, -85.0, CENTRAL)],
+             [(4, CENTRAL, "far-from-county")]),
+            ("a town whose other code, in the next county, keeps its clock",
+             rhea + bledsoe + [code(4, "Graysville", "TN", "Rhea", 35.40, -85.0, CENTRAL),
+                               code(13, "Graysville", "TN", "Bledsoe", 35.38, -85.1, CENTRAL)],
+             [(4, CENTRAL, "own-town")]),
+            ("a town on a state line keeping its neighbour's clock",
+             [code(21, "Elko", "NV", "Elko", 40.80, -114.3, PACIFIC),
+              code(22, "Montello", "NV", "Elko", 40.90, -114.2, PACIFIC),
+              code(23, "West Wendover", "NV", "Elko", 40.74, -114.07, MOUNTAIN),
+              code(31, "Wendover", "UT", "Tooele", 40.74, -114.03, MOUNTAIN)],
+             [(23, MOUNTAIN, "border-town")]),
+            ("two clocks kept by two codes each: the one kept in the middle of the county",
+             [code(43, "Magnolia", "KY", "Larue", 35.38, -85.06, CENTRAL),
+              code(44, "Mount Sherman", "KY", "Larue", 35.38, -84.94, CENTRAL),
+              code(41, "Buffalo", "KY", "Larue", 35.45, -85.0, EASTERN),
+              code(42, "Hodgenville", "KY", "Larue", 35.47, -85.0, EASTERN)],
+             [(43, EASTERN, "county"), (44, EASTERN, "county")]),
+            ("a part of a county that three codes keep is left alone",
+             rhea + [code(4, "Graysville", "TN", "Rhea", 35.40, -85.0, CENTRAL),
+                     code(5, "Sale Creek", "TN", "Rhea", 35.38, -85.05, CENTRAL),
+                     code(6, "Soddy", "TN", "Rhea", 35.36, -85.1, CENTRAL),
+                     code(7, "Morgan Springs", "TN", "Rhea", 35.62, -84.9, EASTERN)],
+             []),
+            ("one code of each clock tells no county's clock",
+             [code(51, "Almont", "ND", "Morton", 46.70, -101.5, CENTRAL),
+              code(52, "Flasher", "ND", "Morton", 46.60, -101.3, MOUNTAIN)],
+             []),
+        ]
+        for label, rows, expected in cases:
+            with self.subTest(label):
+                listed = county_check(rows, lambda z: zone_rule(z, 2025))
+                self.assertEqual([(row.zip, zone, rule) for row, zone, rule in listed], expected)
+
+
+def read_pool(source, name):
+    """The '\\0'-ended strings of the character array `name` in the C++ source, by their offset in it."""
+    body = re.search(r"const char " + name + r"\[\] =\n(.*?);\n", source, re.S).group(1)
+    text = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', body)).replace("\\0", "\0")
+    strings, offset = {}, 0
+    for string in text.split("\0")[:-1]:
+        strings[offset] = string
+        offset += len(string) + 1
+    return strings
+
+
+class CommittedTable(unittest.TestCase):
+    def test_every_row_keeps_the_clock_of_its_zone_in_2025(self):
+        # The zone's own account of 2025, day by day: standard time is the UTC offset less the daylight saving in
+        # force, and a zone observes daylight saving when some day of the year has it.
+        reset_tzpath(["/usr/share/zoneinfo"])
+        with open(os.path.join(ROOT, "location", "zip_table_data.cpp"), encoding="ascii") as f:
+            source = f.read()
+        zones = read_pool(source, "kZipZoneNames")
+        rows = re.findall(r"^    \{(\d+), \d+, -?\d+, -?\d+, (-?\d+), ([01]), (\d+)\},", source, re.M)
+        self.assertGreater(len(rows), 40000)
+        days = [datetime(2025, 1, 1, 12, tzinfo=timezone.utc) + timedelta(days=d) for d in range(365)]
+        clocks = {}
+        for name in zones.values():
+            zone = ZoneInfo(name)
+            local = [day.astimezone(zone) for day in days]
+            standard = {(t.utcoffset() - t.dst()) // timedelta(hours=1) for t in local}
+            self.assertEqual(len(standard), 1, name)
+            clocks[name] = (standard.pop(), int(any(t.dst() for t in local)))
+        wrong = [(code, zones.get(int(index)), offset, dst) for code, offset, dst, index in rows
+                 if int(index) not in zones or clocks[zones[int(index)]] != (int(offset), int(dst))]
+        self.assertEqual(wrong, [])
 
 
 if __name__ == "__main__":

@@ -6,8 +6,10 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -155,6 +157,32 @@ TEST(ZipTable, StatesInOneZoneHaveOneOffset) {
     }
 }
 
+// Every row names a zone of the Americas or the Pacific, "America/New_York", and the rows naming one zone keep one
+// clock: a zone offset that pointed into the middle of a name, or at another row's zone, breaks one or the other.
+TEST(ZipTable, EveryRowNamesAZoneAndRowsOfOneZoneKeepOneClock) {
+    std::map<std::string, std::pair<int, int>> clockOfZone;
+    int failures = 0;
+    for (const ZipRow& row : AllRows()) {
+        if (failures >= 10) {
+            break;
+        }
+        const std::string zone = row.zoneName;
+        const std::size_t area = zone.rfind("America/", 0) == 0 ? 8 : zone.rfind("Pacific/", 0) == 0 ? 8 : 0;
+        bool ok = area != 0 && zone.size() > area && std::isupper(static_cast<unsigned char>(zone[area])) != 0;
+        for (std::size_t i = area; ok && i < zone.size(); ++i) {
+            const unsigned char c = static_cast<unsigned char>(zone[i]);
+            ok = std::isalpha(c) != 0 || c == '_' || c == '/';
+        }
+        const std::pair<int, int> clock{row.offsetHours, row.observesDst};
+        ok = ok && clockOfZone.emplace(zone, clock).first->second == clock;
+        if (!ok) {
+            ADD_FAILURE() << row.zip << " " << row.placeName << ": " << zone << " " << row.offsetHours << ", "
+                          << row.observesDst;
+            ++failures;
+        }
+    }
+}
+
 // Published positions of the towns (to the minute), with the zone each town keeps.
 TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
     const struct {
@@ -163,23 +191,30 @@ TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
         const char* name;
         int latDeg, latMin, lonDeg, lonMin;
         int offsetHours, observesDst;
+        const char* zoneName;
     } cases[] = {
-        {"Manhattan, Eastern time", 10001, "New York, NY", 40, 45, -73, 59, -5, 1},
-        {"Arizona keeps standard time", 85001, "Phoenix, AZ", 33, 27, -112, 4, -7, 0},
-        {"Navajo Nation in Arizona observes daylight saving", 86515, "Window Rock, AZ", 35, 40, -109, 3, -7, 1},
-        {"Hawaii keeps standard time", 96813, "Honolulu, HI", 21, 18, -157, 51, -10, 0},
-        {"Alaska time", 99501, "Anchorage, AK", 61, 13, -149, 54, -9, 1},
-        {"Indiana in Eastern time", 46204, "Indianapolis, IN", 39, 46, -86, 9, -5, 1},
-        {"Indiana in Central time", 47708, "Evansville, IN", 37, 58, -87, 34, -6, 1},
-        {"Guam, east of the date line", 96910, "Hagatna, GU", 13, 29, 144, 45, 10, 0},
-        {"American Samoa, south of the equator", 96799, "Pago Pago, AS", -14, 16, -170, 42, -11, 0},
-        {"Boston neighbourhood", 2134, "Allston, MA", 42, 21, -71, 8, -5, 1},
+        {"Manhattan, Eastern time", 10001, "New York, NY", 40, 45, -73, 59, -5, 1, "America/New_York"},
+        {"Arizona keeps standard time", 85001, "Phoenix, AZ", 33, 27, -112, 4, -7, 0, "America/Phoenix"},
+        {"Navajo Nation in Arizona observes daylight saving", 86515, "Window Rock, AZ", 35, 40, -109, 3, -7, 1,
+         "America/Denver"},
+        {"Hawaii keeps standard time", 96813, "Honolulu, HI", 21, 18, -157, 51, -10, 0, "Pacific/Honolulu"},
+        {"Alaska time", 99501, "Anchorage, AK", 61, 13, -149, 54, -9, 1, "America/Anchorage"},
+        {"Indiana in Eastern time", 46204, "Indianapolis, IN", 39, 46, -86, 9, -5, 1, "America/Indiana/Indianapolis"},
+        {"Indiana in Central time", 47708, "Evansville, IN", 37, 58, -87, 34, -6, 1, "America/Chicago"},
+        {"Guam, east of the date line", 96910, "Hagatna, GU", 13, 29, 144, 45, 10, 0, "Pacific/Guam"},
+        {"American Samoa, south of the equator", 96799, "Pago Pago, AS", -14, 16, -170, 42, -11, 0,
+         "Pacific/Pago_Pago"},
+        {"Boston neighbourhood", 2134, "Allston, MA", 42, 21, -71, 8, -5, 1, "America/New_York"},
         {"West Wendover keeps Mountain time, unlike the rest of its county", 89883, "West Wendover, NV", 40, 44, -114,
-         4, -7, 1},
-        {"Mesquite keeps Pacific time beside Arizona", 89024, "Mesquite, NV", 36, 48, -114, 4, -8, 1},
-        {"Page keeps standard time beside the Navajo Nation", 86040, "Page, AZ", 36, 55, -111, 28, -7, 0},
-        {"Flagstaff keeps standard time", 86004, "Flagstaff, AZ", 35, 12, -111, 38, -7, 0},
-        {"first code", 501, "Holtsville, NY", 40, 48, -73, 3, -5, 1},
+         4, -7, 1, "America/Denver"},
+        {"Mesquite keeps Pacific time beside Arizona", 89024, "Mesquite, NV", 36, 48, -114, 4, -8, 1,
+         "America/Los_Angeles"},
+        {"Page keeps standard time beside the Navajo Nation", 86040, "Page, AZ", 36, 55, -111, 28, -7, 0,
+         "America/Phoenix"},
+        {"Flagstaff keeps standard time", 86004, "Flagstaff, AZ", 35, 12, -111, 38, -7, 0, "America/Phoenix"},
+        {"Phenix City keeps its Georgian neighbour's clock", 36867, "Phenix City, AL", 32, 28, -85, 0, -5, 1,
+         "America/New_York"},
+        {"first code", 501, "Holtsville, NY", 40, 48, -73, 3, -5, 1, "America/New_York"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -191,6 +226,31 @@ TEST(ZipTable, KnownPlacesHaveTheirNamePositionAndZone) {
         EXPECT_LE(MinutesApart(row->longitude, c.lonDeg, c.lonMin), 15) << row->longitude;
         EXPECT_EQ(row->offsetHours, c.offsetHours);
         EXPECT_EQ(row->observesDst, c.observesDst);
+        EXPECT_STREQ(row->zoneName, c.zoneName);
+    }
+}
+
+// Codes whose positions lie a few km across a zone line, in the neighbouring county, keep their own county's clock
+// (Rhea County TN and LaRue County KY keep Eastern time, Morton County ND Central time).
+TEST(ZipTable, CodesPlacedAcrossTheirCountysZoneLineKeepTheCountysClock) {
+    const struct {
+        const char* label;
+        int zip;
+        int offsetHours;
+        const char* zoneName;
+    } cases[] = {
+        {"Graysville TN, Rhea County", 37338, -5, "America/New_York"},
+        {"Magnolia KY, LaRue County", 42757, -5, "America/New_York"},
+        {"Mount Sherman KY, LaRue County", 42764, -5, "America/New_York"},
+        {"Flasher ND, rural Morton County", 58535, -6, "America/North_Dakota/New_Salem"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ZipRow* row = FindRow(c.zip);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->offsetHours, c.offsetHours);
+        EXPECT_EQ(row->observesDst, 1);
+        EXPECT_STREQ(row->zoneName, c.zoneName);
     }
 }
 

@@ -1,7 +1,7 @@
 // kestrelon-setup.exe end to end: a silent installation for the current user, then a silent uninstallation, each
 // checked in the file system and the registry of the Wine prefix.
 //
-//   installer_test SETUP.exe KESTRELON.exe HELP.chm [GoogleTest flags]
+//   installer_test SETUP.exe KESTRELON.exe KESTRELON-CLI.exe HELP.chm [GoogleTest flags]
 //
 // The suites run in file order and share the one installation: Installation installs, Uninstallation removes it
 // (each installs or removes first when it runs alone). The user's six settings are placed in the registry before
@@ -22,6 +22,7 @@ constexpr UINT kCloseAll = 0x0012;
 
 std::string gSetupPath;
 std::string gBuiltProgramPath;
+std::string gBuiltCliPath;
 std::string gBuiltHelpPath;
 
 struct SettingValue {
@@ -70,12 +71,13 @@ TEST_F(Installation, SetupRunsSilentlyAndSucceeds) {
 
 TEST_F(Installation, PutsTheFilesIntoTheUsersProgramsFolder) {
     const std::string folder = InstallFolder();
-    for (const char* name : {"kestrelon.exe", "help.chm", "THIRD-PARTY-NOTICES.txt", "uninstall.exe"}) {
+    for (const char* name :
+         {"kestrelon.exe", "kestrelon-cli.exe", "help.chm", "THIRD-PARTY-NOTICES.txt", "uninstall.exe"}) {
         EXPECT_TRUE(FileExists(folder + "\\" + name)) << name << " in " << folder;
     }
 }
 
-TEST_F(Installation, InstalledProgramAndHelpAreTheBuiltOnes) {
+TEST_F(Installation, InstalledProgramsAndHelpAreTheBuiltOnes) {
     struct Pair {
         const char* label;
         std::string installed;
@@ -83,6 +85,7 @@ TEST_F(Installation, InstalledProgramAndHelpAreTheBuiltOnes) {
     };
     const Pair pairs[] = {
         {"kestrelon.exe", InstalledProgramPath(), WindowsPath(gBuiltProgramPath)},
+        {"kestrelon-cli.exe", InstallFolder() + "\\kestrelon-cli.exe", WindowsPath(gBuiltCliPath)},
         {"help.chm", InstalledHelpPath(), WindowsPath(gBuiltHelpPath)},
     };
     for (const Pair& pair : pairs) {
@@ -174,7 +177,7 @@ TEST_F(Uninstallation, UninstallerRunsSilentlyAndSucceeds) {
 
 TEST_F(Uninstallation, RemovesTheProgramFiles) {
     // uninstall.exe itself stays when it runs in place (_?=); a user's uninstallation runs a copy and removes it.
-    for (const char* name : {"kestrelon.exe", "help.chm", "THIRD-PARTY-NOTICES.txt"}) {
+    for (const char* name : {"kestrelon.exe", "kestrelon-cli.exe", "help.chm", "THIRD-PARTY-NOTICES.txt"}) {
         EXPECT_FALSE(FileExists(InstallFolder() + "\\" + name)) << name;
     }
 }
@@ -212,12 +215,13 @@ TEST(UninstallationWithoutSettings, RemovesTheEmptyKeysToo) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: installer_test SETUP.exe KESTRELON.exe HELP.chm\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: installer_test SETUP.exe KESTRELON.exe KESTRELON-CLI.exe HELP.chm\n");
         return 2;
     }
     gSetupPath = argv[1];
     gBuiltProgramPath = argv[2];
-    gBuiltHelpPath = argv[3];
+    gBuiltCliPath = argv[3];
+    gBuiltHelpPath = argv[4];
     return RUN_ALL_TESTS();
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 #include <optional>
 
 #include "zmanim/solar.h"
@@ -95,110 +93,6 @@ TEST(DayZmanim, TheHostZoneReceivesTheUtInstantOfEachEvent) {
     EXPECT_EQ(z.sunriseHour * 100 + z.sunriseMinute, 434);
     EXPECT_EQ(z.sunsetHour * 100 + z.sunsetMinute, 1847);
     EXPECT_EQ(z.nightfallHour * 100 + z.nightfallMinute, 1930);
-}
-
-TEST(SplitUtMinutes, TruncatesNeverRounds) {
-    const struct {
-        const char* label;
-        double minutes;
-        int hour, minute, second;
-    } cases[] = {
-        {"9:24:53.8 stays in minute 24", 564.897, 9, 24, 53},
-        {"a whole minute keeps it", 600.0, 10, 0, 0},
-        {"a hair below a whole minute is the minute before", 599.9999, 9, 59, 59},
-        {"midnight", 0.0, 0, 0, 0},
-        {"the last representable instant of the day is not hour 24", std::nextafter(1440.0, 0.0), 23, 59, 59},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        const UtClock clock = SplitUtMinutes(c.minutes);
-        EXPECT_EQ(clock.hour, c.hour);
-        EXPECT_EQ(clock.minute, c.minute);
-        EXPECT_EQ(clock.second, c.second);
-    }
-}
-
-TEST(ToLocalClock, MovesOntoTheRightUtDayOnce) {
-    const DayNumber june21 = GregorianToDayNumber(21, 6, 2008);
-    const struct {
-        const char* label;
-        double minutes;
-        ZoneRule zone;
-        int hour, minute;
-    } cases[] = {
-        {"1470.9 is 0:30 UT on 22 June, 20:30 daylight time on 21 June", 1470.9, kUsEastern, 20, 30},
-        {"exactly 1440 is midnight of the next day", 1440.0, kUtc, 0, 0},
-        {"a negative value is the evening before", -0.5, kUtc, 23, 59},
-        {"a positive offset crosses into the next local day", 20 * 60.0, {false, 10, false}, 6, 0},
-        {"far west: -10 hours without daylight saving", 300.0, {false, -10, false}, 19, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        const std::optional<LocalClock> local = toLocalClock(c.minutes, june21, c.zone, NoHostZone);
-        ASSERT_TRUE(local.has_value());
-        EXPECT_EQ(local->hour, c.hour);
-        EXPECT_EQ(local->minute, c.minute);
-    }
-}
-
-TEST(ToLocalClock, NotANumberHasNoTime) {
-    const DayNumber day = GregorianToDayNumber(21, 6, 2008);
-    EXPECT_FALSE(toLocalClock(std::numeric_limits<double>::quiet_NaN(), day, kUtc, NoHostZone).has_value());
-    EXPECT_FALSE(toLocalClock(std::numeric_limits<double>::infinity(), day, kUtc, NoHostZone).has_value());
-}
-
-TEST(ToLocalClock, MinutesBeyondOneDayStillGiveAValidClock) {
-    const DayNumber day = GregorianToDayNumber(21, 6, 2008);
-    const std::optional<LocalClock> local = toLocalClock(3 * 1440.0 + 61, day, kUtc, NoHostZone);
-    ASSERT_TRUE(local.has_value());
-    EXPECT_EQ(local->hour, 1);
-    EXPECT_EQ(local->minute, 1);
-}
-
-// The US rule of the year: 2007 on, second Sunday of March to first Sunday of November; before, first Sunday of
-// April to last Sunday of October; 02:00 local time at both ends. Times worked by hand for US Eastern.
-TEST(FixedZone, FollowsTheUsDaylightRuleOfTheYear) {
-    const struct {
-        const char* label;
-        int day, month, year, utcHour, utcMinute;
-        int localHour, localMinute;
-    } cases[] = {
-        {"1 April 2006 evening, standard", 1, 4, 2006, 23, 30, 18, 30},
-        {"2 April 2006 evening, daylight", 2, 4, 2006, 23, 30, 19, 30},
-        {"2 April 2006 01:59 EST, still standard", 2, 4, 2006, 6, 59, 1, 59},
-        {"2 April 2006 02:00 EST becomes 03:00 EDT", 2, 4, 2006, 7, 0, 3, 0},
-        {"11 March 2006 evening, standard under the old rule", 11, 3, 2006, 23, 30, 18, 30},
-        {"29 October 2006 01:59 EDT, still daylight", 29, 10, 2006, 5, 59, 1, 59},
-        {"29 October 2006 02:00 EDT is 01:00 EST", 29, 10, 2006, 6, 0, 1, 0},
-        {"11 March 2007 evening, already daylight", 11, 3, 2007, 23, 30, 19, 30},
-        {"11 March 2007 02:00 EST becomes 03:00 EDT", 11, 3, 2007, 7, 0, 3, 0},
-        {"28 October 2007 evening, still daylight under the new rule", 28, 10, 2007, 23, 30, 19, 30},
-        {"4 November 2007 evening, standard again", 4, 11, 2007, 23, 30, 18, 30},
-        {"4 November 2007 01:59 EDT, still daylight", 4, 11, 2007, 5, 59, 1, 59},
-        {"4 November 2007 02:00 EDT is 01:00 EST", 4, 11, 2007, 6, 0, 1, 0},
-        {"New Year's evening, standard", 31, 12, 2007, 23, 0, 18, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        const CivilTime local = FixedZoneToLocal({c.year, c.month, c.day, c.utcHour, c.utcMinute, 0}, -5, true);
-        EXPECT_EQ(local.hour, c.localHour);
-        EXPECT_EQ(local.minute, c.localMinute);
-    }
-}
-
-TEST(FixedZone, WithoutDaylightSavingTheOffsetHoldsAllYear) {
-    for (int month = 1; month <= 12; ++month) {
-        const CivilTime local = FixedZoneToLocal({2008, month, 15, 12, 0, 0}, -10, false);
-        EXPECT_EQ(local.hour, 2) << "month " << month;
-    }
-}
-
-TEST(FixedZone, TheLocalDateFollowsTheOffset) {
-    const CivilTime local = FixedZoneToLocal({2008, 1, 1, 3, 0, 0}, -5, true);
-    EXPECT_EQ(local.year, 2007);
-    EXPECT_EQ(local.month, 12);
-    EXPECT_EQ(local.day, 31);
-    EXPECT_EQ(local.hour, 22);
 }
 
 TEST(ZmanimPlace, TakesTheLocationsPositionElevationAndZone) {

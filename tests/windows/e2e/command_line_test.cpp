@@ -57,6 +57,48 @@ int RunCommandLine(const std::string& arguments, std::string* out = nullptr) {
     return static_cast<int>(status);
 }
 
+// Runs kestrelon-cli with the arguments, attached to this process's console and writing to the screen buffer; its
+// exit status, or -1.
+int RunInConsole(const std::string& arguments, HANDLE screen) {
+    std::string commandLine = "\"" + WindowsPathFromEnvironment("KESTRELON_CLI") + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = screen;
+    startup.hStdError = screen;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+        return -1;
+    }
+    DWORD status = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process.hProcess, &status)) {
+        TerminateProcess(process.hProcess, 99);
+        status = static_cast<DWORD>(-1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(status);
+}
+
+// The characters of the screen buffer's rows, each row without its trailing blanks and ended by "\n".
+std::wstring ScreenText(HANDLE screen) {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!GetConsoleScreenBufferInfo(screen, &info)) {
+        return L"";
+    }
+    std::wstring text;
+    std::wstring row(static_cast<std::size_t>(info.dwSize.X), L' ');
+    for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
+        DWORD read = 0;
+        ReadConsoleOutputCharacterW(screen, &row[0], static_cast<DWORD>(row.size()), COORD{0, y}, &read);
+        const std::wstring line = row.substr(0, read);
+        text += line.substr(0, line.find_last_not_of(L' ') + 1) + L"\n";
+    }
+    return text;
+}
+
 bool SettingsKeyExists() {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
@@ -159,6 +201,26 @@ TEST(CommandLine, PlaceWritesAllSixValuesAsTheDialogDoes) {
                     {"Elevation", 800},
                     {"Elevation Units", 1},
                     {"Holiday", 1}});
+}
+
+// In a console the texts are the characters they stand for, whatever the console's code page: under code page 437
+// the preset's byte 0xE3 would show as a Greek pi, not the "a" with tilde of Sao Paulo.
+TEST(CommandLine, AConsoleShowsThePresetNamesInAnyCodePage) {
+    // A console of the test's own, in place of the one without a window that Wine gives a program whose output is
+    // a pipe (which has no screen buffer to read back). The C library keeps writing the test's output to the pipe.
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    ASSERT_TRUE(SetConsoleOutputCP(437));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const HANDLE screen = CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                    &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
+    ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(RunInConsole("zmanim --date 2008-06-21 --city 100034", screen), 0);
+    const std::wstring text = ScreenText(screen);
+    CloseHandle(screen);
+    FreeConsole();
+    EXPECT_NE(text.find(L"\nJune 21, 2008\nS\u00E3o Paulo, Brazil\n"), std::wstring::npos)
+        << "the console shows: " << std::string(text.begin(), text.end());
 }
 
 }  // namespace

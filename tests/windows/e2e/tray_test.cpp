@@ -5,6 +5,7 @@
 
 #include "calendar/clock.h"
 #include "tests/windows/e2e/calendar_driver_win.h"
+#include "tests/windows/e2e/preferences_driver_win.h"
 
 namespace {
 
@@ -73,11 +74,22 @@ TEST(Tray, ExitFromTheFileMenuEndsTheProgram) {
     EXPECT_EQ(code, 0u);
 }
 
-// A second start, as from the Start menu, while the program runs: the running copy shows its main window, and the
-// second copy ends with 0 before it shows anything. After it one program is left, with one icon and one window.
+// Whether a stands above b among the top-level windows.
+bool IsAbove(HWND a, HWND b) {
+    for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == a || window == b) {
+            return window == a;
+        }
+    }
+    return false;
+}
+
+// A second start, as from the Start menu, while the program runs: the running copy shows its main window (or the
+// dialog open over it), and the second copy ends with 0 before it shows anything. After it one program is left,
+// with one icon and one window.
 struct SecondStartCase {
     const char* label;
-    enum { MainWindowOpen, OnlyTheIcon, DuringTheSplash } when;
+    enum { MainWindowOpen, OnlyTheIcon, DuringTheSplash, PreferencesOpen } when;
 };
 
 TEST(Tray, SecondStartShowsTheRunningCopyAndEnds) {
@@ -85,6 +97,7 @@ TEST(Tray, SecondStartShowsTheRunningCopyAndEnds) {
         {"the main window open, another window in front", SecondStartCase::MainWindowOpen},
         {"the main window closed, only the icon left", SecondStartCase::OnlyTheIcon},
         {"while the running copy shows its splash", SecondStartCase::DuringTheSplash},
+        {"Preferences open over the main window, another window in front", SecondStartCase::PreferencesOpen},
     };
     for (const SecondStartCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -115,6 +128,20 @@ TEST(Tray, SecondStartShowsTheRunningCopyAndEnds) {
             ASSERT_NE(main, nullptr);
             const LocalDateTime today = ReadLocalClock();
             ExpectSelected(CalendarControls::Find(main), today.day, today.month, today.year);
+        } else if (c.when == SecondStartCase::PreferencesOpen) {
+            PostMessageA(main, WM_COMMAND, MAKEWPARAM(kPreferencesCommand, 0), 0);
+            const HWND dialog = WaitForOwnedDialog(main);
+            ASSERT_NE(dialog, nullptr);
+            const HWND front = CreateWindowExA(0, "Static", "in front", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                               nullptr, nullptr, nullptr);
+            SetForegroundWindow(front);
+            EXPECT_EQ(AppSession(AppSession::AnotherCopy{}).WaitForExit(10000), 0u);
+            EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog; }, 5000))
+                << "the dialog is not in front: " << ClassOf(GetForegroundWindow());
+            EXPECT_TRUE(IsAbove(dialog, main)) << "the disabled main window covers its dialog";
+            DestroyWindow(front);
+            Send(GetDlgItem(dialog, IDCANCEL), BM_CLICK);
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
         }
         EXPECT_EQ(CountWindows(kMainClass), 1);
         EXPECT_EQ(CountWindows(kHiddenClass), 1);
@@ -155,6 +182,66 @@ TEST(Tray, SecondStartWaitsForTheRunningCopysHiddenWindow) {
         DestroyWindow(standIn);
         UnregisterClassA(kHiddenClass, GetModuleHandleA(nullptr));
     }
+}
+
+// A start in the moment the running copy ends still ends with a running copy. The test stands in for the ending
+// copy: it holds the mutex, with or without a hidden window, and lets go.
+struct EndingCopyCase {
+    const char* label;
+    bool requestGoesWithTheWindow;
+};
+
+TEST(Tray, StartWhileTheRunningCopyEndsLeavesARunningCopy) {
+    const EndingCopyCase cases[] = {
+        // The waiting start holds no handle on the mutex, so the mutex goes with the old copy's, and whichever of the
+        // two starts finds it free runs; the other hands over to it. A copy that waited still answers messages once
+        // up (a thread silent for five seconds counts as hung).
+        {"hidden window gone, mutex let go two seconds later, then one more start", false},
+        // The request went into the queue of a window on its way out: the start sees the window go and runs.
+        {"the request posted to a hidden window that goes without reading it", true},
+    };
+    const WNDCLASSA windowClass{0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
+                                nullptr, nullptr,        nullptr, nullptr, kHiddenClass};
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    for (const EndingCopyCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        ResetSettings();
+        const HANDLE mutex = CreateMutexA(nullptr, FALSE, kRunningCopyMutex);
+        ASSERT_NE(mutex, nullptr);
+        ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "a Kestrelon is running";
+        const HWND standIn = c.requestGoesWithTheWindow
+                                 ? CreateWindowExA(0, kHiddenClass, "stand-in", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                                   GetModuleHandleA(nullptr), nullptr)
+                                 : nullptr;
+        AppSession waiting(AppSession::AnotherCopy{});
+        std::unique_ptr<AppSession> next;
+        if (c.requestGoesWithTheWindow) {
+            MSG request{};
+            EXPECT_TRUE(
+                WaitFor([&] { return PeekMessageA(&request, standIn, kTrayCommand, kTrayCommand, PM_REMOVE); }, 15000));
+            DestroyWindow(standIn);
+            CloseHandle(mutex);
+        } else {
+            EXPECT_EQ(waiting.WaitForExit(2000), STILL_ACTIVE) << "it did not wait";
+            CloseHandle(mutex);
+            next = std::make_unique<AppSession>(AppSession::AnotherCopy{});
+        }
+
+        const HWND main = waiting.WaitForMainWindow(15000);
+        ASSERT_NE(main, nullptr) << "no copy runs";
+        DWORD owner = 0;
+        GetWindowThreadProcessId(main, &owner);
+        const AppSession& running = next != nullptr && owner == next->ProcessId() ? *next : waiting;
+        EXPECT_EQ(owner, running.ProcessId());
+        if (next != nullptr) {
+            const AppSession& other = &running == &waiting ? *next : waiting;
+            EXPECT_EQ(other.WaitForExit(15000), 0u) << "the other start did not hand over";
+        }
+        EXPECT_EQ(running.WaitForExit(0), STILL_ACTIVE);
+        EXPECT_EQ(CountWindows(kMainClass), 1);
+        EXPECT_EQ(CountWindows(kHiddenClass), 1);
+    }
+    UnregisterClassA(kHiddenClass, GetModuleHandleA(nullptr));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "holidays/calendar_cursor.h"
+#include "calendar/calendar_cursor.h"
 
 #include "calendar/hebrew.h"
-#include "holidays/holiday_table.h"
 
 namespace {
 
@@ -22,8 +21,6 @@ bool CacheHolds(const MonthMarkCache& cache, int month, int year, Observance obs
 }
 
 }  // namespace
-
-CalendarCursor::CalendarCursor() : hasHoliday_(HasHoliday) {}
 
 void CalendarCursor::SetToToday(const LocalDateTime& today) {
     SetGregorianDate(today.day, today.month, today.year);
@@ -162,8 +159,4 @@ std::uint32_t CalendarCursor::HebrewMonthMarks(Observance observance) {
     }
     hebrewMarks_ = {mask, month, year, observance};
     return mask;
-}
-
-DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code) {
-    return FindHolidayInHebrewYear(cursor.HebrewYear(), observance, code);
 }

@@ -1,8 +1,9 @@
 // The selected day, and the holiday marks of the months shown for it.
 //
 // The cursor stores the selected day as a Gregorian date only; the Hebrew date, weekday and day number are derived
-// on demand. It lives beside the holiday tables because its month marks are holiday lookups. The program owns its
-// one cursor; the command line and the tests make their own.
+// on demand. Its month marks ask a holiday lookup it is given (HasHoliday of holidays/holiday_table.h in the
+// programs), so the calendar needs nothing of the holiday tables. The program owns its one cursor; the command line
+// and the tests make their own.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,6 @@
 #include "calendar/clock.h"
 #include "calendar/gregorian.h"
 #include "calendar/observance.h"
-#include "holidays/holiday_codes.h"
 
 struct MonthMarkCache {
     std::uint32_t mask = 0;
@@ -24,8 +24,7 @@ using HolidayLookup = bool (*)(DayNumber n, Observance observance);
 
 class CalendarCursor {
   public:
-    // Selected 1 January 1980, caches empty; the marks come from the holiday tables.
-    CalendarCursor();
+    // Selected 1 January 1980, caches empty; the month marks are the days hasHoliday names.
     explicit CalendarCursor(HolidayLookup hasHoliday) : hasHoliday_(hasHoliday) {}
 
     // SetGregorianDate of the computer's local date.
@@ -66,7 +65,3 @@ class CalendarCursor {
     MonthMarkCache hebrewMarks_;
     HolidayLookup hasHoliday_;
 };
-
-// The day number of the holiday's first day within the Hebrew year of the cursor's selected day, looking from
-// 1 Tishrei up to 1 Elul of that year, or 0 (FindHolidayInHebrewYear of holiday_table.h).
-DayNumber FindHolidayInCursorHebrewYear(const CalendarCursor& cursor, Observance observance, HolidayCode code);

@@ -1,4 +1,4 @@
-#include "location/memory_store.h"
+#include "tests/support/memory_store.h"
 
 #include <cstring>
 

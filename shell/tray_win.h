@@ -1,0 +1,36 @@
+// The notification-area icon: the icon itself, its menu and its tip. The hidden window owns the one TrayState of
+// the run (hidden_window_win.cpp) and hears the icon's mouse messages as UM_TRAY_NOTIFY.
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+class TrayState {
+  public:
+    TrayState() = default;
+    // Removes the icon and destroys its menu and picture.
+    ~TrayState();
+    TrayState(const TrayState&) = delete;
+    TrayState& operator=(const TrayState&) = delete;
+
+    // Adds the icon with its menu ("Show Kestrelon", "Exit"); its mouse messages go to owner. The shell's library is
+    // loaded here, after the main window is up: the program needs nothing else from it, and loading it at start
+    // delays the first window.
+    void Add(HWND owner, HICON icon);
+    // Shows the menu at the mouse and returns the command chosen, or 0.
+    WPARAM TrackMenu() const;
+    // The tip becomes today's dates (tray_tip.h).
+    void ShowTodayInTip();
+
+  private:
+    using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+    // Shell_NotifyIconA with the icon's data; false when the shell cannot be reached.
+    bool Notify(DWORD message);
+
+    NOTIFYICONDATAA data_{};
+    HMENU menu_ = nullptr;
+    NotifyFunction notify_ = nullptr;
+    bool loaded_ = false;
+    bool added_ = false;
+};
