@@ -149,10 +149,10 @@ int RunIcalCommand(const Arguments& args) {
                           Quote(fixed != nullptr ? fixed : ""));
     }
     if (request.output) {
-        if (!WriteCalendarFile(*request.output,
-                               [&](CalendarSink& sink) { return WriteCalendar(request, stamp, sink); })) {
-            std::fprintf(stderr, "kestrelon-cli: cannot write %s\n", request.output->c_str());
-            return 1;
+        std::string error;
+        if (!WriteCalendarFile(
+                *request.output, [&](CalendarSink& sink) { return WriteCalendar(request, stamp, sink); }, error)) {
+            return NotFound("cannot write " + Quote(*request.output) + ": " + error);
         }
         return 0;
     }

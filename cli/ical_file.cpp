@@ -1,15 +1,16 @@
 #include "cli/ical_file.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
 
 constexpr std::size_t kFlushSize = 256 * 1024;
 
 }  // namespace
 
-CalendarSink::CalendarSink(std::FILE* file) : file_(file) {
+CalendarSink::CalendarSink(std::FILE* file) : stream_(file) {
+    text_.reserve(kFlushSize + 4096);
+}
+
+CalendarSink::CalendarSink(const FileBytesWriter& file) : file_(&file) {
     text_.reserve(kFlushSize + 4096);
 }
 
@@ -21,32 +22,23 @@ void CalendarSink::MaybeFlush() {
 
 bool CalendarSink::Finish() {
     Flush();
-    return ok_ && std::fflush(file_) == 0 && std::ferror(file_) == 0;
+    return ok_ && (stream_ == nullptr || (std::fflush(stream_) == 0 && std::ferror(stream_) == 0));
 }
 
 void CalendarSink::Flush() {
-    if (ok_ && !text_.empty() && std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size()) {
-        ok_ = false;
+    if (ok_ && !text_.empty()) {
+        ok_ =
+            stream_ != nullptr ? std::fwrite(text_.data(), 1, text_.size(), stream_) == text_.size() : (*file_)(text_);
     }
     text_.clear();
 }
 
-bool WriteCalendarFile(const std::string& path, const std::function<bool(CalendarSink&)>& write) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    CalendarSink sink(file);
-    const bool written = write(sink);
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (written && closed) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) {
-            return true;
-        }
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
+bool WriteCalendarFile(const std::string& path, const std::function<bool(CalendarSink&)>& write, std::string& error) {
+    return WriteWholeFile(
+        path, NewFileAccess::Everyone, OtherFiles::WriteInPlace,
+        [&](const FileBytesWriter& file) {
+            CalendarSink sink(file);
+            return write(sink);
+        },
+        error);
 }

@@ -5,10 +5,13 @@
 #include <functional>
 #include <string>
 
+#include "location/atomic_file.h"
+
 // Text gathers in a buffer and is written out whenever a block of it has gathered.
 class CalendarSink {
   public:
     explicit CalendarSink(std::FILE* file);
+    explicit CalendarSink(const FileBytesWriter& file);
     std::string& Text() { return text_; }
     void MaybeFlush();
     // True when everything reached the file.
@@ -16,11 +19,13 @@ class CalendarSink {
 
   private:
     void Flush();
-    std::FILE* file_;
+    std::FILE* stream_ = nullptr;
+    const FileBytesWriter* file_ = nullptr;
     std::string text_;
     bool ok_ = true;
 };
 
-// Has write fill a sink on a temporary file beside path, then renames that file over path, so that a failed run
-// leaves an earlier file whole. False when write fails or the file cannot be written.
-bool WriteCalendarFile(const std::string& path, const std::function<bool(CalendarSink&)>& write);
+// Has write fill a sink on path, written whole (location/atomic_file.h): a regular file is replaced only once
+// everything is written, so that a failed run leaves an earlier file whole; a device or a pipe is written in place.
+// False with the system's reason in error when write fails or the file cannot be written.
+bool WriteCalendarFile(const std::string& path, const std::function<bool(CalendarSink&)>& write, std::string& error);

@@ -15,6 +15,7 @@
 #include "cli/place_options.h"
 #include "cli/saved_settings.h"
 #include "location/location.h"
+#include "location/place_rules.h"
 #include "location/zip_database.h"
 #include "zmanim/day_zmanim.h"
 #include "zmanim/host_zone.h"
@@ -34,23 +35,14 @@ void PrintUtMinutes(const std::optional<double>& minutes, const char* separator)
     }
 }
 
-// "40:45N 74:00W": the position as --lat and --lon take it.
-std::string PositionText(const Location& location) {
-    const UnpackedAngle latitude = unpackAngle(location.latitude());
-    const UnpackedAngle longitude = unpackAngle(location.longitude());
-    char text[kLineSize];
-    FormatText(text, sizeof text, "%d:%02d%c %d:%02d%c", latitude.degrees, latitude.minutes,
-               latitude.negative ? 'S' : 'N', longitude.degrees, longitude.minutes, longitude.negative ? 'E' : 'W');
-    return text;
-}
-
-// The place as four labelled lines, values in the forms the options take.
+// The place as four labelled lines, values in the forms the options take. A place without a name (a position
+// typed in) is named by its position; the window's label and the zmanim text leave it blank.
 void WritePlace(const Location& location) {
     char label[kPlaceLabelSize];
     FormatPlaceLabel(location, LabelStyle::Clipboard, label, sizeof label);
+    const std::string position = PositionText({location.latitude(), location.longitude()});
     const bool metres = location.elevationUnits() == ElevationUnits::Metres;
-    WriteText(stdout, "Place:" + std::string(label[0] != '\0' ? " " : "") + label +
-                          "\nPosition: " + PositionText(location) +
+    WriteText(stdout, "Place: " + (label[0] != '\0' ? std::string(label) : position) + "\nPosition: " + position +
                           "\nElevation: " + std::to_string(location.elevation()) + (metres ? " meters" : " feet") +
                           "\nObservance: " + ObservanceName(location.holiday()) + "\n");
 }

@@ -1,108 +1,23 @@
 #include "cli/place_options.h"
 
-#include <cctype>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/output.h"
+#include "location/place_rules.h"
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
 
 namespace {
 
 constexpr int kMaxShownElevation = 1000000;
-constexpr int kSavedElevationStep = 100;
-constexpr int kMaxSavedElevation = 27000;  // the last entry of the dialog's elevation list
 
-std::string AngleForm(char positive, char negative) {
-    return "expected DEGREES:MINUTES followed by " + std::string(1, positive) + " or " + std::string(1, negative);
-}
-
-// DD:MM followed by one of the two hemisphere letters, e.g. "40:45N" or "074:00W": a packed angle, negative for the
-// second letter. Empty with a reason when the text is malformed or beyond maxDegrees.
-std::optional<std::int32_t> ParseAngle(const std::string& text,
-                                       char positive,
-                                       char negative,
-                                       int maxDegrees,
-                                       std::string& reason) {
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos || text.size() < colon + 3) {
-        reason = AngleForm(positive, negative);
-        return std::nullopt;
-    }
-    const char hemisphere = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
-    const std::optional<int> degrees = ParseCount(text.substr(0, colon));
-    const std::string minutesText = text.substr(colon + 1, text.size() - colon - 2);
-    const std::optional<int> minutes = ParseCount(minutesText);
-    if (!degrees || !minutes || minutesText.size() > 2 || (hemisphere != positive && hemisphere != negative)) {
-        reason = AngleForm(positive, negative);
-        return std::nullopt;
-    }
-    if (*minutes > 59) {
-        reason = "minutes must be 0 to 59";
-        return std::nullopt;
-    }
-    if (*degrees > maxDegrees || (*degrees == maxDegrees && *minutes > 0)) {
-        reason = "must not be over " + std::to_string(maxDegrees) + " degrees";
-        return std::nullopt;
-    }
-    return packAngle(*degrees, *minutes, hemisphere == negative);
-}
-
-// The preset names are Windows-1252 text, which agrees with Latin-1 from 0xA0 on: a UTF-8 character of that range
-// typed on a terminal (the "a" with tilde of Sao Paulo is C3 A3) is taken as its one byte.
-std::string AsWindows1252(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if ((lead == 0xC2 || lead == 0xC3) && (next & 0xC0) == 0x80 && (lead == 0xC3 || next >= 0xA0)) {
-            out += static_cast<char>(((lead & 0x03) << 6) | (next & 0x3F));
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-// Letter case folded for ASCII and the Latin-1 capitals (0xC0..0xDE but the multiplication sign 0xD7).
-unsigned char Folded(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
-        return static_cast<unsigned char>(byte + 0x20);
-    }
-    return byte;
-}
-
-// True when text is the start of name (all of it when whole), letter case aside.
-bool StartsName(const std::string& text, const char* name, bool whole) {
-    std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-        if (name[i] == '\0' || Folded(text[i]) != Folded(name[i])) {
-            return false;
-        }
-    }
-    return !whole || name[i] == '\0';
-}
-
-// The preset whose name (letter case aside) or id the text is; else the one preset whose name begins with it. Null
-// with the reason otherwise: no such city, or the names an ambiguous beginning fits.
+// The preset the text names, or null with the reason: no such city, or the names an ambiguous beginning fits.
 const PresetCity* FindPreset(const std::string& text, std::string& reason) {
-    const std::string name = AsWindows1252(text);
-    const PresetCityList presets = presetCities();
     std::vector<const PresetCity*> candidates;
-    for (int row = 1; row < presets.count && !name.empty(); ++row) {
-        const PresetCity& preset = presets.rows[row];
-        if (StartsName(name, preset.name, true) || name == std::to_string(preset.id)) {
-            return &preset;
-        }
-        if (StartsName(name, preset.name, false)) {
-            candidates.push_back(&preset);
-        }
-    }
-    if (candidates.size() == 1) {
-        return candidates[0];
+    const PresetCity* preset = FindPresetByName(text, candidates);
+    if (preset != nullptr) {
+        return preset;
     }
     if (candidates.empty()) {
         reason = "unknown city " + Quote(text) + " (see kestrelon-cli cities)";
@@ -130,12 +45,9 @@ int SetPlace(const PlaceOptions& options, PlaceUse use, const std::string& comma
             }
         }
         ZipRow row{};
-        if (!zipLookup(code, row)) {
+        if (!zipLookup(code, row) || !ChooseCity(row.zip, location)) {
             return NotFound("ZIP code " + Quote(*options.zip) + " not found");
         }
-        location.setCity(row.zip);
-        location.setLatitude(row.latitude);
-        location.setLongitude(-row.longitude);  // the tables count east positive, the Location west
         return 0;
     }
     if (options.city) {
@@ -144,32 +56,31 @@ int SetPlace(const PlaceOptions& options, PlaceUse use, const std::string& comma
         if (preset == nullptr) {
             return UsageError(command + reason);
         }
-        location.setCity(preset->id);
-        location.setLatitude(preset->latitude);
-        location.setLongitude(-preset->longitude);
+        ChooseCity(preset->id, location);
         return 0;
     }
     if (!options.latitude || !options.longitude) {
         return UsageError(command + "--lat and --lon go together");
     }
     std::string reason;
-    const std::optional<std::int32_t> latitude = ParseAngle(*options.latitude, 'N', 'S', 90, reason);
+    const std::optional<std::int32_t> latitude = ParseTypedAngle(*options.latitude, Axis::Latitude, reason);
     if (!latitude) {
         return UsageError(command + "--lat " + Quote(*options.latitude) + ": " + reason);
     }
-    const std::optional<std::int32_t> longitude = ParseAngle(*options.longitude, 'W', 'E', 180, reason);
+    const std::optional<std::int32_t> longitude = ParseTypedAngle(*options.longitude, Axis::Longitude, reason);
     if (!longitude) {
         return UsageError(command + "--lon " + Quote(*options.longitude) + ": " + reason);
     }
-    location.setCity(0);
-    location.setLatitude(*latitude);
-    location.setLongitude(*longitude);
+    const PlacePosition position{*latitude, *longitude};
+    location.setCity(CityKeptAt(location.city(), position));
+    location.setLatitude(position.latitude);
+    location.setLongitude(position.longitude);
     return 0;
 }
 
 int SetElevation(const PlaceOptions& options, PlaceUse use, const std::string& command, Location& location) {
     if (options.elevation) {
-        const int largest = use == PlaceUse::Save ? kMaxSavedElevation : kMaxShownElevation;
+        const int largest = use == PlaceUse::Save ? kMaxListedElevation : kMaxShownElevation;
         const std::optional<int> elevation = ParseCount(*options.elevation);
         if (!elevation || *elevation > largest) {
             return UsageError(command + "--elevation needs a whole number from 0 to " + std::to_string(largest) +
@@ -177,8 +88,8 @@ int SetElevation(const PlaceOptions& options, PlaceUse use, const std::string& c
         }
         // The Preferences dialog offers the elevations in steps of 100 and finds the saved one by its first digits:
         // 150 saved here would show there as 1500, and its OK would store that.
-        if (use == PlaceUse::Save && *elevation % kSavedElevationStep != 0) {
-            return UsageError(command + "--elevation is saved in steps of " + std::to_string(kSavedElevationStep) +
+        if (use == PlaceUse::Save && !IsListedElevation(*elevation)) {
+            return UsageError(command + "--elevation is saved in steps of " + std::to_string(kElevationStep) +
                               " (the Preferences dialog's list), not " + Quote(*options.elevation));
         }
         location.setElevation(*elevation);

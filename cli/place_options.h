@@ -1,6 +1,7 @@
 // The options that name a place, as zmanim and place take them, and the one way a command turns them (and the saved
-// settings) into a Location: --zip CODE, --city NAME, --lat DD:MM{N|S} with --lon DDD:MM{E|W}, --elevation N and
-// --units feet|meters. Any command that needs a place (or the observance) resolves it here.
+// settings) into a Location: --zip CODE, --city NAME, --lat and --lon (DD:MM{N|S} and DDD:MM{E|W}, or decimal
+// degrees), --elevation N and --units feet|meters, their values read by the place rules (location/place_rules.h).
+// Any command that needs a place (or the observance) resolves it here.
 #pragma once
 
 #include <cstddef>
@@ -40,8 +41,9 @@ enum class PlaceUse {
     // saved. A ZIP code is digits.
     Show,
     // For `place`: the saved values, and on top of them what the options change, read as the Preferences dialog
-    // reads its fields (a ZIP code is the leading digits of the text; an elevation is 0 to 27000). A position typed in
-    // leaves no city (City 0). Without saved values the options must name a place.
+    // reads its fields (a ZIP code is the leading digits of the text; an elevation is 0 to 27000 in steps of 100). A
+    // position typed in other than the saved city's own leaves no city (City 0). Without saved values the options
+    // must name a place.
     Save,
 };
 

@@ -1,4 +1,5 @@
 #include "cli/arguments.h"
+#include "cli/output.h"
 #include "cli/saved_settings.h"
 #include "location/file_settings_store.h"
 
@@ -26,10 +27,20 @@ bool WriteSettings(const Location& location, std::string& error) {
     }
     FileSettingsStore store(folder);
     const auto values = location.settingValues();
+    std::vector<std::string> dropped;
     SettingsWriteError failure;
-    if (!store.writeValues(values.data(), values.size(), failure)) {
+    if (!store.writeValues(values.data(), values.size(), dropped, failure)) {
         error = failure.action + " " + Quote(failure.path) + ": " + failure.reason;
         return false;
+    }
+    if (!dropped.empty()) {
+        std::string names;
+        for (const std::string& name : dropped) {
+            names += (names.empty() ? "" : ", ") + name;
+        }
+        Warn(Quote(store.path()) + ": left out " + std::to_string(dropped.size()) +
+             (dropped.size() == 1 ? " line" : " lines") + " the program does not use, to keep the file within " +
+             std::to_string(kSettingsFileMaxBytes) + " bytes: " + names);
     }
     return true;
 }

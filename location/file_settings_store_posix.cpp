@@ -1,5 +1,7 @@
 #include "location/file_settings_store.h"
 
+#include "location/atomic_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,8 +35,10 @@ class FileSettingsKey : public SettingsKey {
 
     bool setDwordValue(const char* name, std::int32_t value) override {
         SetSettingNumber(entries_, name, value);
+        const char* const kept[] = {name};
+        std::vector<std::string> dropped;
         SettingsWriteError error;
-        return store_.write(entries_, error);
+        return store_.write(entries_, kept, 1, dropped, error);
     }
 
   private:
@@ -63,12 +67,6 @@ class Descriptor {
         }
     }
     int get() const { return fd_; }
-    // Closes now, reporting the result, which for a written file is the last word on whether the data got there.
-    bool CloseNow() {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0;
-    }
 
   private:
     int fd_;
@@ -85,21 +83,6 @@ bool MakeFolders(const std::string& folder) {
             return true;
         }
     }
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -122,12 +105,22 @@ FileSettingsStore::FileSettingsStore(std::string folder)
 FileSettingsStore::Found FileSettingsStore::read(std::vector<SettingsFileEntry>& entries) {
     problems_.clear();
     entries.clear();
-    Descriptor file(open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without waiting: a FIFO put where the file belongs would hold the open until a writer came.
+    Descriptor file(open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return Found::Nothing;
         }
         problems_.push_back(Reason("cannot be read"));
+        return Found::Unreadable;
+    }
+    struct stat status {};
+    if (fstat(file.get(), &status) != 0) {
+        problems_.push_back(Reason("cannot be read"));
+        return Found::Unreadable;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        problems_.push_back("cannot be read: it is not a regular file");
         return Found::Unreadable;
     }
     // One byte more than a file may have tells a file that is too large.
@@ -157,27 +150,25 @@ FileSettingsStore::Found FileSettingsStore::read(std::vector<SettingsFileEntry>&
     return Found::Read;
 }
 
-bool FileSettingsStore::write(const std::vector<SettingsFileEntry>& entries, SettingsWriteError& error) {
+bool FileSettingsStore::write(std::vector<SettingsFileEntry>& entries,
+                              const char* const* kept,
+                              std::size_t keptCount,
+                              std::vector<std::string>& dropped,
+                              SettingsWriteError& error) {
+    for (const SettingsFileEntry& entry : FitSettingsFile(entries, kept, keptCount)) {
+        dropped.push_back(entry.name);
+    }
     if (!MakeFolders(folder_)) {
         error = {"cannot create", folder_, std::strerror(errno)};
         return false;
     }
-    std::string temporary = path_ + ".XXXXXX";
-    Descriptor file(mkstemp(&temporary[0]));
-    if (file.get() < 0) {
-        error = {"cannot create a file in", folder_, std::strerror(errno)};
+    const std::string text = FormatSettingsFile(entries);
+    std::string reason;
+    if (!WriteWholeFile(
+            path_, NewFileAccess::OwnerOnly, OtherFiles::Replace,
+            [&](const FileBytesWriter& file) { return file(text); }, reason)) {
+        error = {"cannot write", path_, reason};
         return false;
-    }
-    const bool written = WriteAll(file.get(), FormatSettingsFile(entries)) && fsync(file.get()) == 0;
-    if (!written || !file.CloseNow() || rename(temporary.c_str(), path_.c_str()) != 0) {
-        error = {"cannot write", path_, std::strerror(errno)};
-        unlink(temporary.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    Descriptor folder(open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) {
-        fsync(folder.get());
     }
     return true;
 }
@@ -193,8 +184,9 @@ std::unique_ptr<SettingsKey> FileSettingsStore::createKey(bool& createdNew) {
         case Found::Nothing:
             break;
     }
+    std::vector<std::string> dropped;
     SettingsWriteError error;
-    if (!write(entries, error)) {
+    if (!write(entries, nullptr, 0, dropped, error)) {
         return nullptr;
     }
     createdNew = true;
@@ -209,11 +201,16 @@ std::unique_ptr<SettingsKey> FileSettingsStore::openKey() {
     return std::make_unique<FileSettingsKey>(*this, std::move(entries));
 }
 
-bool FileSettingsStore::writeValues(const DwordSetting* values, std::size_t count, SettingsWriteError& error) {
+bool FileSettingsStore::writeValues(const DwordSetting* values,
+                                    std::size_t count,
+                                    std::vector<std::string>& dropped,
+                                    SettingsWriteError& error) {
     std::vector<SettingsFileEntry> entries;
     read(entries);
+    std::vector<const char*> kept;
     for (std::size_t i = 0; i < count; ++i) {
         SetSettingNumber(entries, values[i].name, values[i].value);
+        kept.push_back(values[i].name);
     }
-    return write(entries, error);
+    return write(entries, kept.data(), kept.size(), dropped, error);
 }

@@ -1,5 +1,6 @@
 #include "location/location.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 
@@ -30,8 +31,10 @@ UnpackedAngle unpackAngle(std::int32_t packed) {
 }
 
 std::int32_t packAngle(int degrees, int minutes, bool negative) {
-    const std::int32_t magnitude = minutes + degrees * 100;
-    return negative ? -magnitude : magnitude;
+    // Widened first: 21474837 degrees are 2147483700, past 32 bits.
+    const std::int64_t magnitude = static_cast<std::int64_t>(degrees) * 100 + minutes;
+    const std::int64_t bounded = std::clamp<std::int64_t>(magnitude, -INT32_MAX, INT32_MAX);
+    return static_cast<std::int32_t>(negative ? -bounded : bounded);
 }
 
 // -7346 is -(73 + 46 / 60) = -73.7666...

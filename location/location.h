@@ -38,6 +38,8 @@ struct UnpackedAngle {
     bool negative;
 };
 UnpackedAngle unpackAngle(std::int32_t packed);
+// Any ints: a magnitude degrees * 100 + minutes beyond the 32 bits of a stored angle is taken as the nearer of
+// -2147483647 and 2147483647 (21474836 degrees 47 minutes), so packAngle(21474837, 0, true) is -2147483647.
 std::int32_t packAngle(int degrees, int minutes, bool negative);
 double angleDegrees(std::int32_t packed);
 

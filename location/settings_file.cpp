@@ -90,6 +90,31 @@ std::string FormatSettingsFile(const std::vector<SettingsFileEntry>& entries) {
     return text;
 }
 
+std::vector<SettingsFileEntry> FitSettingsFile(std::vector<SettingsFileEntry>& entries,
+                                               const char* const* kept,
+                                               std::size_t keptCount) {
+    const auto isKept = [&](const SettingsFileEntry& entry) {
+        return std::any_of(kept, kept + keptCount, [&](const char* name) { return entry.name == name; });
+    };
+    const auto lineSize = [](const SettingsFileEntry& entry) { return entry.name.size() + entry.value.size() + 2; };
+    std::size_t size = sizeof kHeader - 1;
+    for (const SettingsFileEntry& entry : entries) {
+        size += isKept(entry) ? lineSize(entry) : 0;
+    }
+    std::vector<SettingsFileEntry> fitted;
+    std::vector<SettingsFileEntry> dropped;
+    for (SettingsFileEntry& entry : entries) {
+        if (!isKept(entry) && (!dropped.empty() || size + lineSize(entry) > kSettingsFileMaxBytes)) {
+            dropped.push_back(std::move(entry));
+            continue;
+        }
+        size += isKept(entry) ? 0 : lineSize(entry);
+        fitted.push_back(std::move(entry));
+    }
+    entries = std::move(fitted);
+    return dropped;
+}
+
 std::optional<std::int32_t> ParseSettingNumber(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
     const std::string_view digits = negative ? text.substr(1) : text;

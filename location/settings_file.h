@@ -37,6 +37,12 @@ struct SettingsFileContents {
 SettingsFileContents ParseSettingsFile(std::string_view text);
 // The header comment, then one line per entry.
 std::string FormatSettingsFile(const std::vector<SettingsFileEntry>& entries);
+// Fits entries to what ParseSettingsFile's reader takes, at most kSettingsFileMaxBytes as FormatSettingsFile writes
+// them: the entries whose names are among kept stay; of the others, those from the first that no longer fits on
+// are taken out (in their order) and returned.
+std::vector<SettingsFileEntry> FitSettingsFile(std::vector<SettingsFileEntry>& entries,
+                                               const char* const* kept,
+                                               std::size_t keptCount);
 
 // "-7400" is -7400; empty for anything else, "+5", " 5", "" and "2147483648" included.
 std::optional<std::int32_t> ParseSettingNumber(std::string_view text);

@@ -7,6 +7,7 @@
 
 #include "calendar/text_buffer.h"
 #include "location/location.h"
+#include "location/place_rules.h"
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
 #include "resource.h"
@@ -15,11 +16,7 @@
 
 namespace {
 
-constexpr int kMaxLatitudeDegrees = 90;
-constexpr int kMaxLongitudeDegrees = 180;
-constexpr int kMinutesPerDegree = 60;
-constexpr int kMaxElevation = 27000;
-constexpr int kElevationStep = 100;
+// The hemisphere lists hold N, S and W, E in this order; each item's data is its index.
 constexpr int kNorth = 0;
 constexpr int kSouth = 1;
 constexpr int kWest = 0;
@@ -73,16 +70,30 @@ void SelectNumber(HWND dialog, int id, int number, bool exact) {
     Select(dialog, id, exact ? FindExact(dialog, id, text) : FindPrefix(dialog, id, text));
 }
 
-// Sets the position lists from a table position, whose longitude is east-positive.
-void SetPositionControls(HWND dialog, std::int32_t latitude, std::int32_t longitude) {
-    const UnpackedAngle lat = unpackAngle(latitude);
+int HemisphereItem(Hemisphere hemisphere) {
+    switch (hemisphere) {
+        case Hemisphere::North:
+            return kNorth;
+        case Hemisphere::South:
+            return kSouth;
+        case Hemisphere::West:
+            return kWest;
+        case Hemisphere::East:
+            break;
+    }
+    return kEast;
+}
+
+// Sets the position lists from a city's position.
+void SetPositionControls(HWND dialog, const PlacePosition& position) {
+    const UnpackedAngle lat = unpackAngle(position.latitude);
     SelectNumber(dialog, IDC_LAT_DEGREES, lat.degrees, true);
     SelectNumber(dialog, IDC_LAT_MINUTES, lat.minutes, true);
-    Select(dialog, IDC_LAT_HEMISPHERE, lat.negative ? kSouth : kNorth);
-    const UnpackedAngle lon = unpackAngle(longitude);
+    Select(dialog, IDC_LAT_HEMISPHERE, HemisphereItem(HemisphereOf(Axis::Latitude, position.latitude)));
+    const UnpackedAngle lon = unpackAngle(position.longitude);
     SelectNumber(dialog, IDC_LON_DEGREES, lon.degrees, true);
     SelectNumber(dialog, IDC_LON_MINUTES, lon.minutes, true);
-    Select(dialog, IDC_LON_HEMISPHERE, lon.negative ? kWest : kEast);
+    Select(dialog, IDC_LON_HEMISPHERE, HemisphereItem(HemisphereOf(Axis::Longitude, position.longitude)));
 }
 
 // The index of the first item that carries data, or CB_ERR.
@@ -127,13 +138,12 @@ void FillPositionControls(HWND dialog, const Location& location) {
 
     AddItem(dialog, IDC_LAT_HEMISPHERE, "N", kNorth);
     AddItem(dialog, IDC_LAT_HEMISPHERE, "S", kSouth);
-    Select(dialog, IDC_LAT_HEMISPHERE, location.latitude() < 0 ? kSouth : kNorth);
-    // The Location holds west as positive.
+    Select(dialog, IDC_LAT_HEMISPHERE, HemisphereItem(HemisphereOf(Axis::Latitude, location.latitude())));
     AddItem(dialog, IDC_LON_HEMISPHERE, "W", kWest);
     AddItem(dialog, IDC_LON_HEMISPHERE, "E", kEast);
-    Select(dialog, IDC_LON_HEMISPHERE, location.longitude() < 0 ? kEast : kWest);
+    Select(dialog, IDC_LON_HEMISPHERE, HemisphereItem(HemisphereOf(Axis::Longitude, location.longitude())));
 
-    AddNumbers(dialog, IDC_ELEVATION, kMaxElevation, kElevationStep);
+    AddNumbers(dialog, IDC_ELEVATION, kMaxListedElevation, kElevationStep);
     SelectNumber(dialog, IDC_ELEVATION, location.elevation(), false);
 }
 
@@ -154,10 +164,8 @@ void OnCityListNotification(HWND dialog) {
     if (code == CB_ERR) {
         code = 0;
     }
-    std::int32_t latitude = 0;
-    std::int32_t longitude = 0;
-    if (cityPosition(code, latitude, longitude)) {
-        SetPositionControls(dialog, latitude, longitude);
+    if (const std::optional<PlacePosition> position = PositionOfCity(code)) {
+        SetPositionControls(dialog, *position);
     }
 }
 
@@ -179,23 +187,13 @@ void LookUpZipCode(HWND dialog) {
     }
     const LRESULT index = FindPrefix(dialog, IDC_CITY_LIST, row.placeName);
     Select(dialog, IDC_CITY_LIST, index);
-    SetPositionControls(dialog, row.latitude, row.longitude);
+    if (const std::optional<PlacePosition> position = PositionOfCity(code)) {
+        SetPositionControls(dialog, *position);
+    }
     // An item of the same name, e.g. the preset "Albany, NY", now stands for the ZIP code.
     if (index != CB_ERR) {
         SendItem(dialog, IDC_CITY_LIST, CB_SETITEMDATA, static_cast<WPARAM>(index), code);
     }
-}
-
-// The chosen city, or none (0) when the position was changed by hand away from the city's own: its name would
-// label another place's zmanim.
-std::int32_t CityOfPosition(std::int32_t city, const Location& position) {
-    std::int32_t latitude = 0;
-    std::int32_t eastLongitude = 0;
-    if (cityPosition(city, latitude, eastLongitude) &&
-        (latitude != position.latitude() || eastLongitude != -position.longitude())) {
-        return 0;
-    }
-    return city;
 }
 
 void StoreAndClose(HWND dialog) {
@@ -207,11 +205,13 @@ void StoreAndClose(HWND dialog) {
     Location& location = params.location;
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
-    location.setLatitude(packAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
-                                   SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth));
-    location.setLongitude(packAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
-                                    SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest));
-    location.setCity(CityOfPosition(SelectedData(dialog, IDC_CITY_LIST), location));
+    location.setLatitude(
+        TypedAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
+                   SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth ? Hemisphere::South : Hemisphere::North));
+    location.setLongitude(
+        TypedAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
+                   SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest ? Hemisphere::East : Hemisphere::West));
+    location.setCity(CityKeptAt(SelectedData(dialog, IDC_CITY_LIST), {location.latitude(), location.longitude()}));
     location.setElevation(SelectedData(dialog, IDC_ELEVATION));
     location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
                                                                               : Observance::Diaspora);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes one year of holidays with kestrelon-cli ical to standard output and with -o, natively and under Wine, and
 # checks the bytes: CRLF line ends and no doubled carriage return, the same file both ways (-o replacing a file
-# already there), one event per holiday the day's text shows, and a failed write that exits 1 and leaves nothing
-# behind.
+# already there, and leaving a file named as a temporary one alone), one event per holiday the day's text shows, and
+# a failed write that exits 1, says why in one line and leaves nothing behind.
 #
 #   ical_output.sh -- COMMAND [ARGUMENTS...]     (COMMAND runs kestrelon-cli, under its runner if any)
 set -uo pipefail
@@ -22,6 +22,7 @@ fail() {
 
 "$@" ical "${span[@]}" >stdout.ics 2>err || fail "ical to standard output exited $?: $(cat err)"
 printf 'an older calendar\n' >file.ics
+printf 'mine\n' >file.ics.tmp
 "$@" ical "${span[@]}" -o file.ics >out 2>err || fail "ical -o exited $?: $(cat err)"
 [ -s out ] && fail "ical -o wrote to standard output"
 cmp -s stdout.ics file.ics || fail "-o wrote other bytes than standard output got"
@@ -38,12 +39,15 @@ folded=$("$@" holidays "${span[@]}" | grep -c '^[0-9]*,[0-9]*,[0-9]*,46,')
 events=$(grep -c '^BEGIN:VEVENT' stdout.ics)
 [ "$folded" = 2 ] || fail "$folded rows of Simchat Torah in two years"
 [ "$((rows - folded))" = "$events" ] || fail "$events events for $rows holiday rows, $folded of them Simchat Torah"
-ls ./*.tmp >/dev/null 2>&1 && fail "a temporary file is left"
+[ "$(cat file.ics.tmp)" = mine ] || fail "file.ics.tmp was changed"
+left=$(ls -A | tr '\n' ' ')
+[ "$left" = "err file.ics file.ics.tmp out stdout.ics " ] || fail "the folder holds: $left"
 
 "$@" ical "${span[@]}" -o missing-folder/file.ics >out 2>err
 status=$?
 [ "$status" = 1 ] || fail "a write into a missing folder exited $status, not 1"
-grep -q "cannot write" err || fail "no message for the failed write: $(cat err)"
+grep -q "^kestrelon-cli: cannot write 'missing-folder/file.ics': [A-Z][a-z]" err ||
+    fail "no reason for the failed write: $(cat err)"
 [ "$(grep -c '' err)" = 1 ] || fail "the failed write's message is not one line"
 
 [ "$failed" = 0 ] && echo "ical output checks passed"

@@ -171,6 +171,9 @@ SEEDS = {
                             b"Elevation=2147483648\nLongitude=-7400",
         "empty": i32(INT_MAX),
         "finding-carriage-return-before-a-blank": i32(0) + b"Holiday 1= 1L\r \n",
+        # 3960 bytes of lines the program does not use: with the header and the six values, past the reader's size.
+        "unknown-lines-near-the-limit": i32(0) + b"".join(b"Unknown setting %d=1234567890\n" % (10000 + i)
+                                                          for i in range(120)),
     },
     "cli_arguments": {
         "today": b"",

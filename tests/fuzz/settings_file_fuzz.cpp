@@ -1,9 +1,10 @@
 // The settings file as the command line reads it where there is no registry: any bytes read as entries of allowed
 // names; what is read and written back reads again the same, without a problem; and a value reads as one number,
-// as missing, or as failed, as its entries say.
+// as missing, or as failed, as its entries say; fitted for a save, it stays within the reader's size.
 //
 // Input: a 32-bit number, then the file's text.
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(
             again.entries[i].name == contents.entries[i].name && again.entries[i].value == contents.entries[i].value,
             "written back: entry " + contents.entries[i].name);
+    }
+
+    // Fitted for a save that keeps the six values, the file stays within what its reader takes whenever the six do,
+    // and only other entries are taken out.
+    std::vector<SettingsFileEntry> fitted = contents.entries;
+    const std::vector<SettingsFileEntry> dropped = FitSettingsFile(fitted, kNames, std::size(kNames));
+    FUZZ_CHECK(fitted.size() + dropped.size() == contents.entries.size(), "fitted: entries lost");
+    std::vector<SettingsFileEntry> six;
+    for (const SettingsFileEntry& entry : contents.entries) {
+        if (std::find(std::begin(kNames), std::end(kNames), entry.name) != std::end(kNames)) {
+            six.push_back(entry);
+        }
+    }
+    FUZZ_CHECK(FormatSettingsFile(six).size() > kSettingsFileMaxBytes ||
+                   FormatSettingsFile(fitted).size() <= kSettingsFileMaxBytes,
+               "fitted: " + std::to_string(FormatSettingsFile(fitted).size()) + " bytes");
+    for (const SettingsFileEntry& entry : dropped) {
+        FUZZ_CHECK(std::find(std::begin(kNames), std::end(kNames), entry.name) == std::end(kNames),
+                   "fitted: " + entry.name + " taken out");
     }
 
     for (const char* name : kNames) {

@@ -192,31 +192,91 @@ TEST(SettingsFile, ADamagedFileReadsAsTheDefaultsForWhatIsDamaged) {
     }
 }
 
-// A file that cannot be read is reported and kept: reading gives the defaults, the program's own start (createKey)
-// does not replace it, and only an explicit save writes a new file, with every value whole.
+// A file that cannot be read is reported and kept: reading gives the defaults (without waiting for a FIFO's
+// writer), the program's own start (createKey) does not replace it, and only an explicit save writes a new file, with
+// every value whole.
 TEST(SettingsFile, AnUnreadableFileIsKeptUntilAnExplicitSave) {
+    for (const bool fifo : {false, true}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a folder, which cannot be read even by root");
+        ScratchFolder scratch;
+        fs::create_directories(fifo ? scratch.Folder() : scratch.File());
+        ASSERT_TRUE(!fifo || mkfifo(scratch.File().c_str(), 0600) == 0);
+        FileSettingsStore store(scratch.Folder().string());
+        Location location;
+        location.setCity(77);
+        EXPECT_TRUE(location.loadWithoutCreating(store).keyFound);
+        EXPECT_EQ(Fields(location), (std::vector<std::int32_t>{0, 0, 0, 0, 2, 2}));
+        ASSERT_EQ(store.problems().size(), 1u);
+        EXPECT_NE(store.problems()[0].find("cannot be read"), std::string::npos);
+        location.load(store);
+        EXPECT_EQ(fs::status(scratch.File()).type(), fifo ? fs::file_type::fifo : fs::file_type::directory);
+
+        if (!fifo) {
+            fs::remove(scratch.File());
+            WriteFile(scratch.File(), "Other=5\nCity=junk\n");
+        }
+        location.setCity(10001);
+        std::vector<std::string> dropped;
+        SettingsWriteError error;
+        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error.reason;
+        EXPECT_EQ(location.loadWithoutCreating(store).missing.size(), 0u);
+        EXPECT_TRUE(store.problems().empty());
+        EXPECT_EQ(location.city(), 10001);
+        EXPECT_EQ(ReadFile(scratch.File()).find("\nOther=5\nCity=10001\nLatitude=0\n") != std::string::npos, !fifo);
+        EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Folder()), fs::directory_iterator()), 1);
+    }
+}
+
+// A save never writes a file its own reader refuses: the lines the program does not use are kept, in their order,
+// only while the file stays within kSettingsFileMaxBytes, and the ones left out are named. The file of unknown lines
+// is 3960 bytes, as found in use; with the header and the six values it would be 4393.
+TEST(SettingsFile, ASaveKeepsUnknownLinesOnlyWhileTheFileStaysReadable) {
+    const auto line = [](int i) { return "Unknown setting " + std::to_string(10000 + i) + "=1234567890\n"; };
+    std::string unknown;
+    for (int i = 0; unknown.size() < 3960; ++i) {
+        unknown += line(i);
+    }
+    ASSERT_EQ(unknown.size(), 3960u);
     ScratchFolder scratch;
-    fs::create_directories(scratch.File());  // a folder where the file should be cannot be read, even by root
+    WriteFile(scratch.File(), unknown);
     FileSettingsStore store(scratch.Folder().string());
     Location location;
-    location.setCity(77);
-    EXPECT_TRUE(location.loadWithoutCreating(store).keyFound);
-    EXPECT_EQ(Fields(location), (std::vector<std::int32_t>{0, 0, 0, 0, 2, 2}));
-    ASSERT_EQ(store.problems().size(), 1u);
-    EXPECT_NE(store.problems()[0].find("cannot be read"), std::string::npos);
-    location.load(store);
-    EXPECT_TRUE(fs::is_directory(scratch.File()));
-
-    fs::remove(scratch.File());
-    WriteFile(scratch.File(), "Other=5\nCity=junk\n");
     location.setCity(10001);
+    location.setLatitude(4045);
+    std::vector<std::string> dropped;
     SettingsWriteError error;
-    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, error)) << error.action << " " << error.path;
-    EXPECT_EQ(location.loadWithoutCreating(store).missing.size(), 0u);
+    ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, dropped, error)) << error.reason;
+
+    const std::string written = ReadFile(scratch.File());
+    EXPECT_LE(written.size(), kSettingsFileMaxBytes);
+    EXPECT_GT(written.size() + line(0).size(), kSettingsFileMaxBytes) << "a line more would have fitted";
+    Location again;
+    EXPECT_TRUE(again.loadWithoutCreating(store).missing.empty());
     EXPECT_TRUE(store.problems().empty());
-    EXPECT_EQ(location.city(), 10001);
-    EXPECT_NE(ReadFile(scratch.File()).find("\nOther=5\nCity=10001\nLatitude=0\n"), std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Fields(again), Fields(location));
+    // The kept lines are the first ones, the dropped ones the rest, each named once.
+    ASSERT_FALSE(dropped.empty());
+    const std::size_t keptLines = (unknown.size() / line(0).size()) - dropped.size();
+    EXPECT_NE(written.find(unknown.substr(0, keptLines * line(0).size())), std::string::npos);
+    EXPECT_EQ(written.find(line(static_cast<int>(keptLines))), std::string::npos);
+    for (std::size_t i = 0; i < dropped.size(); ++i) {
+        EXPECT_EQ(dropped[i] + "=1234567890\n", line(static_cast<int>(keptLines + i)));
+    }
+
+    // In place of the last line kept, a line that fills the file to the byte is kept; a byte longer, it is left out.
+    // (The file read has no header, so that it is within the reader's size either way.)
+    const std::size_t header = written.find("\nUnknown") + 1;
+    std::string base = written.substr(header);
+    base.erase(base.find(line(static_cast<int>(keptLines) - 1)), line(0).size());
+    const std::size_t room = kSettingsFileMaxBytes - header - base.size();
+    for (const std::size_t size : {room, room + 1}) {
+        const std::string name(size - 3, 'F');
+        WriteFile(scratch.File(), base + name + "=1\n");
+        std::vector<std::string> droppedNow;
+        ASSERT_TRUE(store.writeValues(location.settingValues().data(), 6, droppedNow, error)) << error.reason;
+        EXPECT_EQ(ReadFile(scratch.File()).size(), size == room ? kSettingsFileMaxBytes : header + base.size());
+        EXPECT_EQ(droppedNow, size == room ? std::vector<std::string>{} : std::vector<std::string>{name});
+    }
 }
 
 TEST(SettingsFile, TheFolderComesFromXdgConfigHomeOrHome) {

@@ -54,6 +54,18 @@ TEST(PackedAngle, PacksEveryDegreeAndMinuteOfALongitudeBackToItself) {
     EXPECT_EQ(packAngle(0, 0, true), 0);
 }
 
+// Past 32 bits an angle is taken as the nearer end, which unpacks again (the most negative value is never made).
+TEST(PackedAngle, IsBoundedTo32BitsEitherWay) {
+    EXPECT_EQ(packAngle(21474837, 0, true), -2147483647);
+    EXPECT_EQ(packAngle(21474836, 47, false), 2147483647);
+    EXPECT_EQ(packAngle(std::numeric_limits<int>::max(), 99, false), 2147483647);
+    EXPECT_EQ(packAngle(std::numeric_limits<int>::min(), 0, false), -2147483647);
+    const UnpackedAngle angle = unpackAngle(packAngle(21474837, 0, true));
+    EXPECT_EQ(angle.degrees, 21474836);
+    EXPECT_EQ(angle.minutes, 47);
+    EXPECT_TRUE(angle.negative);
+}
+
 // The city list shows the presets in the table's order: an unnamed first row, then "City, Region" names sorted
 // as the list sorts them (by bytes, so the "a" with tilde of Sao Paulo, 0xE3, comes after every plain letter).
 TEST(PresetCities, AreTheSortedNamedRowsAfterAnEmptyOne) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "zmanim/solar.h"
+
 namespace {
 
 constexpr ZoneRule kUsEastern{false, -5, true};
@@ -106,3 +110,33 @@ TEST(ZmanimPlace, TakesTheLocationsPositionElevationAndZone) {
 }
 
 }  // namespace
+
+// 2000 feet (609.6 m) and 2000 metres lower the horizon each by its own dip, acos(R / (R + h)) with R = 6377500 m:
+// 0.7922 and 1.4347 degrees. At the equator at an equinox the sun climbs 0.25 degrees a minute times the sine of its
+// hour angle (about 91.6 and 92.3 degrees: 0.9996, 0.9992), so it rises 3.169 and 5.741 minutes before it does at
+// sea level. A unit taken for the other is 2.6 minutes off.
+TEST(ZmanimPlace, FeetAndMetresEachLowerTheHorizonByTheirOwnDip) {
+    const double day = julianDay(2008, 3, 20);
+    Location location;  // 0 N, 0 E
+    const ZmanimPlace seaLevel = ZmanimPlaceOf(location);
+    const std::optional<double> seaLevelSunrise =
+        sunriseUt(day, seaLevel.latitude, seaLevel.longitude, seaLevel.elevationMetres);
+    ASSERT_TRUE(seaLevelSunrise.has_value());
+    const struct {
+        const char* label;
+        ElevationUnits units;
+        double earlierMinutes;
+    } cases[] = {
+        {"2000 feet", ElevationUnits::Feet, 3.169},
+        {"2000 metres", ElevationUnits::Metres, 5.741},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        location.setElevation(2000);
+        location.setElevationUnits(c.units);
+        const ZmanimPlace place = ZmanimPlaceOf(location);
+        const std::optional<double> sunrise = sunriseUt(day, place.latitude, place.longitude, place.elevationMetres);
+        ASSERT_TRUE(sunrise.has_value());
+        EXPECT_NEAR(*seaLevelSunrise - *sunrise, c.earlierMinutes, 0.02);
+    }
+}
