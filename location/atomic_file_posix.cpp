@@ -1,5 +1,7 @@
 #include "location/atomic_file.h"
 
+#include "location/descriptor_posix.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -21,29 +23,6 @@ std::string Reason(int number) {
 mode_t NewFileMode(NewFileAccess access) {
     return access == NewFileAccess::OwnerOnly ? 0600 : 0666;
 }
-
-// Closes the descriptor when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    // Closes now, reporting the result, which for a written file is the last word on whether the data got there.
-    bool CloseNow() {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 // The descriptor a path stands for when it names one of this process's own (/dev/stdout, /dev/fd/3,
 // /proc/self/fd/1): written through, never replaced, so that output appended to a file stays appended. Else -1.

@@ -1,6 +1,7 @@
 #include "location/file_settings_store.h"
 
 #include "location/atomic_file.h"
+#include "location/descriptor_posix.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,23 +55,6 @@ constexpr mode_t kFolderMode = 0700;
 std::string Reason(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
-
-// Closes the descriptor when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // The folder and the missing folders above it, as mkdir -p makes them.
 bool MakeFolders(const std::string& folder) {
