@@ -27,7 +27,7 @@ TEST(TypedAngle, ReadsBothFormsIntoTheLocationsSigns) {
         {"decimal north", "31.77", Axis::Latitude, 3146, nullptr},
         {"decimal east turns negative", "35.22", Axis::Longitude, -3513, nullptr},
         {"decimal west", "-74", Axis::Longitude, 7400, nullptr},
-        {"decimal south with a plus", "+12.5", Axis::Latitude, 1230, nullptr},
+        {"decimal north with a plus", "+12.5", Axis::Latitude, 1230, nullptr},
         {"1.5 minutes round away from 0", "-0.025", Axis::Latitude, -2, nullptr},
         {"0.498 minutes round to 0", "0.0083", Axis::Latitude, 0, nullptr},
         {"59.994 minutes make a degree", "10.9999", Axis::Latitude, 1100, nullptr},
