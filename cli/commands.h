@@ -13,7 +13,7 @@ int RunCommandLine(const Arguments& args);
 int RunTodayCommand(const Arguments& args);     // no subcommand: today's dates and holidays
 int RunHolidaysCommand(const Arguments& args);  // holidays [--observance ...] [--from Y] [--to Y] [--names]
 int RunDayCommand(const Arguments& args);       // day YYYY-MM-DD [--observance ...]
-int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--ut]
+int RunZmanimCommand(const Arguments& args);    // zmanim [--date ...] place options [--all] [--ut]
 int RunPlaceCommand(const Arguments& args);     // place [place, elevation and observance options]
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities

@@ -17,6 +17,7 @@
 #include "location/location.h"
 #include "location/place_rules.h"
 #include "location/zip_database.h"
+#include "zmanim/all_zmanim.h"
 #include "zmanim/day_zmanim.h"
 #include "zmanim/host_zone.h"
 #include "zmanim/solar.h"
@@ -35,6 +36,23 @@ void PrintUtMinutes(const std::optional<double>& minutes, const char* separator)
     }
 }
 
+// zmanim --all: one "KEY TIME" line per zman in the order of the day, TIME the place's clock as HH:MM or, with ut,
+// the minutes of UT after 0h UT of the date as --ut prints them; "none" for a time that does not happen (or that
+// the computer's zone cannot convert).
+void WriteAllZmanim(const Date& date, const ZmanimPlace& place, bool ut) {
+    const AllZmanim all = allZmanim(date.day, date.month, date.year, place, HostUtcToLocal);
+    for (const ZmanTime& time : all.times) {
+        std::printf("%s ", ZmanKey(time.zman));
+        if (ut) {
+            PrintUtMinutes(time.minutesUt, "\n");
+        } else if (time.clock) {
+            std::printf("%02d:%02d\n", time.clock->hour, time.clock->minute);
+        } else {
+            std::printf("none\n");
+        }
+    }
+}
+
 // The place as four labelled lines, values in the forms the options take. A place without a name (a position
 // typed in) is named by its position; the window's label and the zmanim text leave it blank.
 void WritePlace(const Location& location) {
@@ -50,7 +68,8 @@ void WritePlace(const Location& location) {
 }  // namespace
 
 int RunZmanimCommand(const Arguments& args) {
-    static constexpr Option kOptions[] = {{"--date", Takes::Value, {}, {}}, {"--ut", Takes::Nothing, {}, {}}};
+    static constexpr Option kOptions[] = {
+        {"--date", Takes::Value, {}, {}}, {"--ut", Takes::Nothing, {}, {}}, {"--all", Takes::Nothing, {}, {}}};
     GivenOptions given;
     if (const int status = ReadOptions(args, {"zmanim", {kOptions, kPlaceOptions}}, given); status != 0) {
         return status;
@@ -83,6 +102,10 @@ int RunZmanimCommand(const Arguments& args) {
     const ZmanimPlace place = ZmanimPlaceOf(location);
 
     UseBinaryStdout();
+    if (given.Has("--all")) {
+        WriteAllZmanim(date, place, ut);
+        return FinishOutput();
+    }
     if (ut) {
         const double jd = julianDay(date.year, date.month, date.day);
         PrintUtMinutes(sunriseUt(jd, place.latitude, place.longitude, place.elevationMetres), " ");

@@ -108,23 +108,35 @@ std::optional<double> EventMinutes(double t, double zenith, double latitude, dou
     return 720 + 4 * (longitude - Degrees(signedHourAngle)) - sun.equationOfTime;
 }
 
-// First pass at 0h UT of the date, second at the time of the first estimate; no convergence test.
-std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
+// One pass of the transit, where the hour angle is 0.
+double TransitMinutes(double t, double longitude) {
+    return 720 + 4 * longitude - SolarPositionAt(t).equationOfTime;
+}
+
+// First pass at 0h UT of the date, second at the time of the first estimate; no convergence test. pass(t) is one
+// pass: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
+template <typename Pass>
+std::optional<double> TwoPasses(double julianDayValue, double longitude, const Pass& pass) {
     if (!(julianDayValue >= kFirstEventJulianDay && julianDayValue < kEndEventJulianDay &&
           std::fabs(longitude) <= kMaxEventLongitudeDegrees)) {
         return std::nullopt;
     }
     const double t1 = TimeArgument(julianDayValue);
-    const std::optional<double> first = EventMinutes(t1, zenith, latitude, longitude, side);
+    const std::optional<double> first = pass(t1);
     if (!first) {
         return std::nullopt;
     }
     const double t2 = TimeArgument(JulianDayOfTimeArgument(t1) + *first / 1440);
-    const std::optional<double> second = EventMinutes(t2, zenith, latitude, longitude, side);
+    const std::optional<double> second = pass(t2);
     if (!second || !std::isfinite(*second)) {
         return std::nullopt;
     }
     return second;
+}
+
+std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
+    return TwoPasses(julianDayValue, longitude,
+                     [&](double t) { return EventMinutes(t, zenith, latitude, longitude, side); });
 }
 
 }  // namespace
@@ -211,4 +223,12 @@ std::optional<double> EveningDepressionUt(double julianDayValue,
 
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude) {
     return EveningDepressionUt(julianDayValue, latitude, longitude, kNightfallDepressionDegrees);
+}
+
+std::optional<double> TransitUt(double julianDayValue, double latitude, double longitude) {
+    if (!(std::fabs(latitude) < 90.0)) {
+        return std::nullopt;
+    }
+    return TwoPasses(julianDayValue, longitude,
+                     [&](double t) { return std::optional<double>(TransitMinutes(t, longitude)); });
 }

@@ -90,3 +90,9 @@ std::optional<double> EveningDepressionUt(double julianDayValue,
 
 // EveningDepressionUt at kNightfallDepressionDegrees.
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude);
+
+// The sun's transit, its highest point of the day (solar noon): 720 + 4 * longitude minutes less the equation of
+// time, taken at 0h UT of the date and again at that first estimate, as the events are. Every day has one, polar
+// days and nights too; nothing only where the events have nothing whatever the sun does (the latitude, the date or
+// the longitude). At 40:45 N 74:00 W on 21 June 2008 it is 1017.91 minutes, 16:57 UT.
+std::optional<double> TransitUt(double julianDayValue, double latitude, double longitude);
