@@ -195,6 +195,20 @@ std::optional<double> sunsetUt(double julianDayValue, double latitude, double lo
     return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Evening);
 }
 
+std::optional<double> MorningDepressionUt(double julianDayValue,
+                                          double latitude,
+                                          double longitude,
+                                          double depressionDegrees) {
+    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Morning);
+}
+
+std::optional<double> EveningDepressionUt(double julianDayValue,
+                                          double latitude,
+                                          double longitude,
+                                          double depressionDegrees) {
+    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Evening);
+}
+
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude) {
-    return TwoPassEvent(julianDayValue, kNightfallZenithDegrees, latitude, longitude, Side::Evening);
+    return EveningDepressionUt(julianDayValue, latitude, longitude, kNightfallDepressionDegrees);
 }

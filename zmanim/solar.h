@@ -15,7 +15,21 @@ inline constexpr double kJ2000 = 2451545.0;         // Julian Day of 1 January 2
 inline constexpr double kDaysPerCentury = 36525.0;  // Julian centuries
 inline constexpr double kEarthRadiusMetres = 6377500.0;
 inline constexpr double kSunriseZenithDegrees = 90.83333;  // refraction and the sun's radius, at elevation 0
-inline constexpr double kNightfallZenithDegrees = 98.5;    // the sun's centre 8.5 degrees below the horizon
+
+// The sun's centre on the geometric horizon, and the depressions below it that the day's twilight times are counted
+// from: dawn (alot hashachar) at 16.1 degrees, the earliest time for tallit and tefillin at 11.5, nightfall (three
+// stars) at 8.5.
+inline constexpr double kGeometricZenithDegrees = 90.0;
+inline constexpr double kDawnDepressionDegrees = 16.1;
+inline constexpr double kTallitDepressionDegrees = 11.5;
+inline constexpr double kNightfallDepressionDegrees = 8.5;
+
+// The zenith angle of the sun's centre at a depression below the geometric horizon: 8.5 degrees is 98.5.
+constexpr double DepressionZenith(double depressionDegrees) {
+    return kGeometricZenithDegrees + depressionDegrees;
+}
+inline constexpr double kNightfallZenithDegrees = DepressionZenith(kNightfallDepressionDegrees);
+static_assert(kNightfallZenithDegrees == 98.5, "nightfall's zenith must stay exactly the one it always was");
 
 // The events are computed for the dates of years 1 to 9999 only: the solar position is a low-precision series
 // meant for a few thousand years around 2000, and far from them it gives times that mean nothing (a proportional
@@ -59,4 +73,20 @@ double SunriseZenith(double elevationMetres);
 // kFirstEventJulianDay..kEndEventJulianDay, or the longitude is beyond kMaxEventLongitudeDegrees or not a number.
 std::optional<double> sunriseUt(double julianDayValue, double latitude, double longitude, double elevationMetres);
 std::optional<double> sunsetUt(double julianDayValue, double latitude, double longitude, double elevationMetres);
+
+// The morning and the evening moment the sun's centre stands depressionDegrees below the geometric horizon, by the
+// same two passes as sunrise and sunset, with nothing as for them. No refraction and no dip of the horizon: a
+// depression measures how dark the sky is, which the observer's height does not change, so the elevation takes no
+// part. Dawn is MorningDepressionUt(..., kDawnDepressionDegrees): at 40:45 N 74:00 W on 21 June 2008 it is 455.48
+// minutes, 7:35 UT (3:35 on New York's daylight clock).
+std::optional<double> MorningDepressionUt(double julianDayValue,
+                                          double latitude,
+                                          double longitude,
+                                          double depressionDegrees);
+std::optional<double> EveningDepressionUt(double julianDayValue,
+                                          double latitude,
+                                          double longitude,
+                                          double depressionDegrees);
+
+// EveningDepressionUt at kNightfallDepressionDegrees.
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude);

@@ -131,8 +131,8 @@ TEST(SolarEvents, DaysWithoutAnEventHaveNoValue) {
 // A second, independent way to the same times: the almanac's low-precision sun (mean longitude and anomaly
 // linear in days from J2000, right ascension by atan2, equation of time as mean longitude minus right ascension),
 // with the same zenith angles and the event time refined three times. Over 2008 the two agree within 0.08 minutes.
-// Nightfall is compared only where the sun sinks well past 8.5 degrees all year: near that limit a hundredth of a
-// degree of declination moves it by minutes.
+// The twilight times (dawn at 16.1 degrees, tallit at 11.5, nightfall at 8.5) are compared only where the sun sinks
+// well past 16.1 degrees all year: near such a limit a hundredth of a degree of declination moves a time by minutes.
 double
 AlmanacEventMinutes(int year, int month, int day, double latitude, double westLongitude, double zenith, bool morning) {
     const double pi = std::acos(-1.0);
@@ -168,7 +168,7 @@ TEST(SolarEvents, AgreeWithASecondMethodWithinAQuarterMinute) {
     const struct {
         const char* label;
         double latitude, longitude;
-        bool nightfall;
+        bool twilight;
     } places[] = {
         {"New York", 40.75, 74.0, true},           {"Jerusalem", 31.7667, -35.2167, true},
         {"Buenos Aires", -34.5833, 58.3667, true}, {"Honolulu", 21.3, 157.85, true},
@@ -182,15 +182,26 @@ TEST(SolarEvents, AgreeWithASecondMethodWithinAQuarterMinute) {
             int day = 0, month = 0, year = 0;
             DayNumberToGregorian(n, day, month, year);
             const double jd = julianDay(year, month, day);
-            const double pairs[3][2] = {
-                {*sunriseUt(jd, p.latitude, p.longitude, 0),
-                 AlmanacEventMinutes(year, month, day, p.latitude, p.longitude, 90.83333, true)},
-                {*sunsetUt(jd, p.latitude, p.longitude, 0),
-                 AlmanacEventMinutes(year, month, day, p.latitude, p.longitude, 90.83333, false)},
-                {p.nightfall ? *nightfallUt(jd, p.latitude, p.longitude) : 0.0,
-                 p.nightfall ? AlmanacEventMinutes(year, month, day, p.latitude, p.longitude, 98.5, false) : 0.0},
+            const auto almanac = [&](double zenith, bool morning) {
+                return AlmanacEventMinutes(year, month, day, p.latitude, p.longitude, zenith, morning);
+            };
+            const double pairs[][2] = {
+                {*sunriseUt(jd, p.latitude, p.longitude, 0), almanac(90.83333, true)},
+                {*sunsetUt(jd, p.latitude, p.longitude, 0), almanac(90.83333, false)},
             };
             for (const auto& pair : pairs) {
+                worst = std::fmax(worst, std::fabs(pair[0] - pair[1]));
+            }
+            if (!p.twilight) {
+                continue;
+            }
+            const double twilightPairs[][2] = {
+                {*MorningDepressionUt(jd, p.latitude, p.longitude, kDawnDepressionDegrees), almanac(106.1, true)},
+                {*MorningDepressionUt(jd, p.latitude, p.longitude, kTallitDepressionDegrees), almanac(101.5, true)},
+                {*EveningDepressionUt(jd, p.latitude, p.longitude, kDawnDepressionDegrees), almanac(106.1, false)},
+                {*nightfallUt(jd, p.latitude, p.longitude), almanac(98.5, false)},
+            };
+            for (const auto& pair : twilightPairs) {
                 worst = std::fmax(worst, std::fabs(pair[0] - pair[1]));
             }
         }
