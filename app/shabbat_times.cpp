@@ -26,7 +26,7 @@ std::optional<double> MinutesOf(const ShabbatDayTime& time, const ZmanimPlace& p
         case DayMoment::Nightfall:
             return NightfallMinutes(time.day, place);
         case DayMoment::Dawn:
-            break;
+            return DawnMinutes(time.day, place);
     }
     return std::nullopt;
 }

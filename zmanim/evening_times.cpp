@@ -11,6 +11,10 @@ double JulianDayOf(DayNumber day) {
 
 }  // namespace
 
+std::optional<double> DawnMinutes(DayNumber day, const ZmanimPlace& place) {
+    return MorningDepressionUt(JulianDayOf(day), place.latitude, place.longitude, kDawnDepressionDegrees);
+}
+
 std::optional<double> SunsetMinutes(DayNumber day, const ZmanimPlace& place) {
     return sunsetUt(JulianDayOf(day), place.latitude, place.longitude, place.elevationMetres);
 }
