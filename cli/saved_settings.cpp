@@ -48,12 +48,16 @@ void ReportDamage(const std::string& where, const std::vector<std::string>& prob
     }
     const std::string names = Joined({&read.missing, &read.unreadable}, false);
     const std::string shabbatNames = Joined({&read.unreadable, &read.outOfRange}, true);
+    const bool both = shabbatNames.find(',') != std::string::npos;
+    const std::string option = both                                          ? "--candles and --havdalah set them"
+                               : shabbatNames == kCandleLightingMinutesValue ? "--candles sets it"
+                                                                             : "--havdalah sets it";
     Warn(Quote(where) + first +
          (names.empty() ? std::string("")
                         : "; using the defaults for " + names + " until kestrelon-cli place saves the place again") +
          (shabbatNames.empty() ? std::string("")
-                               : "; using the defaults for " + shabbatNames +
-                                     " until kestrelon-cli place --candles or --havdalah sets them"));
+                               : std::string(both ? "; using the defaults for " : "; using the default for ") +
+                                     shabbatNames + " until kestrelon-cli place " + option));
 }
 
 }  // namespace
