@@ -1,7 +1,7 @@
 #include "app/shabbat_times.h"
 
-#include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "zmanim/evening_times.h"
 #include "zmanim/local_time.h"
@@ -57,9 +57,13 @@ std::vector<ShabbatTime> ShabbatTimes(DayNumber first,
         }
         times.push_back(time);
     }
-    std::stable_sort(times.begin(), times.end(), [](const ShabbatTime& a, const ShabbatTime& b) {
-        return a.date != b.date ? a.date < b.date : OrderInDay(a) < OrderInDay(b);
-    });
+    // The days come in date order, each with its few times: each time goes after the earlier ones of its day.
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        for (std::size_t j = i;
+             j > 0 && times[j - 1].date == times[j].date && OrderInDay(times[j]) < OrderInDay(times[j - 1]); --j) {
+            std::swap(times[j - 1], times[j]);
+        }
+    }
     return times;
 }
 

@@ -28,6 +28,8 @@ constexpr int kSaturday = 6;
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::size_t kLongestLine = 64;  // "2099-12-31,fast-begins,-1234.5678\n" is 34
 constexpr std::size_t kTimeSize = 16;
+constexpr std::size_t kDateColumns = 17;  // "Wed, Sep 25, 2024"
+constexpr std::size_t kClockColumns = 8;  // "12:05 AM"
 
 // What the command was asked for.
 struct ShabbatRequest {
@@ -56,11 +58,11 @@ const char* KindWord(ShabbatTimeKind kind) {
 }
 
 // The local clock time of a time on the place's clock: a ZIP place's own zone, any other the computer's.
-std::optional<CivilTime> LocalClockOf(const ShabbatTime& time, const ZoneRule& zone) {
+std::optional<LocalClock> LocalClockOf(const ShabbatTime& time, const SpanClock& clock) {
     if (!time.instant) {
         return std::nullopt;
     }
-    return LocalTimeOf(*time.instant, zone, HostUtcToLocal);
+    return clock.ClockOf(*time.instant);
 }
 
 char* AppendDigits(char* out, int value, int width) {
@@ -73,8 +75,8 @@ char* AppendDigits(char* out, int value, int width) {
 
 // YYYY-MM-DD,KIND,TIME lines, TIME HH:MM on the place's clock, the minutes of UT with ut, or none; formatted into one
 // block and written a block at a time.
-void WriteCsv(const std::vector<ShabbatTime>& times, const ZoneRule& zone, bool ut) {
-    std::vector<char> block(kBlockSize);
+void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, bool ut, std::vector<char>& block) {
+    block.resize(kBlockSize);
     char* const start = block.data();
     char* out = start;
     for (const ShabbatTime& time : times) {
@@ -94,7 +96,7 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const ZoneRule& zone, bool 
             *out++ = *kind;
         }
         *out++ = ',';
-        const std::optional<CivilTime> local = ut ? std::nullopt : LocalClockOf(time, zone);
+        const std::optional<LocalClock> local = ut ? std::nullopt : LocalClockOf(time, clock);
         if (ut && time.minutesUt) {
             out += FormatText(out, kLongestLine / 2, "%.4f", *time.minutesUt);
         } else if (local) {
@@ -111,37 +113,75 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const ZoneRule& zone, bool 
     std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
 }
 
+void AppendNumber(std::string& text, int value) {
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
 // "Fri, Oct 18, 2024"
-std::string ShortDate(DayNumber n) {
+void AppendShortDate(std::string& text, DayNumber n) {
     static constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     int day = 0, month = 0, year = 0;
     DayNumberToGregorian(n, day, month, year);
-    char text[kTimeSize * 2];
-    FormatText(text, sizeof text, "%s, %.3s %d, %d", kWeekdays[WeekdayOf(n)], GregorianMonthName(month), day, year);
-    return text;
+    text.append(kWeekdays[WeekdayOf(n)]).append(", ").append(GregorianMonthName(month), 3) += ' ';
+    AppendNumber(text, day);
+    text += ", ";
+    AppendNumber(text, year);
+}
+
+// The clock as the zmanim text shows it ("5:52 PM", "--:--"), set right in 8 columns.
+void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
+    char shown[kTimeSize];
+    if (!local) {
+        std::snprintf(shown, sizeof shown, "--:--");
+    } else {
+        const int hour = hour12(local->hour);
+        std::size_t length = 0;
+        if (hour >= 10) {
+            shown[length++] = static_cast<char>('0' + hour / 10);
+        }
+        shown[length++] = static_cast<char>('0' + hour % 10);
+        shown[length++] = ':';
+        shown[length++] = static_cast<char>('0' + local->minute / 10);
+        shown[length++] = static_cast<char>('0' + local->minute % 10);
+        shown[length++] = ' ';
+        shown[length] = '\0';
+        std::snprintf(shown + length, sizeof shown - length, "%s", amPm(local->hour));
+    }
+    const std::string_view clock(shown);
+    text.append(clock.size() < kClockColumns ? kClockColumns - clock.size() : 0, ' ').append(clock);
 }
 
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
-std::string Describe(const ShabbatTime& time, Observance observance) {
-    const std::string occasion(time.occasion == HolidayCode::None ? std::string_view("Shabbat")
-                                                                  : HolidayName(time.occasion, observance));
+void AppendDescription(std::string& text, const ShabbatTime& time, Observance observance) {
+    const std::string_view occasion =
+        time.occasion == HolidayCode::None ? std::string_view("Shabbat") : HolidayName(time.occasion, observance);
+    const bool festival = time.occasion != HolidayCode::None;
     switch (time.kind) {
-        case ShabbatTimeKind::Candles: {
-            const bool shabbatToo = time.occasion != HolidayCode::None && WeekdayOf(time.date + 1) == kSaturday;
-            return std::string(time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before: "
-                                                                          : "Candle lighting: ") +
-                   (shabbatToo ? "Shabbat, " : "") + occasion;
-        }
-        case ShabbatTimeKind::Havdalah: {
-            const bool shabbatToo = time.occasion != HolidayCode::None && WeekdayOf(time.date) == kSaturday;
-            return "Havdalah: " + std::string(shabbatToo ? "Shabbat, " : "") + occasion + " ends";
-        }
+        case ShabbatTimeKind::Candles:
+            text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before: " : "Candle lighting: ";
+            text += festival && WeekdayOf(time.date + 1) == kSaturday ? "Shabbat, " : "";
+            text += occasion;
+            break;
+        case ShabbatTimeKind::Havdalah:
+            text += "Havdalah: ";
+            text += festival && WeekdayOf(time.date) == kSaturday ? "Shabbat, " : "";
+            text.append(occasion) += " ends";
+            break;
         case ShabbatTimeKind::FastBegins:
-            return "Fast begins: " + occasion;
+            text.append("Fast begins: ").append(occasion);
+            break;
         case ShabbatTimeKind::FastEnds:
-            return "Fast ends: " + occasion;
+            text.append("Fast ends: ").append(occasion);
+            break;
     }
-    return occasion;
 }
 
 std::string RulesText(const ShabbatRules& rules) {
@@ -152,8 +192,8 @@ std::string RulesText(const ShabbatRules& rules) {
            ".";
 }
 
-// A heading with the place and the span, a line for each time, and the rules the times follow.
-void WriteReadable(const std::vector<ShabbatTime>& times, const ShabbatRequest& request) {
+// A heading with the place and the span.
+void WriteHeading(const ShabbatRequest& request) {
     char label[kPlaceLabelSize];
     FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
     const std::string place = label[0] != '\0'
@@ -162,22 +202,27 @@ void WriteReadable(const std::vector<ShabbatTime>& times, const ShabbatRequest& 
     std::string text = "Shabbat and festival times at " + place + " (" +
                        (IsDiaspora(request.observance) ? "Diaspora" : "Israel") + ")\n";
     if (request.week) {
-        text += "Week of " + ShortDate(request.first) + "\n";
+        text += "Week of ";
+        AppendShortDate(text, request.first);
+        text += "\n";
     }
     text += "\n";
-    const ZoneRule zone = request.location.zoneRule();
+    WriteText(stdout, text);
+}
+
+// A line for each time: its date, its clock, what it is for.
+void WriteReadable(const std::vector<ShabbatTime>& times, const SpanClock& clock, const ShabbatRequest& request) {
+    std::string text;
+    text.reserve(times.size() * kLongestLine);
     for (const ShabbatTime& time : times) {
-        const std::optional<CivilTime> local = LocalClockOf(time, zone);
-        char clock[kTimeSize];
-        FormatZmanTime(local.has_value(), local ? local->hour : 0, local ? local->minute : 0, clock, sizeof clock);
-        char line[kTimeSize * 2];
-        FormatText(line, sizeof line, "%-17s %8s  ", ShortDate(time.date).c_str(), clock);
-        text += line + Describe(time, request.observance) + "\n";
+        const std::size_t start = text.size();
+        AppendShortDate(text, time.date);
+        text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
+        AppendClock(text, LocalClockOf(time, clock));
+        text += "  ";
+        AppendDescription(text, time, request.observance);
+        text += '\n';
     }
-    if (times.empty()) {
-        text += "No candle lighting, havdalah or fast in this span.\n";
-    }
-    text += "\n" + RulesText(request.rules) + "\n";
     WriteText(stdout, text);
 }
 
@@ -275,14 +320,34 @@ int RunShabbatCommand(const Arguments& args) {
     request.rules = settings.RulesAt(request.location.city());
 
     const ZmanimPlace place = ZmanimPlaceOf(request.location);
-    const std::vector<ShabbatTime> times =
-        request.week ? ShabbatWeekTimes(request.first, request.observance, place, request.rules)
-                     : ShabbatTimes(request.first, request.last, request.observance, place, request.rules);
     UseBinaryStdout();
-    if (request.csv) {
-        WriteCsv(times, request.location.zoneRule(), request.ut);
-    } else {
-        WriteReadable(times, request);
+    if (!request.csv) {
+        WriteHeading(request);
+    }
+    // A span of years a year at a time: the times of consecutive years follow each other as those of the whole span.
+    bool any = false;
+    std::vector<char> block;
+    for (DayNumber first = request.first; first <= request.last;) {
+        int day = 0, month = 0, year = 0;
+        DayNumberToGregorian(first, day, month, year);
+        const DayNumber last = request.week ? request.last : GregorianToDayNumber(31, 12, year);
+        const std::vector<ShabbatTime> times =
+            request.week ? ShabbatWeekTimes(first, request.observance, place, request.rules)
+                         : ShabbatTimes(first, last, request.observance, place, request.rules);
+        any = any || !times.empty();
+        int lastDay = 0, lastMonth = 0, lastYear = 0;
+        DayNumberToGregorian(times.empty() ? last : times.back().date, lastDay, lastMonth, lastYear);
+        const SpanClock clock(request.location.zoneRule(), HostUtcToLocal, year, lastYear);
+        if (request.csv) {
+            WriteCsv(times, clock, request.ut, block);
+        } else {
+            WriteReadable(times, clock, request);
+        }
+        first = last + 1;
+    }
+    if (!request.csv) {
+        WriteText(stdout, (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
+                              RulesText(request.rules) + "\n");
     }
     return FinishOutput();
 }

@@ -52,29 +52,40 @@ struct DayFacts {
     HolidayCode fast = HolidayCode::None;      // a minor fast or Tisha B'Av
 };
 
-// The facts of the days first..last (at most a few days past the tables' ends), from one walk over the table rows.
-std::vector<DayFacts> FactsOf(DayNumber first, DayNumber last, Observance observance) {
-    std::vector<DayFacts> facts(static_cast<std::size_t>(last - first + 1));
-    for (DayNumber n = first; n <= last; ++n) {
-        facts[static_cast<std::size_t>(n - first)].rest = WeekdayOf(n) == kSaturday;
+// The facts of days asked for in increasing order, from one walk over the table rows.
+class FactsReader {
+  public:
+    FactsReader(DayNumber first, Observance observance) : observance_(observance) {
+        const HolidayTable table = HolidayTableFor(observance);
+        end_ = table.rows + table.count;
+        row_ = std::lower_bound(table.rows, end_, first,
+                                [](const HolidayRow& r, DayNumber wanted) { return r.dayNumber < wanted; });
     }
-    const HolidayTable table = HolidayTableFor(observance);
-    const HolidayRow* const end = table.rows + table.count;
-    const HolidayRow* row = std::lower_bound(
-        table.rows, end, first, [](const HolidayRow& r, DayNumber wanted) { return r.dayNumber < wanted; });
-    for (; row != end && row->dayNumber <= last; ++row) {
-        DayFacts& day = facts[static_cast<std::size_t>(row->dayNumber - first)];
-        if (IsFestivalDay(row->code, observance)) {
-            day.rest = true;
-            if (day.festival == HolidayCode::None) {
-                day.festival = row->code;
+
+    DayFacts Of(DayNumber n) {
+        DayFacts day;
+        day.rest = WeekdayOf(n) == kSaturday;
+        for (; row_ != end_ && row_->dayNumber <= n; ++row_) {
+            if (row_->dayNumber < n) {
+                continue;
             }
-        } else if (IsMinorFast(row->code) || row->code == HolidayCode::TishaBAv) {
-            day.fast = row->code;
+            if (IsFestivalDay(row_->code, observance_)) {
+                day.rest = true;
+                if (day.festival == HolidayCode::None) {
+                    day.festival = row_->code;
+                }
+            } else if (IsMinorFast(row_->code) || row_->code == HolidayCode::TishaBAv) {
+                day.fast = row_->code;
+            }
         }
+        return day;
     }
-    return facts;
-}
+
+  private:
+    Observance observance_;
+    const HolidayRow* row_;
+    const HolidayRow* end_;
+};
 
 }  // namespace
 
@@ -92,13 +103,14 @@ std::vector<ShabbatDayTime> ShabbatDayTimes(DayNumber first, DayNumber last, Obs
     if (last < first) {
         return times;
     }
-    // And the day after last: a day's candles and havdalah depend on the next day, and Tisha B'Av begins on the
-    // evening before its own.
-    const std::vector<DayFacts> facts = FactsOf(first, last + 1, observance);
     times.reserve(static_cast<std::size_t>(last - first + 1) / 3);
+    // Each day with the day after it: a day's candles and havdalah depend on the next day, and Tisha B'Av begins on
+    // the evening before its own.
+    FactsReader reader(first, observance);
+    DayFacts tomorrow = reader.Of(first);
     for (DayNumber n = first; n <= last; ++n) {
-        const DayFacts& today = facts[static_cast<std::size_t>(n - first)];
-        const DayFacts& tomorrow = facts[static_cast<std::size_t>(n - first + 1)];
+        const DayFacts today = tomorrow;
+        tomorrow = reader.Of(n + 1);
         if (IsMinorFast(today.fast)) {
             times.push_back({n, ShabbatTimeKind::FastBegins, DayMoment::Dawn, today.fast});
         }
