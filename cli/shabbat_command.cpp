@@ -1,4 +1,4 @@
-// shabbat: candle lighting, havdalah and the fasts' times of a week, or of a span of years as CSV lines.
+// shabbat: candle lighting, havdalah and the fasts' times of a week or of a span of years, as readable lines or CSV.
 #include <cstdio>
 #include <optional>
 #include <string>
