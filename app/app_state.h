@@ -1,12 +1,15 @@
-// The program's state: the current place and the selected day. kestrelon.exe makes its one AppState at the start
-// of WinMain and hands it to its windows; the core only ever sees the parts of it that a call needs.
+// The program's state: the current place with its candle-lighting and havdalah settings, and the selected day.
+// kestrelon.exe makes its one AppState at the start of WinMain and hands it to its windows; the core only ever sees
+// the parts of it that a call needs.
 #pragma once
 
 #include "calendar/calendar_cursor.h"
 #include "holidays/holiday_table.h"
 #include "location/location.h"
+#include "location/shabbat_settings.h"
 
 struct AppState {
     Location location;
+    ShabbatSettings shabbat;
     CalendarCursor cursor{HasHoliday};  // its month marks are the holiday tables' days
 };

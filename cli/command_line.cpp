@@ -41,12 +41,27 @@ const char kUsage[] =
     "      proportional hours from sunrise to sunset, or for mga from 72 minutes\n"
     "      before sunrise to 72 after sunset\n"
     "  place [PLACE] [--elevation N] [--units feet|meters]\n"
-    "        [--observance israel|diaspora]\n"
+    "        [--observance israel|diaspora] [--candles N|default]\n"
+    "        [--havdalah nightfall|N]\n"
     "      without options, the saved place: its name (or position), position,\n"
     "      elevation and observance; with options, saves them as the Preferences\n"
     "      dialog does (ZIP CODE read from its leading digits, elevation 0 to 27000\n"
     "      in steps of 100, a position other than the city's own leaves no city)\n"
-    "      and shows the result; what they do not name stays saved\n"
+    "      and shows the result; what they do not name stays saved. --candles saves\n"
+    "      the minutes of candle lighting before sunset (0 to 90, or default: the\n"
+    "      place's own, 40 at Jerusalem, 30 at Haifa, 20 at Tel Aviv, else 18),\n"
+    "      --havdalah the minutes of havdalah after sunset (0 to 120) or nightfall\n"
+    "      (the default); place shows them once they are set\n"
+    "  shabbat [--date YYYY-MM-DD | --from YEAR [--to YEAR]] [PLACE]\n"
+    "          [--observance israel|diaspora] [--candles N|default]\n"
+    "          [--havdalah nightfall|N] [--csv [--ut]]\n"
+    "      candle lighting, havdalah and each fast's beginning and end in the week\n"
+    "      (Sunday to Saturday) of the date or of today, with the times after it\n"
+    "      that end a festival or fast it began; or in the years --from to --to.\n"
+    "      The place as for zmanim, on its clock; --candles and --havdalah as for\n"
+    "      place, for this run, else the saved ones. --csv writes lines\n"
+    "      YYYY-MM-DD,KIND,TIME, KIND candles, havdalah, fast-begins or fast-ends,\n"
+    "      TIME HH:MM or none; with --ut the minutes of UT after 0h UT of the date\n"
     "  ical [--observance israel|diaspora] [--from YEAR] [--to YEAR]\n"
     "       [--zmanim [PLACE]] [-o FILE]\n"
     "      the holidays as an iCalendar file: one all-day event per holiday, its\n"
@@ -78,9 +93,9 @@ const char kUsage[] =
     "one is close.\n"
     "Defaults: without a place option, zmanim uses the saved place with its\n"
     "elevation; with one, elevation 0 and --units feet. Without --observance, the\n"
-    "bare form, day, holidays and ical use the saved observance, or diaspora when\n"
-    "none is saved. Options are never saved but by place. The saved settings are\n"
-    "those of the Kestrelon window on Windows, and the file\n"
+    "bare form, day, holidays, ical and shabbat use the saved observance, or\n"
+    "diaspora when none is saved. Options are never saved but by place. The saved\n"
+    "settings are those of the Kestrelon window on Windows, and the file\n"
     "$XDG_CONFIG_HOME/kestrelon/settings (~/.config/kestrelon/settings) elsewhere.\n"
     "\n"
     "Dates lie between 1900-01-01 and 2099-12-31. Texts are written in UTF-8 when\n"
@@ -115,9 +130,9 @@ int RunCommandLine(const Arguments& args) {
         const char* name;
         int (*run)(const Arguments&);
     } kCommands[] = {
-        {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},   {"zmanim", RunZmanimCommand},
-        {"place", RunPlaceCommand},       {"ical", RunIcalCommand}, {"zip", RunZipCommand},
-        {"cities", RunCitiesCommand},
+        {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},         {"zmanim", RunZmanimCommand},
+        {"place", RunPlaceCommand},       {"ical", RunIcalCommand},       {"zip", RunZipCommand},
+        {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -53,6 +53,18 @@ void WriteAllZmanim(const Date& date, const ZmanimPlace& place, bool ut) {
     }
 }
 
+// The candle-lighting and havdalah settings as two lines, in words.
+std::string ShabbatLines(const ShabbatSettings& settings, std::int32_t city) {
+    const ShabbatRules rules = settings.RulesAt(city);
+    const bool placeDefault = !CandleLightingMinutesOf(settings.candleLighting);
+    return "Candle lighting: " + std::to_string(rules.candleLightingMinutes) + " minutes before sunset" +
+           (placeDefault ? " (the place's default)" : "") + "\nHavdalah: " +
+           (rules.havdalahMinutesAfterSunset
+                ? std::to_string(*rules.havdalahMinutesAfterSunset) + " minutes after sunset"
+                : std::string("at nightfall")) +
+           "\n";
+}
+
 // The place as four labelled lines, values in the forms the options take. A place without a name (a position
 // typed in) is named by its position; the window's label and the zmanim text leave it blank.
 void WritePlace(const Location& location) {
@@ -167,7 +179,8 @@ int RunCitiesCommand(const Arguments& args) {
 
 int RunPlaceCommand(const Arguments& args) {
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"place", {kPlaceOptions, kObservanceOption}}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"place", {kPlaceOptions, kObservanceOption, kShabbatOptions}}, given);
+        status != 0) {
         return status;
     }
     const PlaceOptions options = PlaceOptionsOf(given);
@@ -176,6 +189,7 @@ int RunPlaceCommand(const Arguments& args) {
         observanceWord ? ParseObservance(*observanceWord) : std::optional<Observance>();
     SavedSettings saved;
     Location location;
+    ShabbatSettings shabbat;
     if (args.empty()) {
         const Location* savedLocation = saved.Get();
         if (savedLocation == nullptr) {
@@ -184,6 +198,7 @@ int RunPlaceCommand(const Arguments& args) {
                 "one)");
         }
         location = *savedLocation;
+        shabbat = saved.Shabbat();
     } else {
         if (const int status = ResolvePlace(options, PlaceUse::Save, "place", saved, location); status != 0) {
             return status;
@@ -191,11 +206,27 @@ int RunPlaceCommand(const Arguments& args) {
         if (observance) {
             location.setHoliday(*observance);
         }
-        if (!SavedSettings::Save(location)) {
+        shabbat = saved.Shabbat();
+        if (const int status = SetShabbatOptions(given, "place", shabbat); status != 0) {
+            return status;
+        }
+        const auto placeValues = location.settingValues();
+        std::vector<DwordSetting> values(placeValues.begin(), placeValues.end());
+        for (const DwordSetting& value : shabbat.settingValues()) {
+            if (given.Has(value.name == std::string_view(kCandleLightingMinutesValue) ? "--candles" : "--havdalah")) {
+                values.push_back(value);
+            }
+        }
+        if (!SavedSettings::Save(values)) {
             return kExitNotFound;
         }
     }
     UseBinaryStdout();
     WritePlace(location);
+    // Shown once they are set: the four lines alone stand for the defaults.
+    if (given.Has("--candles") || given.Has("--havdalah") || CandleLightingMinutesOf(shabbat.candleLighting) ||
+        HavdalahMinutesOf(shabbat.havdalah)) {
+        WriteText(stdout, ShabbatLines(shabbat, location.city()));
+    }
     return FinishOutput();
 }

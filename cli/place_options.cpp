@@ -1,5 +1,7 @@
 #include "cli/place_options.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "cli/arguments.h"
@@ -11,6 +13,13 @@
 namespace {
 
 constexpr int kMaxShownElevation = 1000000;
+
+// The word in any letter case, as the option reader takes an option's words.
+bool IsWord(const std::string& text, std::string_view word) {
+    return text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char c, char w) {
+               return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == w;
+           });
+}
 
 // The preset the text names, or null with the reason: no such city, or the names an ambiguous beginning fits.
 const PresetCity* FindPreset(const std::string& text, std::string& reason) {
@@ -117,6 +126,33 @@ PlaceOptions PlaceOptionsOf(const GivenOptions& given) {
     options.elevation = given.Value("--elevation");
     options.units = given.Value("--units");
     return options;
+}
+
+int SetShabbatOptions(const GivenOptions& given, const char* command, ShabbatSettings& settings) {
+    const std::string prefix = std::string(command) + ": ";
+    if (const std::optional<std::string> candles = given.Value("--candles")) {
+        const std::optional<int> minutes = ParseCount(*candles);
+        if (IsWord(*candles, "default")) {
+            settings.candleLighting = CandleLightingSetting::PlaceDefault;
+        } else if (minutes && *minutes <= kMaxCandleLightingMinutes) {
+            settings.candleLighting = static_cast<CandleLightingSetting>(*minutes);
+        } else {
+            return UsageError(prefix + "--candles needs minutes before sunset from 0 to " +
+                              std::to_string(kMaxCandleLightingMinutes) + ", or default, not " + Quote(*candles));
+        }
+    }
+    if (const std::optional<std::string> havdalah = given.Value("--havdalah")) {
+        const std::optional<int> minutes = ParseCount(*havdalah);
+        if (IsWord(*havdalah, "nightfall")) {
+            settings.havdalah = HavdalahSetting::AtNightfall;
+        } else if (minutes && *minutes <= kMaxHavdalahMinutes) {
+            settings.havdalah = static_cast<HavdalahSetting>(*minutes);
+        } else {
+            return UsageError(prefix + "--havdalah needs nightfall, or minutes after sunset from 0 to " +
+                              std::to_string(kMaxHavdalahMinutes) + ", not " + Quote(*havdalah));
+        }
+    }
+    return 0;
 }
 
 int ResolvePlace(const PlaceOptions& options,

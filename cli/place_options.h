@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/saved_settings.h"
 #include "location/location.h"
+#include "location/shabbat_settings.h"
 
 struct PlaceOptions {
     std::optional<std::string> zip;
@@ -34,6 +35,14 @@ inline constexpr Option kPlaceOptions[] = {
 
 // The place options among those given.
 PlaceOptions PlaceOptionsOf(const GivenOptions& given);
+
+// --candles N|default (minutes before sunset, 0 to 90, or the place's own) and --havdalah nightfall|N (minutes after
+// sunset, 0 to 120), as place saves them and shabbat takes them for one run (location/shabbat_settings.h).
+inline constexpr Option kShabbatOptions[] = {{"--candles", Takes::Value, {}, {}}, {"--havdalah", Takes::Value, {}, {}}};
+
+// Sets in settings what the options given say. Returns 0, or the exit status of the error it reported; command begins
+// the messages.
+int SetShabbatOptions(const GivenOptions& given, const char* command, ShabbatSettings& settings);
 
 enum class PlaceUse {
     // For one command: a place given in the options is used alone, at elevation 0 feet unless the options say

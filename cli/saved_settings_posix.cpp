@@ -4,29 +4,31 @@
 #include "location/file_settings_store.h"
 
 bool ReadSettings(Location& location,
+                  ShabbatSettings& shabbat,
                   std::string& where,
                   std::vector<std::string>& problems,
                   SettingsReadReport& read) {
     const std::string folder = UserSettingsFolder();
     if (folder.empty()) {
         location = Location();
+        shabbat = ShabbatSettings();
         return false;
     }
     FileSettingsStore store(folder);
     read = location.loadWithoutCreating(store);
+    shabbat.loadWithoutCreating(store, read);
     where = store.path();
     problems = store.problems();
     return read.keyFound;
 }
 
-bool WriteSettings(const Location& location, std::string& error) {
+bool WriteSettings(const std::vector<DwordSetting>& values, std::string& error) {
     const std::string folder = UserSettingsFolder();
     if (folder.empty()) {
         error = "neither XDG_CONFIG_HOME nor HOME names a folder";
         return false;
     }
     FileSettingsStore store(folder);
-    const auto values = location.settingValues();
     std::vector<std::string> dropped;
     SettingsWriteError failure;
     if (!store.writeValues(values.data(), values.size(), dropped, failure)) {

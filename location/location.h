@@ -12,11 +12,13 @@ class SettingsStore;
 struct DwordSetting;
 
 // What Location::loadWithoutCreating found: whether the key exists, and the values that read as their defaults
-// because they are missing or cannot be read as numbers (names from settings_store.h).
+// because they are missing or cannot be read as numbers (names from settings_store.h), or hold a number outside
+// their range (the settings of shabbat_settings.h).
 struct SettingsReadReport {
     bool keyFound = false;
     std::vector<const char*> missing;
     std::vector<const char*> unreadable;
+    std::vector<const char*> outOfRange;
 };
 
 // The unit of the stored elevation. The setting keeps its number and may hold any other; every value other than

@@ -22,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RegistrySettingsStore settings(kSettingsKeyPath);
     App app(settings);
     app.state.location.load(settings);
+    app.state.shabbat.load(settings);
 
     PrepareWindows(app.windows, instance);
     app.state.cursor.SetToToday(ReadLocalClock());

@@ -275,3 +275,35 @@ std::optional<std::vector<ZoneChange>> ZoneChanges(const ZoneRule& zone,
     }
     return FixedZoneChanges(zone, span);
 }
+
+SpanClock::SpanClock(const ZoneRule& zone, HostZoneConversion toHost, int fromYear, int toYear)
+    : zone_(zone), toHost_(toHost) {
+    if (zone.useHostZone) {
+        return;
+    }
+    const Span span = SpanOfYears(fromYear, toYear);
+    end_ = span.end;
+    for (const ZoneChange& change : FixedZoneChanges(zone, span)) {
+        const long long from =
+            offsets_.empty() ? span.start : CivilTimeSeconds(change.onset) - change.offsetBeforeSeconds;
+        offsets_.push_back({from, change.offsetAfterSeconds});
+    }
+}
+
+std::optional<LocalClock> SpanClock::ClockOf(long long utcSeconds) const {
+    if (offsets_.empty() || utcSeconds < offsets_.front().from || utcSeconds >= end_) {
+        const std::optional<CivilTime> local = LocalTimeOf(utcSeconds, zone_, toHost_);
+        if (!local) {
+            return std::nullopt;
+        }
+        return LocalClock{local->hour, local->minute};
+    }
+    // The last offset that holds from a second at or before the instant.
+    const auto after = std::upper_bound(offsets_.begin(), offsets_.end(), utcSeconds,
+                                        [](long long t, const Offset& offset) { return t < offset.from; });
+    long long secondOfDay = (utcSeconds + (after - 1)->seconds) % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+    }
+    return LocalClock{static_cast<int>(secondOfDay / kSecondsPerHour), static_cast<int>(secondOfDay / 60 % 60)};
+}

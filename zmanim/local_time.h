@@ -82,3 +82,22 @@ std::optional<std::vector<ZoneChange>> ZoneChanges(const ZoneRule& zone,
                                                    HostZoneConversion toHost,
                                                    int fromYear,
                                                    int toYear);
+
+// The local clock times of many instants under one zone rule, the same as LocalTimeOf gives them: for a fixed rule
+// the offsets of its ZoneChanges over the years, found once and looked up for each instant within their span; the
+// computer's zone, and an instant outside the span, through LocalTimeOf.
+class SpanClock {
+  public:
+    SpanClock(const ZoneRule& zone, HostZoneConversion toHost, int fromYear, int toYear);
+    std::optional<LocalClock> ClockOf(long long utcSeconds) const;
+
+  private:
+    struct Offset {
+        long long from;  // the UT second the offset holds from
+        int seconds;
+    };
+    ZoneRule zone_;
+    HostZoneConversion toHost_;
+    std::vector<Offset> offsets_;  // in order; empty for the computer's zone
+    long long end_ = 0;            // the first second past the span
+};

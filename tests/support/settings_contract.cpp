@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "location/location.h"
+#include "location/shabbat_settings.h"
 
 namespace {
 
@@ -118,6 +119,28 @@ TEST_P(SettingsContract, SaveWritesAllSixValuesAsDwords) {
     const Stored expected[] = {{"City", 10001},   {"Latitude", 4045},     {"Longitude", 7400},
                                {"Elevation", 33}, {"Elevation Units", 1}, {"Holiday", 2}};
     ExpectDwords(Scratch(), expected);
+}
+
+// The candle-lighting and havdalah values: created with -1 on the first load, read as stored, and a number out of
+// range read as the default but kept, by the program's load and the command line's read alike.
+TEST_P(SettingsContract, ShabbatValuesAreCreatedAsMinusOneAndANumberOutOfRangeIsKept) {
+    ShabbatSettings settings;
+    settings.load(Store());
+    EXPECT_EQ(Scratch().Dword("Candle Lighting Minutes"), -1);
+    EXPECT_EQ(Scratch().Dword("Havdalah Minutes"), -1);
+
+    Scratch().SetDword("Candle Lighting Minutes", 91);
+    Scratch().SetDword("Havdalah Minutes", 72);
+    for (const bool creating : {true, false}) {
+        SCOPED_TRACE(creating ? "load" : "loadWithoutCreating");
+        SettingsReadReport report;
+        creating ? settings.load(Store()) : settings.loadWithoutCreating(Store(), report);
+        const ShabbatRules rules = settings.RulesAt(10001);
+        EXPECT_EQ(rules.candleLightingMinutes, 18);
+        EXPECT_EQ(rules.havdalahMinutesAfterSunset, 72);
+        EXPECT_EQ(Scratch().Dword("Candle Lighting Minutes"), 91);
+        EXPECT_EQ(report.outOfRange.size(), creating ? 0u : 1u);
+    }
 }
 
 TEST_P(SettingsContract, AStringIsReadWithoutCreatingTheKey) {

@@ -135,6 +135,7 @@ TEST(CommandLine, CommandsWithoutTheSavedPlaceLeaveTheRegistryUntouched) {
         {"zip 10001", 0},
         {"cities", 0},
         {"--help", 0},
+        {"shabbat --date 2024-10-16 --zip 10001 --csv", 0},
         // These look for the saved settings, and find none.
         {"holidays --from 2024 --to 2024", 0},
         {"zmanim --date 2008-06-21", 1},
@@ -142,6 +143,7 @@ TEST(CommandLine, CommandsWithoutTheSavedPlaceLeaveTheRegistryUntouched) {
         {"ical --from 2024 --to 2024 --zmanim", 1},
         {"place", 1},
         {"place --observance israel", 2},
+        {"shabbat --date 2024-10-16", 1},
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(run.arguments);
@@ -175,8 +177,12 @@ TEST(CommandLine, ReadingTheSavedPlaceChangesNothing) {
     EXPECT_EQ(RunCommandLine("ical --from 2024 --to 2024 --zmanim", &calendar), 0);
     EXPECT_NE(calendar.find("\r\nX-WR-CALNAME:Kestrelon holidays (Israel)\\, sunrise and sunset at Jerusalem\\"),
               std::string::npos);
+    std::string times;
+    EXPECT_EQ(RunCommandLine("shabbat --date 2024-10-16 --csv", &times), 0);
+    EXPECT_EQ(times.rfind("2024-10-16,candles,", 0), 0u) << times;
     DWORD elevation = 0;
     EXPECT_FALSE(ReadSetting("Elevation", elevation));
+    EXPECT_FALSE(ReadSetting("Candle Lighting Minutes", elevation));
     ExpectSettings({{"City", 100016},
                     {"Latitude", 3146},
                     {"Longitude", static_cast<DWORD>(-3513)},
@@ -201,6 +207,9 @@ TEST(CommandLine, PlaceWritesAllSixValuesAsTheDialogDoes) {
                     {"Elevation", 800},
                     {"Elevation Units", 1},
                     {"Holiday", 1}});
+    // The candle-lighting and havdalah values only when given.
+    EXPECT_EQ(RunCommandLine("place --candles 25 --havdalah NIGHTFALL"), 0);
+    ExpectSettings({{"City", 100016}, {"Candle Lighting Minutes", 25}, {"Havdalah Minutes", static_cast<DWORD>(-1)}});
 }
 
 // In a console the texts are the characters they stand for, whatever the console's code page: under code page 437

@@ -363,10 +363,17 @@ TEST(PreferencesAtStart, DialogShowsTheStoredSettingsAndOkWritesThemBackUnchange
         for (int i = 0; i < 6 && !c.firstRun; ++i) {
             WriteSetting(names[i], c.settings[i]);
         }
+        if (!c.firstRun) {
+            WriteSetting("Candle Lighting Minutes", 95);  // out of range: read as the place's own, and kept
+        }
         AppSession session(false);
         const CalendarControls controls = CalendarControls::Find(session.WaitForMainWindow());
         ASSERT_TRUE(controls.Complete());
         const std::string stored = StoredSettings();
+        // The start creates the candle-lighting and havdalah values beside the six: -1, the place's own minutes and
+        // nightfall.
+        const std::string shabbat = StoredValues({"Candle Lighting Minutes", "Havdalah Minutes"});
+        EXPECT_EQ(shabbat, c.firstRun ? "-1 -1" : "95 -1");
         // The way in from the "Zmanim" tab.
         controls.ShowTab(1);
         PreferencesDialog dialog = PreferencesDialog::OpenFromChangeLocation(controls.main, controls.changeLocation);
@@ -382,6 +389,7 @@ TEST(PreferencesAtStart, DialogShowsTheStoredSettingsAndOkWritesThemBackUnchange
         }
         dialog.Ok();
         EXPECT_EQ(StoredSettings(), stored);
+        EXPECT_EQ(StoredValues({"Candle Lighting Minutes", "Havdalah Minutes"}), shabbat);
         EXPECT_EQ(session.Exit(), 0U);
     }
 }

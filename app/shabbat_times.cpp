@@ -1,0 +1,103 @@
+#include "app/shabbat_times.h"
+
+#include <limits>
+#include <utility>
+
+#include "zmanim/evening_times.h"
+#include "zmanim/local_time.h"
+
+namespace {
+
+constexpr int kSunday = 0;
+constexpr int kDaysPerWeek = 7;
+// Festivals and fasts that run on past a week's Saturday end within this many days (two festival days after
+// Shabbat, or Tisha B'Av on Sunday).
+constexpr int kDaysPastTheWeek = 3;
+
+std::optional<double> MinutesOf(const ShabbatDayTime& time, const ZmanimPlace& place, const ShabbatRules& rules) {
+    switch (time.moment) {
+        case DayMoment::CandleLighting:
+            return CandleLightingMinutes(time.day, place, rules.candleLightingMinutes);
+        case DayMoment::Havdalah:
+            return HavdalahMinutes(time.day, place, rules.havdalahMinutesAfterSunset);
+        case DayMoment::Sunset:
+            return SunsetMinutes(time.day, place);
+        case DayMoment::NightfallCandles:
+        case DayMoment::Nightfall:
+            return NightfallMinutes(time.day, place);
+        case DayMoment::Dawn:
+            return DawnMinutes(time.day, place);
+    }
+    return std::nullopt;
+}
+
+// The order within a day: by the minutes, a time that does not happen after the others, but dawn before them.
+double OrderInDay(const ShabbatTime& time) {
+    if (time.minutesUt) {
+        return *time.minutesUt;
+    }
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    return time.moment == DayMoment::Dawn ? -kInfinity : kInfinity;
+}
+
+}  // namespace
+
+std::vector<ShabbatTime> ShabbatTimes(DayNumber first,
+                                      DayNumber last,
+                                      Observance observance,
+                                      const ZmanimPlace& place,
+                                      const ShabbatRules& rules) {
+    const std::vector<ShabbatDayTime> days = ShabbatDayTimes(first, last, observance);
+    std::vector<ShabbatTime> times;
+    times.reserve(days.size());
+    for (const ShabbatDayTime& day : days) {
+        ShabbatTime time{day.day, day.kind, day.moment, day.occasion, MinutesOf(day, place, rules), std::nullopt};
+        if (time.minutesUt) {
+            time.instant = EventInstant(*time.minutesUt, day.day);
+        }
+        times.push_back(time);
+    }
+    // The days come in date order, each with its few times: each time goes after the earlier ones of its day.
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        for (std::size_t j = i;
+             j > 0 && times[j - 1].date == times[j].date && OrderInDay(times[j]) < OrderInDay(times[j - 1]); --j) {
+            std::swap(times[j - 1], times[j]);
+        }
+    }
+    return times;
+}
+
+std::vector<ShabbatTime> ShabbatWeekTimes(DayNumber day,
+                                          Observance observance,
+                                          const ZmanimPlace& place,
+                                          const ShabbatRules& rules) {
+    const DayNumber sunday = day - (WeekdayOf(day) - kSunday);
+    const DayNumber saturday = sunday + kDaysPerWeek - 1;
+    std::vector<ShabbatTime> times = ShabbatTimes(sunday, saturday + kDaysPastTheWeek, observance, place, rules);
+    // The week's own times, then those that close what is still open at its end.
+    bool openFestival = false;
+    bool openFast = false;
+    std::size_t kept = 0;
+    for (; kept < times.size(); ++kept) {
+        const ShabbatTime& time = times[kept];
+        if (time.date > saturday && !openFestival && !openFast) {
+            break;
+        }
+        switch (time.kind) {
+            case ShabbatTimeKind::Candles:
+                openFestival = true;
+                break;
+            case ShabbatTimeKind::Havdalah:
+                openFestival = false;
+                break;
+            case ShabbatTimeKind::FastBegins:
+                openFast = true;
+                break;
+            case ShabbatTimeKind::FastEnds:
+                openFast = false;
+                break;
+        }
+    }
+    times.resize(kept);
+    return times;
+}

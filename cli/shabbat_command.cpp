@@ -1,0 +1,353 @@
+// shabbat: candle lighting, havdalah and the fasts' times of a week or of a span of years, as readable lines or CSV.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/shabbat_times.h"
+#include "calendar/clock.h"
+#include "calendar/gregorian.h"
+#include "calendar/month_names.h"
+#include "calendar/text_buffer.h"
+#include "cli/arguments.h"
+#include "cli/binary_stdout.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "cli/place_options.h"
+#include "cli/saved_settings.h"
+#include "holidays/holiday_text.h"
+#include "location/place_rules.h"
+#include "zmanim/host_zone.h"
+#include "zmanim/local_time.h"
+#include "zmanim/zmanim_text.h"
+
+namespace {
+
+constexpr int kSaturday = 6;
+constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::size_t kLongestLine = 64;  // "2099-12-31,fast-begins,-1234.5678\n" is 34
+constexpr std::size_t kTimeSize = 16;
+constexpr std::size_t kDateColumns = 17;  // "Wed, Sep 25, 2024"
+constexpr std::size_t kClockColumns = 8;  // "12:05 AM"
+
+// What the command was asked for.
+struct ShabbatRequest {
+    DayNumber first = 0;  // a span of years, or the week of one day
+    DayNumber last = 0;
+    bool week = true;
+    bool csv = false;
+    bool ut = false;
+    Observance observance = Observance::Diaspora;
+    Location location;
+    ShabbatRules rules;
+};
+
+const char* KindWord(ShabbatTimeKind kind) {
+    switch (kind) {
+        case ShabbatTimeKind::Candles:
+            return "candles";
+        case ShabbatTimeKind::Havdalah:
+            return "havdalah";
+        case ShabbatTimeKind::FastBegins:
+            return "fast-begins";
+        case ShabbatTimeKind::FastEnds:
+            return "fast-ends";
+    }
+    return "";
+}
+
+// The local clock time of a time on the place's clock: a ZIP place's own zone, any other the computer's.
+std::optional<LocalClock> LocalClockOf(const ShabbatTime& time, const SpanClock& clock) {
+    if (!time.instant) {
+        return std::nullopt;
+    }
+    return clock.ClockOf(*time.instant);
+}
+
+char* AppendDigits(char* out, int value, int width) {
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return out + width;
+}
+
+// YYYY-MM-DD,KIND,TIME lines, TIME HH:MM on the place's clock, the minutes of UT with ut, or none; formatted into one
+// block and written a block at a time.
+void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, bool ut, std::vector<char>& block) {
+    block.resize(kBlockSize);
+    char* const start = block.data();
+    char* out = start;
+    for (const ShabbatTime& time : times) {
+        if (static_cast<std::size_t>(out - start) > kBlockSize - kLongestLine) {
+            std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
+            out = start;
+        }
+        int day = 0, month = 0, year = 0;
+        DayNumberToGregorian(time.date, day, month, year);
+        out = AppendDigits(out, year, 4);
+        *out++ = '-';
+        out = AppendDigits(out, month, 2);
+        *out++ = '-';
+        out = AppendDigits(out, day, 2);
+        *out++ = ',';
+        for (const char* kind = KindWord(time.kind); *kind != '\0'; ++kind) {
+            *out++ = *kind;
+        }
+        *out++ = ',';
+        const std::optional<LocalClock> local = ut ? std::nullopt : LocalClockOf(time, clock);
+        if (ut && time.minutesUt) {
+            out += FormatText(out, kLongestLine / 2, "%.4f", *time.minutesUt);
+        } else if (local) {
+            out = AppendDigits(out, local->hour, 2);
+            *out++ = ':';
+            out = AppendDigits(out, local->minute, 2);
+        } else {
+            for (const char c : {'n', 'o', 'n', 'e'}) {
+                *out++ = c;
+            }
+        }
+        *out++ = '\n';
+    }
+    std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
+}
+
+void AppendNumber(std::string& text, int value) {
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+// "Fri, Oct 18, 2024"
+void AppendShortDate(std::string& text, DayNumber n) {
+    static constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    int day = 0, month = 0, year = 0;
+    DayNumberToGregorian(n, day, month, year);
+    text.append(kWeekdays[WeekdayOf(n)]).append(", ").append(GregorianMonthName(month), 3) += ' ';
+    AppendNumber(text, day);
+    text += ", ";
+    AppendNumber(text, year);
+}
+
+// The clock as the zmanim text shows it ("5:52 PM", "--:--"), set right in 8 columns.
+void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
+    char shown[kTimeSize];
+    if (!local) {
+        std::snprintf(shown, sizeof shown, "--:--");
+    } else {
+        const int hour = hour12(local->hour);
+        std::size_t length = 0;
+        if (hour >= 10) {
+            shown[length++] = static_cast<char>('0' + hour / 10);
+        }
+        shown[length++] = static_cast<char>('0' + hour % 10);
+        shown[length++] = ':';
+        shown[length++] = static_cast<char>('0' + local->minute / 10);
+        shown[length++] = static_cast<char>('0' + local->minute % 10);
+        shown[length++] = ' ';
+        shown[length] = '\0';
+        std::snprintf(shown + length, sizeof shown - length, "%s", amPm(local->hour));
+    }
+    const std::string_view clock(shown);
+    text.append(clock.size() < kClockColumns ? kClockColumns - clock.size() : 0, ' ').append(clock);
+}
+
+// What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
+void AppendDescription(std::string& text, const ShabbatTime& time, Observance observance) {
+    const std::string_view occasion =
+        time.occasion == HolidayCode::None ? std::string_view("Shabbat") : HolidayName(time.occasion, observance);
+    const bool festival = time.occasion != HolidayCode::None;
+    switch (time.kind) {
+        case ShabbatTimeKind::Candles:
+            text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before: " : "Candle lighting: ";
+            text += festival && WeekdayOf(time.date + 1) == kSaturday ? "Shabbat, " : "";
+            text += occasion;
+            break;
+        case ShabbatTimeKind::Havdalah:
+            text += "Havdalah: ";
+            text += festival && WeekdayOf(time.date) == kSaturday ? "Shabbat, " : "";
+            text.append(occasion) += " ends";
+            break;
+        case ShabbatTimeKind::FastBegins:
+            text.append("Fast begins: ").append(occasion);
+            break;
+        case ShabbatTimeKind::FastEnds:
+            text.append("Fast ends: ").append(occasion);
+            break;
+    }
+}
+
+std::string RulesText(const ShabbatRules& rules) {
+    return "Candles " + std::to_string(rules.candleLightingMinutes) + " minutes before sunset, havdalah " +
+           (rules.havdalahMinutesAfterSunset
+                ? std::to_string(*rules.havdalahMinutesAfterSunset) + " minutes after sunset"
+                : std::string("at nightfall")) +
+           ".";
+}
+
+// A heading with the place and the span.
+void WriteHeading(const ShabbatRequest& request) {
+    char label[kPlaceLabelSize];
+    FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
+    const std::string place = label[0] != '\0'
+                                  ? std::string(label)
+                                  : PositionText({request.location.latitude(), request.location.longitude()});
+    std::string text = "Shabbat and festival times at " + place + " (" +
+                       (IsDiaspora(request.observance) ? "Diaspora" : "Israel") + ")\n";
+    if (request.week) {
+        text += "Week of ";
+        AppendShortDate(text, request.first);
+        text += "\n";
+    }
+    text += "\n";
+    WriteText(stdout, text);
+}
+
+// A line for each time: its date, its clock, what it is for.
+void WriteReadable(const std::vector<ShabbatTime>& times, const SpanClock& clock, const ShabbatRequest& request) {
+    std::string text;
+    text.reserve(times.size() * kLongestLine);
+    for (const ShabbatTime& time : times) {
+        const std::size_t start = text.size();
+        AppendShortDate(text, time.date);
+        text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
+        AppendClock(text, LocalClockOf(time, clock));
+        text += "  ";
+        AppendDescription(text, time, request.observance);
+        text += '\n';
+    }
+    WriteText(stdout, text);
+}
+
+// The year of --from or --to: four digits, 1900 to 2099. Returns 0, or the exit status of the error it reported.
+int TakeYear(const std::optional<std::string>& value, const char* option, std::optional<int>& year) {
+    if (!value) {
+        return 0;
+    }
+    year = value->size() == 4 ? ParseCount(*value) : std::nullopt;
+    if (!year || *year < kFirstSupportedYear || *year > kLastSupportedYear) {
+        return UsageError(std::string("shabbat: ") + option + " must be a year from 1900 to 2099, not " +
+                          Quote(*value));
+    }
+    return 0;
+}
+
+// The span: the years of --from and --to (either alone is one year), else the week of --date or of today.
+int ResolveSpan(const GivenOptions& given, ShabbatRequest& request) {
+    std::optional<int> from;
+    std::optional<int> to;
+    if (const int status = TakeYear(given.Value("--from"), "--from", from); status != 0) {
+        return status;
+    }
+    if (const int status = TakeYear(given.Value("--to"), "--to", to); status != 0) {
+        return status;
+    }
+    const std::optional<std::string> dateText = given.Value("--date");
+    if (from || to) {
+        if (dateText) {
+            return UsageError("shabbat: --date goes with neither --from nor --to");
+        }
+        request.week = false;
+        request.first = GregorianToDayNumber(1, 1, from.value_or(*to));
+        request.last = GregorianToDayNumber(31, 12, to.value_or(*from));
+        if (request.first > request.last) {
+            return UsageError("shabbat: --from must not be after --to");
+        }
+        return 0;
+    }
+    const LocalDateTime today = ReadLocalClock();
+    Date date{today.day, today.month, today.year};
+    if (dateText) {
+        std::string why;
+        const std::optional<Date> parsed = ParseDate(*dateText, why);
+        if (!parsed) {
+            return UsageError("shabbat: --date " + Quote(*dateText) + " " + why);
+        }
+        if (!InSupportedYears(*parsed)) {
+            return UsageError("shabbat: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
+        }
+        date = *parsed;
+    } else if (!InSupportedYears(date)) {
+        return UsageError("shabbat: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    }
+    request.first = GregorianToDayNumber(date.day, date.month, date.year);
+    request.first -= WeekdayOf(request.first);
+    request.last = request.first + kSaturday;
+    return 0;
+}
+
+}  // namespace
+
+int RunShabbatCommand(const Arguments& args) {
+    static constexpr Option kOptions[] = {
+        {"--date", Takes::Value, {}, {}},  {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}},
+        {"--csv", Takes::Nothing, {}, {}}, {"--ut", Takes::Nothing, {}, {}},
+    };
+    GivenOptions given;
+    if (const int status =
+            ReadOptions(args, {"shabbat", {kOptions, kPlaceOptions, kObservanceOption, kShabbatOptions}}, given);
+        status != 0) {
+        return status;
+    }
+    ShabbatRequest request;
+    request.csv = given.Has("--csv");
+    request.ut = given.Has("--ut");
+    if (request.ut && !request.csv) {
+        return UsageError("shabbat: --ut goes only with --csv");
+    }
+    if (const int status = ResolveSpan(given, request); status != 0) {
+        return status;
+    }
+    SavedSettings saved;
+    if (const int status = ResolveObservance(given.Value("--observance"), saved, request.observance); status != 0) {
+        return status;
+    }
+    if (const int status = ResolvePlace(PlaceOptionsOf(given), PlaceUse::Show, "shabbat", saved, request.location);
+        status != 0) {
+        return status;
+    }
+    ShabbatSettings settings = saved.Shabbat();
+    if (const int status = SetShabbatOptions(given, "shabbat", settings); status != 0) {
+        return status;
+    }
+    request.rules = settings.RulesAt(request.location.city());
+
+    const ZmanimPlace place = ZmanimPlaceOf(request.location);
+    UseBinaryStdout();
+    if (!request.csv) {
+        WriteHeading(request);
+    }
+    // A span of years a year at a time: the times of consecutive years follow each other as those of the whole span.
+    bool any = false;
+    std::vector<char> block;
+    for (DayNumber first = request.first; first <= request.last;) {
+        int day = 0, month = 0, year = 0;
+        DayNumberToGregorian(first, day, month, year);
+        const DayNumber last = request.week ? request.last : GregorianToDayNumber(31, 12, year);
+        const std::vector<ShabbatTime> times =
+            request.week ? ShabbatWeekTimes(first, request.observance, place, request.rules)
+                         : ShabbatTimes(first, last, request.observance, place, request.rules);
+        any = any || !times.empty();
+        int lastDay = 0, lastMonth = 0, lastYear = 0;
+        DayNumberToGregorian(times.empty() ? last : times.back().date, lastDay, lastMonth, lastYear);
+        const SpanClock clock(request.location.zoneRule(), HostUtcToLocal, year, lastYear);
+        if (request.csv) {
+            WriteCsv(times, clock, request.ut, block);
+        } else {
+            WriteReadable(times, clock, request);
+        }
+        first = last + 1;
+    }
+    if (!request.csv) {
+        WriteText(stdout, (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
+                              RulesText(request.rules) + "\n");
+    }
+    return FinishOutput();
+}
