@@ -80,6 +80,15 @@ const char kUsage[] =
     "  cities\n"
     "      the preset cities, tab-separated: id, name, packed latitude and\n"
     "      longitude (north and east positive)\n"
+    "  parsha [--date YYYY-MM-DD] [--observance israel|diaspora]\n"
+    "  parsha [--from YEAR] [--to YEAR] [--observance israel|diaspora]\n"
+    "      the weekly Torah portion of the Shabbat of the week holding the date\n"
+    "      (today unless --date is given; the date itself when it is a Saturday),\n"
+    "      as YYYY-MM-DD,NUMBERS,NAME: the Saturday, the portion's number in the\n"
+    "      year's order (Bereshit 1 .. Vezot Haberakhah 54; two read together as\n"
+    "      22-23) and its name; on a festival day NUMBERS is empty and NAME the\n"
+    "      day's. With --from or --to, one line for every Saturday of those years,\n"
+    "      1900 to 2099 unless they narrow them; the observance as for day\n"
     "  --help     this text\n"
     "  --version  the program's version\n"
     "\n"
@@ -132,7 +141,7 @@ int RunCommandLine(const Arguments& args) {
     } kCommands[] = {
         {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},         {"zmanim", RunZmanimCommand},
         {"place", RunPlaceCommand},       {"ical", RunIcalCommand},       {"zip", RunZipCommand},
-        {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand},
+        {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand}, {"parsha", RunParshaCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -20,3 +20,4 @@ int RunCitiesCommand(const Arguments& args);    // cities
 int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
 // shabbat [--date D | --from Y [--to Y]] [place] [--observance ...] [--candles N] [--havdalah H] [--csv [--ut]]
 int RunShabbatCommand(const Arguments& args);
+int RunParshaCommand(const Arguments& args);    // parsha [--date ... | --from Y --to Y] [--observance ...]

@@ -1,0 +1,122 @@
+// parsha: the weekly Torah portion of one Shabbat, or of every Shabbat of some years, one CSV line each.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "calendar/clock.h"
+#include "calendar/gregorian.h"
+#include "calendar/text_buffer.h"
+#include "cli/arguments.h"
+#include "cli/binary_stdout.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "cli/place_options.h"
+#include "cli/saved_settings.h"
+#include "holidays/parsha.h"
+
+namespace {
+
+// "2024-03-16,23,Pekudei", "2024-03-09,22-23,Vayakhel-Pekudei" or on a festival "2024-04-27,,CHM Passover V".
+constexpr std::size_t kLineSize = 96;
+
+std::size_t FormatReading(const WeeklyPortion& reading, Observance observance, char* line, std::size_t capacity) {
+    int day = 0, month = 0, year = 0;
+    DayNumberToGregorian(reading.shabbat, day, month, year);
+    char numbers[8] = "";
+    if (reading.second != Portion::None) {
+        FormatText(numbers, sizeof numbers, "%d-%d", PortionNumber(reading.first), PortionNumber(reading.second));
+    } else if (reading.first != Portion::None) {
+        FormatText(numbers, sizeof numbers, "%d", PortionNumber(reading.first));
+    }
+    char name[kWeeklyPortionNameSize];
+    WeeklyPortionName(reading, observance, name, sizeof name);
+    return FormatText(line, capacity, "%04d-%02d-%02d,%s,%s\n", year, month, day, numbers, name);
+}
+
+// The year the option gives, when it is given: four digits, 1900 to 2099. Returns 0 or the exit status of the error
+// it reported.
+int TakeYear(const GivenOptions& given, const char* option, int& year) {
+    const std::optional<std::string> value = given.Value(option);
+    if (!value) {
+        return 0;
+    }
+    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
+    if (!parsed || *parsed < kFirstSupportedYear || *parsed > kLastSupportedYear) {
+        return UsageError("parsha: " + std::string(option) + " must be a year from 1900 to 2099, not " + Quote(*value));
+    }
+    year = *parsed;
+    return 0;
+}
+
+// Every Saturday of the Gregorian years from..to.
+void WriteYears(Observance observance, int from, int to) {
+    const DayNumber last = GregorianToDayNumber(31, 12, to);
+    std::string text;
+    char line[kLineSize];
+    for (DayNumber n = GregorianToDayNumber(1, 1, from); n <= last;) {
+        const WeeklyPortion reading = PortionOfShabbat(n, observance);
+        if (reading.shabbat > last) {
+            break;
+        }
+        text.append(line, FormatReading(reading, observance, line, sizeof line));
+        n = reading.shabbat + 7;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace
+
+int RunParshaCommand(const Arguments& args) {
+    static constexpr Option kOptions[] = {
+        {"--date", Takes::Value, {}, {}}, {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}};
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"parsha", {kObservanceOption, kOptions}}, given); status != 0) {
+        return status;
+    }
+    const bool listing = given.Has("--from") || given.Has("--to");
+    if (listing && given.Has("--date")) {
+        return UsageError("parsha: --date cannot be given with --from or --to");
+    }
+    int from = kFirstSupportedYear;
+    int to = kLastSupportedYear;
+    if (const int status = TakeYear(given, "--from", from); status != 0) {
+        return status;
+    }
+    if (const int status = TakeYear(given, "--to", to); status != 0) {
+        return status;
+    }
+    if (from > to) {
+        return UsageError("parsha: --from must not be after --to");
+    }
+    const LocalDateTime today = ReadLocalClock();
+    Date date{today.day, today.month, today.year};
+    if (const std::optional<std::string> text = given.Value("--date")) {
+        std::string why;
+        const std::optional<Date> parsed = ParseDate(*text, why);
+        if (!parsed) {
+            return UsageError("parsha: --date " + Quote(*text) + " " + why);
+        }
+        if (!InSupportedYears(*parsed)) {
+            return UsageError("parsha: --date " + Quote(*text) + " is not a date of 1900 to 2099");
+        }
+        date = *parsed;
+    } else if (!listing && !InSupportedYears(date)) {
+        return UsageError("parsha: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    }
+    SavedSettings saved;
+    Observance observance{};
+    if (const int status = ResolveObservance(given.Value("--observance"), saved, observance); status != 0) {
+        return status;
+    }
+    UseBinaryStdout();
+    if (listing) {
+        WriteYears(observance, from, to);
+    } else {
+        char line[kLineSize];
+        const WeeklyPortion reading =
+            PortionOfShabbat(GregorianToDayNumber(date.day, date.month, date.year), observance);
+        std::fwrite(line, 1, FormatReading(reading, observance, line, sizeof line), stdout);
+    }
+    return FinishOutput();
+}
