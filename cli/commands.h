@@ -18,3 +18,5 @@ int RunPlaceCommand(const Arguments& args);     // place [place, elevation and o
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
 int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
+int RunMoladCommand(const Arguments& args);     // molad [YEAR MONTH | --from Y --to Y] [--csv]
+int RunOmerCommand(const Arguments& args);      // omer [--date YYYY-MM-DD]
