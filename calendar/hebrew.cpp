@@ -99,6 +99,16 @@ HebrewMonthSequence HebrewMonthOrder(int year) {
     return {kRegularOrder, 12};
 }
 
+int HebrewMonthPosition(int month, int year) {
+    const HebrewMonthSequence order = HebrewMonthOrder(year);
+    for (int i = 0; i < order.count; ++i) {
+        if (order.months[i] == month) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 DayNumber HebrewToDayNumber(int day, int month, int year) {
     const int y = ClampHebrewYear(year);
     const HebrewMonthSequence order = HebrewMonthOrder(y);

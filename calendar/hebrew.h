@@ -39,12 +39,32 @@ namespace hebrew_detail {
 
 using day_number_detail::FloorDiv;
 
-// Days from the epoch to the molad of Tishrei of the year, with the postponement when the molad falls on
-// Sunday, Wednesday or Friday. For |year| up to 2^31 the parts stay below 2^49.
+// The molad arithmetic, the one in the program (New Years here, every month's molad in calendar/molad.h). Time is
+// counted in parts: 1080 to the hour, 18 to the minute. The mean month is 29 days, 12 hours and 793 parts.
+inline constexpr std::int64_t kPartsPerHour = 1080;
+inline constexpr std::int64_t kPartsPerDay = 24 * kPartsPerHour;
+inline constexpr std::int64_t kMeanMonthParts = 29 * kPartsPerDay + 12 * kPartsPerHour + 793;  // 765433
+
+// Day count 347998 is 1 Tishrei of year 1, a Monday. Its molad, Monday 5 hours and 204 parts after 6 pm of Sunday
+// evening, is 876 parts before the midnight that begins that Monday: Sunday 11:11 pm and 6 parts.
+inline constexpr std::int64_t kEpochDayCount = 347998;
+inline constexpr std::int64_t kFirstMoladParts = 5 * kPartsPerHour + 204 - 6 * kPartsPerHour;  // -876
+
+// Months from Tishrei of year 1 to Tishrei of the year: 235 in every 19 years.
+constexpr std::int64_t MonthsBeforeYear(std::int64_t year) {
+    return FloorDiv(235 * year - 234, 19);
+}
+
+// The molad of the month that begins `months` months after Tishrei of year 1, in parts from the midnight that
+// begins day count kEpochDayCount. For |months| up to 2^35 the product stays below 2^56.
+constexpr std::int64_t MoladParts(std::int64_t months) {
+    return kFirstMoladParts + kMeanMonthParts * months;
+}
+
+// Days from the epoch to the day of the molad of Tishrei of the year, a molad at noon or later counting as the next
+// day, with the postponement when that day is a Sunday, Wednesday or Friday.
 constexpr std::int64_t ElapsedDays(std::int64_t year) {
-    const std::int64_t months = FloorDiv(235 * year - 234, 19);
-    const std::int64_t parts = 12084 + 13753 * months;
-    std::int64_t days = 29 * months + FloorDiv(parts, 25920);
+    std::int64_t days = FloorDiv(MoladParts(MonthsBeforeYear(year)) + 12 * kPartsPerHour, kPartsPerDay);
     if ((3 * (days + 1)) % 7 < 3) {
         days += 1;
     }
@@ -65,7 +85,7 @@ constexpr std::int64_t NewYearDelay(std::int64_t year) {
 
 // Day count of 1 Tishrei of any year, in 64 bits.
 constexpr std::int64_t NewYearDayCount(std::int64_t year) {
-    return 347998 + ElapsedDays(year) + NewYearDelay(year);
+    return kEpochDayCount + ElapsedDays(year) + NewYearDelay(year);
 }
 
 }  // namespace hebrew_detail
@@ -99,6 +119,10 @@ struct HebrewMonthSequence {
     int count;
 };
 HebrewMonthSequence HebrewMonthOrder(int year);
+
+// The month's place in the year's order, 0 for Tishrei; -1 when the month does not occur in the year (Adar, 6, in a
+// leap year; Adar I and II, 13 and 14, in a regular year; a number outside 1..14).
+int HebrewMonthPosition(int month, int year);
 
 // The month must occur in the year (callers map Adar first). A month that does not occur counts as Tishrei, so the
 // result is always a day of that year's range or near it. Takes any integers: a day outside the month counts on

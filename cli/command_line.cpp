@@ -72,6 +72,19 @@ const char kUsage[] =
     "      name, else in UTC. -o writes FILE instead of standard output: a file is\n"
     "      replaced whole, a device or pipe written to. DTSTAMP is the time of the\n"
     "      run, or SOURCE_DATE_EPOCH seconds after 1970 when that variable is set\n"
+    "  molad [YEAR MONTH] [--csv]\n"
+    "  molad --from YEAR --to YEAR [--csv]\n"
+    "      the molad of the month in Jerusalem mean time, its Shabbat Mevarchim\n"
+    "      and the days of its Rosh Chodesh: of the Hebrew YEAR's MONTH (1 Tishrei\n"
+    "      .. 12 Elul, 6 Adar, or 13 Adar I and 14 Adar II in a leap year), of every\n"
+    "      month of the Hebrew years --from to --to (one alone: that year), or of\n"
+    "      the month after today's; years 3762 to 9999. --csv writes lines\n"
+    "      HEBREWYEAR,MONTH,WEEKDAY,HOUR,MINUTE,PARTS, weekday 0 Sunday, hour 0..23\n"
+    "      from midnight, 18 parts to the minute: molad 5785 2 --csv\n"
+    "  omer [--date YYYY-MM-DD]\n"
+    "      the day of the Omer that the date is (counted on the evening before; 16\n"
+    "      Nisan is 1; today unless --date is given): the number, 0 outside the\n"
+    "      Omer, then the count as the blessing says it\n"
     "  zip CODE\n"
     "      the row of a US ZIP code, tab-separated: the code in five digits, the\n"
     "      place name, latitude and longitude packed as +-(degrees*100+minutes)\n"
@@ -142,6 +155,7 @@ int RunCommandLine(const Arguments& args) {
         {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},         {"zmanim", RunZmanimCommand},
         {"place", RunPlaceCommand},       {"ical", RunIcalCommand},       {"zip", RunZipCommand},
         {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand}, {"parsha", RunParshaCommand},
+        {"omer", RunOmerCommand},         {"molad", RunMoladCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -21,3 +21,5 @@ int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--fr
 // shabbat [--date D | --from Y [--to Y]] [place] [--observance ...] [--candles N] [--havdalah H] [--csv [--ut]]
 int RunShabbatCommand(const Arguments& args);
 int RunParshaCommand(const Arguments& args);    // parsha [--date ... | --from Y --to Y] [--observance ...]
+int RunMoladCommand(const Arguments& args);     // molad [YEAR MONTH | --from Y --to Y] [--csv]
+int RunOmerCommand(const Arguments& args);      // omer [--date YYYY-MM-DD]

@@ -4,7 +4,8 @@
 # python3, nodejs, npm and tzdata: the native tests regenerate the ZIP code table (tools/zipgen) and compare it.
 # khal and python3-icalendar: the native tests read kestrelon-cli's calendar files with them (tests/cli/ical).
 # hebcal: the native tests compare the days of candle lighting, havdalah and the fasts with its listing.
-# python3-pyluach: the native tests compare the weekly portion with it (tests/holidays/parsha).
+# python3-pyluach: the native tests compare the weekly portion (tests/holidays/parsha) and the molad of every month
+# (tests/cli/molad) with it.
 kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
     python3 nodejs npm tzdata g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 khal python3-icalendar hebcal
     python3-pyluach)
