@@ -58,6 +58,15 @@ const char kUsage[] =
     "  cities\n"
     "      the preset cities, tab-separated: id, name, packed latitude and\n"
     "      longitude (north and east positive)\n"
+    "  daf [--date YYYY-MM-DD] [--csv]\n"
+    "  daf [--from YEAR] [--to YEAR] [--csv]\n"
+    "      the daf yomi, the day's page of the Babylonian Talmud: today's unless\n"
+    "      --date is given (\"Berachot 2\"), or with --from or --to every day of\n"
+    "      those years, 1923 (from the first cycle's first day, 1923-09-11) to\n"
+    "      2099 unless they narrow them (\"2024-01-01 Bava Kamma 60\"); --csv\n"
+    "      writes lines YYYY-MM-DD,TRACTATE,PAGE,NAME, TRACTATE the tractate's\n"
+    "      place in the cycle (Berachot 1 ... Niddah 40). A day before the first\n"
+    "      cycle has none (exit status 1)\n"
     "  --help     this text\n"
     "  --version  the program's version\n"
     "\n"
@@ -110,7 +119,7 @@ int RunCommandLine(const Arguments& args) {
     } kCommands[] = {
         {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},   {"zmanim", RunZmanimCommand},
         {"place", RunPlaceCommand},       {"ical", RunIcalCommand}, {"zip", RunZipCommand},
-        {"cities", RunCitiesCommand},
+        {"cities", RunCitiesCommand},     {"daf", RunDafCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -18,3 +18,4 @@ int RunPlaceCommand(const Arguments& args);     // place [place, elevation and o
 int RunZipCommand(const Arguments& args);       // zip CODE
 int RunCitiesCommand(const Arguments& args);    // cities
 int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
+int RunDafCommand(const Arguments& args);       // daf [--date D | --from Y --to Y] [--csv]
