@@ -3,8 +3,9 @@
 
 # python3, nodejs, npm and tzdata: the native tests regenerate the ZIP code table (tools/zipgen) and compare it.
 # khal and python3-icalendar: the native tests read kestrelon-cli's calendar files with them (tests/cli/ical).
+# hebcal: the native tests compare the daf yomi with it (tests/cli/daf).
 kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format
-    python3 nodejs npm tzdata g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 khal python3-icalendar)
+    python3 nodejs npm tzdata g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 khal python3-icalendar hebcal)
 kestrelon_packages_wine=(wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick faketime)
 kestrelon_packages_release=(nsis fp-utils nodejs npm fonts-dejavu-core)
 kestrelon_packages_bench=(hebcal)
