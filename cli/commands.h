@@ -23,3 +23,4 @@ int RunShabbatCommand(const Arguments& args);
 int RunParshaCommand(const Arguments& args);    // parsha [--date ... | --from Y --to Y] [--observance ...]
 int RunMoladCommand(const Arguments& args);     // molad [YEAR MONTH | --from Y --to Y] [--csv]
 int RunOmerCommand(const Arguments& args);      // omer [--date YYYY-MM-DD]
+int RunDafCommand(const Arguments& args);       // daf [--date D | --from Y --to Y] [--csv]

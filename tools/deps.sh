@@ -3,7 +3,8 @@
 
 # python3, nodejs, npm and tzdata: the native tests regenerate the ZIP code table (tools/zipgen) and compare it.
 # khal and python3-icalendar: the native tests read kestrelon-cli's calendar files with them (tests/cli/ical).
-# hebcal: the native tests compare the days of candle lighting, havdalah and the fasts with its listing.
+# hebcal: the native tests compare the days of candle lighting, havdalah and the fasts (tests/holidays/shabbat) and
+# the daf yomi (tests/cli/daf) with its listings.
 # python3-pyluach: the native tests compare the weekly portion (tests/holidays/parsha) and the molad of every month
 # (tests/cli/molad) with it.
 kestrelon_packages_build=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-format

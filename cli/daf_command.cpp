@@ -1,0 +1,142 @@
+// daf: the daf yomi of a day, or of every day of a span of years.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "calendar/clock.h"
+#include "calendar/gregorian.h"
+#include "calendar/text_buffer.h"
+#include "cli/arguments.h"
+#include "cli/binary_stdout.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "holidays/daf_yomi.h"
+
+namespace {
+
+constexpr int kFirstDafYear = 1923;
+constexpr std::size_t kLineSize = 64;  // "2099-12-31,27,76,Avodah Zarah\n" is 30
+
+// "1923-09-11".
+std::string IsoDate(DayNumber day) {
+    int dayOfMonth = 0, month = 0, year = 0;
+    DayNumberToGregorian(day, dayOfMonth, month, year);
+    char text[kLineSize];
+    return std::string(text, FormatText(text, sizeof text, "%04d-%02d-%02d", year, month, dayOfMonth));
+}
+
+// One day as a line: "Berachot 2" alone, "1923-09-11 Berachot 2" in a listing, "1923-09-11,1,2,Berachot" as CSV.
+// The day is one of the first cycle's or later.
+std::size_t FormatDaf(DayNumber day, bool csv, bool withDate, char* line, std::size_t capacity) {
+    const DafYomi daf = *DafYomiOn(day);
+    const std::string_view name = TractateName(daf.tractate);
+    const int nameLength = static_cast<int>(name.size());
+    int dayOfMonth = 0, month = 0, year = 0;
+    DayNumberToGregorian(day, dayOfMonth, month, year);
+    if (csv) {
+        return FormatText(line, capacity, "%04d-%02d-%02d,%d,%d,%.*s\n", year, month, dayOfMonth,
+                          TractateNumber(daf.tractate), daf.page, nameLength, name.data());
+    }
+    if (withDate) {
+        return FormatText(line, capacity, "%04d-%02d-%02d %.*s %d\n", year, month, dayOfMonth, nameLength, name.data(),
+                          daf.page);
+    }
+    return FormatText(line, capacity, "%.*s %d\n", nameLength, name.data(), daf.page);
+}
+
+// The year the option gives, when it is given: four digits, kFirstDafYear to 2099. Returns 0 or the exit status of
+// the error it reported.
+int TakeYear(const GivenOptions& given, const char* option, int& year) {
+    const std::optional<std::string> value = given.Value(option);
+    if (!value) {
+        return 0;
+    }
+    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
+    if (!parsed || *parsed < kFirstDafYear || *parsed > kLastSupportedYear) {
+        return UsageError("daf: " + std::string(option) + " must be a year from " + std::to_string(kFirstDafYear) +
+                          " to " + std::to_string(kLastSupportedYear) + ", not " + Quote(*value));
+    }
+    year = *parsed;
+    return 0;
+}
+
+// Every day of the years from the first cycle's first day on, a line each, written a block at a time.
+void WriteYears(int from, int to, bool csv) {
+    const DayNumber last = GregorianToDayNumber(31, 12, to);
+    DayNumber day = GregorianToDayNumber(1, 1, from);
+    if (day < kFirstDafYomiDay) {
+        day = kFirstDafYomiDay;
+    }
+    constexpr std::size_t kBlockSize = 64 * 1024;
+    std::string block;
+    block.reserve(kBlockSize);
+    char line[kLineSize];
+    for (; day <= last; ++day) {
+        block.append(line, FormatDaf(day, csv, true, line, sizeof line));
+        if (block.size() > kBlockSize - kLineSize) {
+            std::fwrite(block.data(), 1, block.size(), stdout);
+            block.clear();
+        }
+    }
+    std::fwrite(block.data(), 1, block.size(), stdout);
+}
+
+}  // namespace
+
+int RunDafCommand(const Arguments& args) {
+    static constexpr Option kOptions[] = {{"--date", Takes::Value, {}, {}},
+                                          {"--from", Takes::Value, {}, {}},
+                                          {"--to", Takes::Value, {}, {}},
+                                          {"--csv", Takes::Nothing, {}, {}}};
+    GivenOptions given;
+    if (const int status = ReadOptions(args, {"daf", {kOptions}}, given); status != 0) {
+        return status;
+    }
+    const bool csv = given.Has("--csv");
+    if (given.Has("--from") || given.Has("--to")) {
+        if (given.Has("--date")) {
+            return UsageError("daf: --date is one day, --from and --to a span of years: give one or the other");
+        }
+        int from = kFirstDafYear;
+        int to = kLastSupportedYear;
+        if (const int status = TakeYear(given, "--from", from); status != 0) {
+            return status;
+        }
+        if (const int status = TakeYear(given, "--to", to); status != 0) {
+            return status;
+        }
+        if (from > to) {
+            return UsageError("daf: --from must not be after --to");
+        }
+        UseBinaryStdout();
+        WriteYears(from, to, csv);
+        return FinishOutput();
+    }
+
+    const LocalDateTime now = ReadLocalClock();
+    Date date{now.day, now.month, now.year};
+    if (const std::optional<std::string> dateText = given.Value("--date")) {
+        std::string why;
+        const std::optional<Date> parsed = ParseDate(*dateText, why);
+        if (!parsed) {
+            return UsageError("daf: --date " + Quote(*dateText) + " " + why);
+        }
+        if (!InSupportedYears(*parsed)) {
+            return UsageError("daf: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
+        }
+        date = *parsed;
+    } else if (!InSupportedYears(date)) {
+        return UsageError("daf: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    }
+    const DayNumber day = GregorianToDayNumber(date.day, date.month, date.year);
+    if (day < kFirstDafYomiDay) {
+        return NotFound("daf: no daf yomi on " + IsoDate(day) + ": the first cycle began on " +
+                        IsoDate(kFirstDafYomiDay));
+    }
+    char line[kLineSize];
+    const std::size_t length = FormatDaf(day, csv, csv, line, sizeof line);
+    UseBinaryStdout();
+    std::fwrite(line, 1, length, stdout);
+    return FinishOutput();
+}
