@@ -20,7 +20,7 @@ int RunCitiesCommand(const Arguments& args);    // cities
 int RunIcalCommand(const Arguments& args);      // ical [--observance ...] [--from Y --to Y] [place] [--zmanim] [-o F]
 // shabbat [--date D | --from Y [--to Y]] [place] [--observance ...] [--candles N] [--havdalah H] [--csv [--ut]]
 int RunShabbatCommand(const Arguments& args);
-int RunParshaCommand(const Arguments& args);    // parsha [--date ... | --from Y --to Y] [--observance ...]
-int RunMoladCommand(const Arguments& args);     // molad [YEAR MONTH | --from Y --to Y] [--csv]
-int RunOmerCommand(const Arguments& args);      // omer [--date YYYY-MM-DD]
-int RunDafCommand(const Arguments& args);       // daf [--date D | --from Y --to Y] [--csv]
+int RunParshaCommand(const Arguments& args);  // parsha [--date ... | --from Y --to Y] [--observance ...]
+int RunMoladCommand(const Arguments& args);   // molad [YEAR MONTH | --from Y --to Y] [--csv]
+int RunOmerCommand(const Arguments& args);    // omer [--date YYYY-MM-DD]
+int RunDafCommand(const Arguments& args);     // daf [--date D | --from Y --to Y] [--csv]
