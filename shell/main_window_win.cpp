@@ -79,12 +79,12 @@ void CopyZmanimText(const MainWindowState& main) {
     CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
-// Preferences edits the program's place; after OK the window shows it anew. The window is looked up again after the
-// dialog, which runs its own message loop.
+// Preferences edits the program's place and its Shabbat times; after OK the window shows it anew. The window is looked
+// up again after the dialog, which runs its own message loop.
 void EditPreferences(const MainWindowState& main) {
     App& app = main.app;
     const HWND window = main.window;
-    PreferencesParams params{app.state.location, app.settings};
+    PreferencesParams params{app.state.location, app.settings, app.state.shabbat};
     const INT_PTR result = DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), window,
                                            PreferencesDialogProc, reinterpret_cast<LPARAM>(&params));
     if (result == IDOK && app.windows.mainWindow == window) {

@@ -1,13 +1,17 @@
 // The Preferences dialog: the place (a preset city, a US ZIP code, or a position typed in), the elevation with its
-// unit, and the holiday observance. OK stores everything in the Location it was given and saves it; whoever opened
-// the dialog shows the place anew.
+// unit, the holiday observance, and when candles are lit and Shabbat ends. OK stores everything in the Location and
+// the Shabbat settings it was given and saves it; whoever opened the dialog shows the place anew.
 #include <windows.h>
 
+#include <cstdint>
+#include <iterator>
 #include <memory>
+#include <optional>
 
 #include "calendar/text_buffer.h"
 #include "location/location.h"
 #include "location/place_rules.h"
+#include "location/shabbat_settings.h"
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
 #include "resource.h"
@@ -22,6 +26,27 @@ constexpr int kSouth = 1;
 constexpr int kWest = 0;
 constexpr int kEast = 1;
 constexpr int kNoZipCode = -1;  // ParseZipCodeText's "none"
+
+// The minutes a box offers; any other number in its range may be typed, up to three digits.
+constexpr int kOfferedCandleLightingMinutes[] = {18, 20, 30, 40};
+constexpr int kOfferedHavdalahMinutes[] = {42, 50, 72};
+constexpr int kMinutesDigits = 3;
+constexpr std::int32_t kDefaultSetting = -1;  // the stored number of "the place's own" and "at nightfall"
+
+// One of the two Shabbat settings as the dialog shows it: the default's button, the minutes' button and box.
+struct MinutesControls {
+    int defaultButton;
+    int minutesButton;
+    int box;
+    int largest;
+    const char* caption;
+    const char* request;  // what the refusal asks for, before the range
+};
+constexpr MinutesControls kCandleLighting{IDC_CANDLES_PLACE,   IDC_CANDLES_SET,
+                                          IDC_CANDLES_MINUTES, kMaxCandleLightingMinutes,
+                                          "Candle lighting",   "Please type the minutes before sunset"};
+constexpr MinutesControls kHavdalah{IDC_HAVDALAH_NIGHTFALL, IDC_HAVDALAH_SET, IDC_HAVDALAH_MINUTES,
+                                    kMaxHavdalahMinutes,    "Havdalah",       "Please type the minutes after sunset"};
 
 // The dialog's state: what it edits, from its creation parameter (DialogBoxParamA's lParam).
 struct PreferencesState {
@@ -147,6 +172,110 @@ void FillPositionControls(HWND dialog, const Location& location) {
     SelectNumber(dialog, IDC_ELEVATION, location.elevation(), false);
 }
 
+// The position the lists show, as a Location holds it.
+PlacePosition TypedPosition(HWND dialog) {
+    return {TypedAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
+                       SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth ? Hemisphere::South : Hemisphere::North),
+            TypedAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
+                       SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest ? Hemisphere::East : Hemisphere::West)};
+}
+
+// "The place's own" names the minutes of the place that OK would store: a position changed by hand away from
+// Jerusalem's is no longer Jerusalem.
+void ShowPlaceMinutes(HWND dialog) {
+    const std::int32_t city = CityKeptAt(SelectedData(dialog, IDC_CITY_LIST), TypedPosition(dialog));
+    char text[64];
+    FormatText(text, sizeof text, "The place's own (%d minutes)", PlaceCandleLightingMinutes(city));
+    SetDlgItemTextA(dialog, IDC_CANDLES_PLACE, text);
+}
+
+// The stored number's minutes when it holds minutes within the range, else the default's button (a number out of
+// range counts as the default, as the times read it).
+void FillMinutesControls(HWND dialog,
+                         const MinutesControls& controls,
+                         const int* offered,
+                         int offeredCount,
+                         std::optional<int> minutes) {
+    for (int i = 0; i < offeredCount; ++i) {
+        char text[16];
+        FormatText(text, sizeof text, "%d", offered[i]);
+        SendItem(dialog, controls.box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    SendItem(dialog, controls.box, CB_LIMITTEXT, kMinutesDigits);
+    if (minutes) {
+        SetDlgItemInt(dialog, controls.box, static_cast<UINT>(*minutes), FALSE);
+    }
+    CheckRadioButton(dialog, controls.defaultButton, controls.minutesButton,
+                     minutes ? controls.minutesButton : controls.defaultButton);
+}
+
+// Picking or typing minutes chooses them.
+void OnMinutesBoxNotification(HWND dialog, const MinutesControls& controls, int code) {
+    if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
+        CheckRadioButton(dialog, controls.defaultButton, controls.minutesButton, controls.minutesButton);
+    }
+}
+
+// Digits alone (blanks around them allowed), at most the box's three.
+std::optional<int> ParseMinutes(const char* text) {
+    while (*text == ' ') {
+        ++text;
+    }
+    int value = 0;
+    int digits = 0;
+    for (; *text >= '0' && *text <= '9'; ++text, ++digits) {
+        value = value * 10 + (*text - '0');
+    }
+    while (*text == ' ') {
+        ++text;
+    }
+    if (digits == 0 || digits > kMinutesDigits || *text != '\0') {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The number to store for the user's choice: -1 for the default's button, else the box's minutes; nothing when the
+// box holds no number within the range.
+std::optional<std::int32_t> ChosenSetting(HWND dialog, const MinutesControls& controls) {
+    if (IsDlgButtonChecked(dialog, controls.minutesButton) != BST_CHECKED) {
+        return kDefaultSetting;
+    }
+    char text[16];
+    GetDlgItemTextA(dialog, controls.box, text, sizeof text);
+    const std::optional<int> minutes = ParseMinutes(text);
+    if (!minutes || *minutes > controls.largest) {
+        return std::nullopt;
+    }
+    return *minutes;
+}
+
+// Says what range the box takes, as the ZIP field refuses a code it does not know, and puts the focus on the box.
+void RefuseMinutes(HWND dialog, const MinutesControls& controls) {
+    char text[120];
+    FormatText(text, sizeof text, "%s as a number from 0 to %d.", controls.request, controls.largest);
+    MessageBoxA(dialog, text, controls.caption, MB_OK | MB_ICONERROR);
+    MessageBeep(MB_ICONHAND);
+    const HWND box = GetDlgItem(dialog, controls.box);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+    SendMessageA(box, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+// A setting is written only when the choice means something else than the stored number: an unchanged OK leaves
+// a stored number out of range, or a value that cannot be read, exactly as it is.
+template <typename Setting>
+void SaveIfChanged(SettingsStore& settings,
+                   const char* name,
+                   std::optional<int> storedMinutes,
+                   std::int32_t chosen,
+                   Setting& setting) {
+    if (chosen == storedMinutes.value_or(kDefaultSetting)) {
+        return;
+    }
+    setting = static_cast<Setting>(chosen);
+    writeSettingDword(settings, name, chosen);
+}
+
 void OnInitDialog(HWND dialog, const PreferencesParams& params) {
     AttachWindowState(dialog, std::make_unique<PreferencesState>(params));
     CentreDialogOnOwner(dialog);
@@ -157,6 +286,13 @@ void OnInitDialog(HWND dialog, const PreferencesParams& params) {
                      location.holiday() == Observance::Israel ? IDC_ISRAEL : IDC_DIASPORA);
     CheckRadioButton(dialog, IDC_FEET, IDC_METERS,
                      location.elevationUnits() == ElevationUnits::Metres ? IDC_METERS : IDC_FEET);
+    FillMinutesControls(dialog, kCandleLighting, kOfferedCandleLightingMinutes,
+                        static_cast<int>(std::size(kOfferedCandleLightingMinutes)),
+                        CandleLightingMinutesOf(params.shabbat.candleLighting));
+    FillMinutesControls(dialog, kHavdalah, kOfferedHavdalahMinutes,
+                        static_cast<int>(std::size(kOfferedHavdalahMinutes)),
+                        HavdalahMinutesOf(params.shabbat.havdalah));
+    ShowPlaceMinutes(dialog);
 }
 
 void OnCityListNotification(HWND dialog) {
@@ -202,35 +338,66 @@ void StoreAndClose(HWND dialog) {
         return;
     }
     const PreferencesParams& params = state->params;
+    const std::optional<std::int32_t> candleLighting = ChosenSetting(dialog, kCandleLighting);
+    if (!candleLighting) {
+        RefuseMinutes(dialog, kCandleLighting);
+        return;
+    }
+    const std::optional<std::int32_t> havdalah = ChosenSetting(dialog, kHavdalah);
+    if (!havdalah) {
+        RefuseMinutes(dialog, kHavdalah);
+        return;
+    }
     Location& location = params.location;
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
-    location.setLatitude(
-        TypedAngle(SelectedData(dialog, IDC_LAT_DEGREES), SelectedData(dialog, IDC_LAT_MINUTES),
-                   SelectedData(dialog, IDC_LAT_HEMISPHERE) != kNorth ? Hemisphere::South : Hemisphere::North));
-    location.setLongitude(
-        TypedAngle(SelectedData(dialog, IDC_LON_DEGREES), SelectedData(dialog, IDC_LON_MINUTES),
-                   SelectedData(dialog, IDC_LON_HEMISPHERE) != kWest ? Hemisphere::East : Hemisphere::West));
+    const PlacePosition position = TypedPosition(dialog);
+    location.setLatitude(position.latitude);
+    location.setLongitude(position.longitude);
     location.setCity(CityKeptAt(SelectedData(dialog, IDC_CITY_LIST), {location.latitude(), location.longitude()}));
     location.setElevation(SelectedData(dialog, IDC_ELEVATION));
     location.setHoliday(IsDlgButtonChecked(dialog, IDC_ISRAEL) == BST_CHECKED ? Observance::Israel
                                                                               : Observance::Diaspora);
     location.save(params.settings);
+    ShabbatSettings& shabbat = params.shabbat;
+    SaveIfChanged(params.settings, kCandleLightingMinutesValue, CandleLightingMinutesOf(shabbat.candleLighting),
+                  *candleLighting, shabbat.candleLighting);
+    SaveIfChanged(params.settings, kHavdalahMinutesValue, HavdalahMinutesOf(shabbat.havdalah), *havdalah,
+                  shabbat.havdalah);
     EndDialog(dialog, IDOK);
 }
 
-void OnCommand(HWND dialog, int id) {
+void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
         case IDC_CITY_LIST:
             OnCityListNotification(dialog);
+            ShowPlaceMinutes(dialog);
+            break;
+        case IDC_LAT_DEGREES:
+        case IDC_LAT_MINUTES:
+        case IDC_LAT_HEMISPHERE:
+        case IDC_LON_DEGREES:
+        case IDC_LON_MINUTES:
+        case IDC_LON_HEMISPHERE:
+            if (code == CBN_SELCHANGE) {
+                ShowPlaceMinutes(dialog);
+            }
+            break;
+        case IDC_CANDLES_MINUTES:
+            OnMinutesBoxNotification(dialog, kCandleLighting, code);
+            break;
+        case IDC_HAVDALAH_MINUTES:
+            OnMinutesBoxNotification(dialog, kHavdalah, code);
             break;
         case IDC_LOOKUP_ZIP:
             LookUpZipCode(dialog);
+            ShowPlaceMinutes(dialog);
             break;
         case IDOK:
             // Enter in the ZIP field looks the code up instead of closing the dialog.
             if (GetDlgCtrlID(GetFocus()) == IDC_ZIP_EDIT) {
                 LookUpZipCode(dialog);
+                ShowPlaceMinutes(dialog);
             } else {
                 StoreAndClose(dialog);
             }
@@ -251,7 +418,7 @@ INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam,
             OnInitDialog(dialog, *reinterpret_cast<const PreferencesParams*>(lParam));
             return TRUE;
         case WM_COMMAND:
-            OnCommand(dialog, LOWORD(wParam));
+            OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_DESTROY:
             DestroyWindowState<PreferencesState>(dialog);

@@ -81,6 +81,14 @@ void PreferencesDialog::TypeZip(const char* digits) const {
     }
 }
 
+void PreferencesDialog::TypeInto(int boxId, const char* text) const {
+    const HWND edit = FindWindowExA(Item(boxId), nullptr, "Edit", nullptr);
+    Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (const char* p = text; *p != '\0'; ++p) {
+        Send(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*p)), 1);
+    }
+}
+
 void PreferencesDialog::PressEnterInZipField() const {
     const HWND edit = Item(kZipEdit);
     Send(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
@@ -156,7 +164,10 @@ std::string PreferencesDialog::Describe() const {
     return "city \"" + SelectedText(kCityList) + "\" (" + std::to_string(SelectedData(kCityList)) + ") of " +
            std::to_string(ComboCount(Item(kCityList))) + " items, " + Position() + ", elevation " +
            SelectedText(kElevationList) + ", Meters " + checks(kMeters) + " Feet " + checks(kFeet) + ", Israel " +
-           checks(kIsrael) + " Diaspora " + checks(kDiaspora) + ", ZIP \"" + TextOf(Item(kZipEdit)) + "\"";
+           checks(kIsrael) + " Diaspora " + checks(kDiaspora) + ", ZIP \"" + TextOf(Item(kZipEdit)) + "\", candles " +
+           checks(kCandlesPlace) + " or " + checks(kCandlesSet) + " \"" + TextOf(Item(kCandlesMinutes)) +
+           "\", havdalah " + checks(kHavdalahNightfall) + " or " + checks(kHavdalahSet) + " \"" +
+           TextOf(Item(kHavdalahMinutes)) + "\"";
 }
 
 void PreferencesDialog::Ok() {

@@ -26,6 +26,12 @@ inline constexpr int kIsrael = 1061;
 inline constexpr int kDiaspora = 1062;
 inline constexpr int kZipEdit = 1087;
 inline constexpr int kLookUpZip = 1088;
+inline constexpr int kCandlesPlace = 1101;
+inline constexpr int kCandlesSet = 1102;
+inline constexpr int kCandlesMinutes = 1103;
+inline constexpr int kHavdalahNightfall = 1104;
+inline constexpr int kHavdalahSet = 1105;
+inline constexpr int kHavdalahMinutes = 1106;
 
 inline constexpr int kPreferencesCommand = 32801;
 inline constexpr int kCopyHolidayCommand = 32806;
@@ -56,6 +62,8 @@ class PreferencesDialog {
     void TypeZip(const char* digits) const;
     // Puts the keyboard focus into the ZIP field and presses Enter there.
     void PressEnterInZipField() const;
+    // Replaces the text of a box the user may type into (the minutes boxes), one typed character at a time.
+    void TypeInto(int boxId, const char* text) const;
     // A click on a button that opens no window (the dialog's own buttons, the radio buttons).
     void Click(int id) const;
     // A click on a button that may open a message box: posted, so the box's modal loop does not block the test.
