@@ -90,14 +90,11 @@ int RunDafCommand(const Arguments& args) {
                                           {"--to", Takes::Value, {}, {}},
                                           {"--csv", Takes::Nothing, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"daf", {kOptions}}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"daf", {kOptions}, 0, {}, {kDateOrYears}}, given); status != 0) {
         return status;
     }
     const bool csv = given.Has("--csv");
     if (given.Has("--from") || given.Has("--to")) {
-        if (given.Has("--date")) {
-            return UsageError("daf: --date is one day, --from and --to a span of years: give one or the other");
-        }
         int from = kFirstDafYear;
         int to = kLastSupportedYear;
         if (const int status = TakeYear(given, "--from", from); status != 0) {

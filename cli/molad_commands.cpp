@@ -100,7 +100,8 @@ int RunMoladCommand(const Arguments& args) {
     static constexpr Option kOptions[] = {
         {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}, {"--csv", Takes::Nothing, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"molad", {kOptions}, 2}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"molad", {kOptions}, 2, {}, {{"YEAR MONTH", "--from|--to"}}}, given);
+        status != 0) {
         return status;
     }
     const std::vector<std::string>& operands = given.Operands();
@@ -109,9 +110,6 @@ int RunMoladCommand(const Arguments& args) {
     // The months asked for: every month of the years from..to, or one month.
     int from = 0, to = 0, month = 0;
     if (fromText || toText) {
-        if (!operands.empty()) {
-            return UsageError("molad: give YEAR MONTH or --from and --to, not both");
-        }
         // Either alone stands for both.
         const std::string fromName = fromText ? "--from" : "--to";
         const std::string toName = toText ? "--to" : "--from";

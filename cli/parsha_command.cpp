@@ -71,13 +71,11 @@ int RunParshaCommand(const Arguments& args) {
     static constexpr Option kOptions[] = {
         {"--date", Takes::Value, {}, {}}, {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"parsha", {kObservanceOption, kOptions}}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"parsha", {kObservanceOption, kOptions}, 0, {}, {kDateOrYears}}, given);
+        status != 0) {
         return status;
     }
     const bool listing = given.Has("--from") || given.Has("--to");
-    if (listing && given.Has("--date")) {
-        return UsageError("parsha: --date cannot be given with --from or --to");
-    }
     int from = kFirstSupportedYear;
     int to = kLastSupportedYear;
     if (const int status = TakeYear(given, "--from", from); status != 0) {

@@ -251,9 +251,6 @@ int ResolveSpan(const GivenOptions& given, ShabbatRequest& request) {
     }
     const std::optional<std::string> dateText = given.Value("--date");
     if (from || to) {
-        if (dateText) {
-            return UsageError("shabbat: --date goes with neither --from nor --to");
-        }
         request.week = false;
         request.first = GregorianToDayNumber(1, 1, from.value_or(*to));
         request.last = GregorianToDayNumber(31, 12, to.value_or(*from));
@@ -291,8 +288,9 @@ int RunShabbatCommand(const Arguments& args) {
         {"--csv", Takes::Nothing, {}, {}}, {"--ut", Takes::Nothing, {}, {}},
     };
     GivenOptions given;
-    if (const int status =
-            ReadOptions(args, {"shabbat", {kOptions, kPlaceOptions, kObservanceOption, kShabbatOptions}}, given);
+    if (const int status = ReadOptions(
+            args, {"shabbat", {kOptions, kPlaceOptions, kObservanceOption, kShabbatOptions}, 0, {}, {kDateOrYears}},
+            given);
         status != 0) {
         return status;
     }
