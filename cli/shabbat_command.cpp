@@ -17,6 +17,7 @@
 #include "cli/place_options.h"
 #include "cli/saved_settings.h"
 #include "holidays/holiday_text.h"
+#include "holidays/parsha.h"
 #include "location/place_rules.h"
 #include "zmanim/host_zone.h"
 #include "zmanim/local_time.h"
@@ -210,18 +211,45 @@ void WriteHeading(const ShabbatRequest& request) {
     WriteText(stdout, text);
 }
 
-// A line for each time: its date, its clock, what it is for.
-void WriteReadable(const std::vector<ShabbatTime>& times, const SpanClock& clock, const ShabbatRequest& request) {
+// The date set in its column: "Fri, Oct 18, 2024 ".
+void AppendDateColumn(std::string& text, DayNumber n) {
+    const std::size_t start = text.size();
+    AppendShortDate(text, n);
+    text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
+}
+
+// The Saturday's reading, in the clock's place left blank: "Torah portion: Vayakhel-Pekudei", or on a festival day
+// what parsha names instead, "Festival reading: CHM Passover V".
+void AppendReading(std::string& text, const WeeklyPortion& reading, Observance observance) {
+    char name[kWeeklyPortionNameSize];
+    const std::size_t length = WeeklyPortionName(reading, observance, name, sizeof name);
+    AppendDateColumn(text, reading.shabbat);
+    text.append(kClockColumns + 2, ' ');
+    text.append(reading.first != Portion::None ? "Torah portion: " : "Festival reading: ").append(name, length) += '\n';
+}
+
+// A line for each time (its date, its clock, what it is for) and for the reading of each Saturday of first..last,
+// which comes before the Saturday's times.
+void WriteReadable(const std::vector<ShabbatTime>& times,
+                   DayNumber first,
+                   DayNumber last,
+                   const SpanClock& clock,
+                   const ShabbatRequest& request) {
     std::string text;
-    text.reserve(times.size() * kLongestLine);
+    text.reserve((times.size() + static_cast<std::size_t>(last - first) / 7 + 1) * kLongestLine);
+    DayNumber shabbat = first + (kSaturday - WeekdayOf(first));
     for (const ShabbatTime& time : times) {
-        const std::size_t start = text.size();
-        AppendShortDate(text, time.date);
-        text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
+        for (; shabbat <= last && shabbat <= time.date; shabbat += 7) {
+            AppendReading(text, PortionOfShabbat(shabbat, request.observance), request.observance);
+        }
+        AppendDateColumn(text, time.date);
         AppendClock(text, LocalClockOf(time, clock));
         text += "  ";
         AppendDescription(text, time, request.observance);
         text += '\n';
+    }
+    for (; shabbat <= last; shabbat += 7) {
+        AppendReading(text, PortionOfShabbat(shabbat, request.observance), request.observance);
     }
     WriteText(stdout, text);
 }
@@ -339,7 +367,7 @@ int RunShabbatCommand(const Arguments& args) {
         if (request.csv) {
             WriteCsv(times, clock, request.ut, block);
         } else {
-            WriteReadable(times, clock, request);
+            WriteReadable(times, first, last, clock, request);
         }
         first = last + 1;
     }
