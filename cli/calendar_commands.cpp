@@ -13,9 +13,11 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
+#include "cli/reading_text.h"
 #include "cli/saved_settings.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
+#include "holidays/parsha.h"
 
 namespace {
 
@@ -48,6 +50,23 @@ void WriteDay(const CalendarCursor& cursor, Observance observance, bool withGreg
     }
     char text[kPageTextSize];
     WriteText(stdout, std::string_view(text, BuildHolidayText(day, month, year, observance, text, sizeof text, false)));
+}
+
+// --parsha, which adds the reading of the Shabbat of the day's week to day and the bare form.
+constexpr Option kParshaOption[] = {{"--parsha", Takes::Nothing, {}, {}}};
+
+// The line --parsha adds: "Torah portion: Pekudei (Shabbat, March 16, 2024)", the day itself when it is a Saturday,
+// else the Saturday after it.
+void WriteReading(DayNumber day, Observance observance) {
+    const WeeklyPortion reading = PortionOfShabbat(day, observance);
+    char name[kWeeklyPortionNameSize];
+    const std::size_t nameLength = WeeklyPortionName(reading, observance, name, sizeof name);
+    int gregorianDay = 0, month = 0, year = 0;
+    DayNumberToGregorian(reading.shabbat, gregorianDay, month, year);
+    char date[kDateLineSize];
+    const std::size_t dateLength = FormatDateLine(GregorianMonthName(month), gregorianDay, year, date, sizeof date);
+    WriteText(stdout, std::string(ReadingLabel(reading)) + std::string(name, nameLength) + " (Shabbat, " +
+                          std::string(date, dateLength) + ")\n");
 }
 
 // Appends the decimal digits of a non-negative value.
@@ -120,7 +139,8 @@ int TakeYear(const GivenOptions& given, const char* option, int& year) {
 
 int RunTodayCommand(const Arguments& args) {
     GivenOptions given;
-    if (const int status = ReadOptions(args, {{}, {kObservanceOption}, 0, {"--help", "--version"}}, given);
+    if (const int status =
+            ReadOptions(args, {{}, {kObservanceOption, kParshaOption}, 0, {"--help", "--version"}}, given);
         status != 0) {
         return status;
     }
@@ -137,6 +157,9 @@ int RunTodayCommand(const Arguments& args) {
     }
     UseBinaryStdout();
     WriteDay(cursor, observance, true);
+    if (given.Has("--parsha")) {
+        WriteReading(today, observance);
+    }
     return FinishOutput();
 }
 
@@ -170,7 +193,7 @@ int RunHolidaysCommand(const Arguments& args) {
 
 int RunDayCommand(const Arguments& args) {
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"day", {kObservanceOption}, 1}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"day", {kObservanceOption, kParshaOption}, 1}, given); status != 0) {
         return status;
     }
     if (given.Operands().empty()) {
@@ -194,5 +217,8 @@ int RunDayCommand(const Arguments& args) {
     cursor.SetGregorianDate(date->day, date->month, date->year);
     UseBinaryStdout();
     WriteDay(cursor, observance, false);
+    if (given.Has("--parsha")) {
+        WriteReading(cursor.CursorDayNumber(), observance);
+    }
     return FinishOutput();
 }

@@ -51,16 +51,11 @@ int TakeYear(const GivenOptions& given, const char* option, int& year) {
 
 // Every Saturday of the Gregorian years from..to.
 void WriteYears(Observance observance, int from, int to) {
-    const DayNumber last = GregorianToDayNumber(31, 12, to);
     std::string text;
     char line[kLineSize];
-    for (DayNumber n = GregorianToDayNumber(1, 1, from); n <= last;) {
-        const WeeklyPortion reading = PortionOfShabbat(n, observance);
-        if (reading.shabbat > last) {
-            break;
-        }
+    for (const WeeklyPortion& reading :
+         PortionsOfShabbatot(GregorianToDayNumber(1, 1, from), GregorianToDayNumber(31, 12, to), observance)) {
         text.append(line, FormatReading(reading, observance, line, sizeof line));
-        n = reading.shabbat + 7;
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
 }

@@ -15,6 +15,7 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
+#include "cli/reading_text.h"
 #include "cli/saved_settings.h"
 #include "holidays/holiday_text.h"
 #include "holidays/parsha.h"
@@ -225,7 +226,7 @@ void AppendReading(std::string& text, const WeeklyPortion& reading, Observance o
     const std::size_t length = WeeklyPortionName(reading, observance, name, sizeof name);
     AppendDateColumn(text, reading.shabbat);
     text.append(kClockColumns + 2, ' ');
-    text.append(reading.first != Portion::None ? "Torah portion: " : "Festival reading: ").append(name, length) += '\n';
+    text.append(ReadingLabel(reading)).append(name, length) += '\n';
 }
 
 // A line for each time (its date, its clock, what it is for) and for the reading of each Saturday of first..last,
@@ -235,12 +236,13 @@ void WriteReadable(const std::vector<ShabbatTime>& times,
                    DayNumber last,
                    const SpanClock& clock,
                    const ShabbatRequest& request) {
+    const std::vector<WeeklyPortion> readings = PortionsOfShabbatot(first, last, request.observance);
     std::string text;
-    text.reserve((times.size() + static_cast<std::size_t>(last - first) / 7 + 1) * kLongestLine);
-    DayNumber shabbat = first + (kSaturday - WeekdayOf(first));
+    text.reserve((times.size() + readings.size()) * kLongestLine);
+    auto reading = readings.begin();
     for (const ShabbatTime& time : times) {
-        for (; shabbat <= last && shabbat <= time.date; shabbat += 7) {
-            AppendReading(text, PortionOfShabbat(shabbat, request.observance), request.observance);
+        for (; reading != readings.end() && reading->shabbat <= time.date; ++reading) {
+            AppendReading(text, *reading, request.observance);
         }
         AppendDateColumn(text, time.date);
         AppendClock(text, LocalClockOf(time, clock));
@@ -248,8 +250,8 @@ void WriteReadable(const std::vector<ShabbatTime>& times,
         AppendDescription(text, time, request.observance);
         text += '\n';
     }
-    for (; shabbat <= last; shabbat += 7) {
-        AppendReading(text, PortionOfShabbat(shabbat, request.observance), request.observance);
+    for (; reading != readings.end(); ++reading) {
+        AppendReading(text, *reading, request.observance);
     }
     WriteText(stdout, text);
 }
