@@ -1,4 +1,5 @@
 // shabbat: candle lighting, havdalah and the fasts' times of a week or of a span of years, as readable lines or CSV.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -115,37 +116,34 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, boo
     std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
 }
 
-void AppendNumber(std::string& text, int value) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (count > 0) {
-        text += digits[--count];
-    }
-}
-
 // "Fri, Oct 18, 2024"
 void AppendShortDate(std::string& text, DayNumber n) {
-    static constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr char kWeekdays[] = "SunMonTueWedThuFriSat";
     int day = 0, month = 0, year = 0;
     DayNumberToGregorian(n, day, month, year);
-    text.append(kWeekdays[WeekdayOf(n)]).append(", ").append(GregorianMonthName(month), 3) += ' ';
-    AppendNumber(text, day);
-    text += ", ";
-    AppendNumber(text, year);
+    char shown[kDateColumns + 1];
+    char* out = std::copy_n(kWeekdays + 3 * WeekdayOf(n), 3, shown);
+    *out++ = ',';
+    *out++ = ' ';
+    out = std::copy_n(GregorianMonthName(month), 3, out);
+    *out++ = ' ';
+    out = day >= 10 ? AppendDigits(out, day, 2) : AppendDigits(out, day, 1);
+    *out++ = ',';
+    *out++ = ' ';
+    out = AppendDigits(out, year, 4);
+    text.append(shown, static_cast<std::size_t>(out - shown));
 }
 
 // The clock as the zmanim text shows it ("5:52 PM", "--:--"), set right in 8 columns.
 void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
     char shown[kTimeSize];
+    std::size_t length = 0;
     if (!local) {
-        std::snprintf(shown, sizeof shown, "--:--");
+        for (const char c : {'-', '-', ':', '-', '-'}) {
+            shown[length++] = c;
+        }
     } else {
         const int hour = hour12(local->hour);
-        std::size_t length = 0;
         if (hour >= 10) {
             shown[length++] = static_cast<char>('0' + hour / 10);
         }
@@ -154,11 +152,11 @@ void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
         shown[length++] = static_cast<char>('0' + local->minute / 10);
         shown[length++] = static_cast<char>('0' + local->minute % 10);
         shown[length++] = ' ';
-        shown[length] = '\0';
-        std::snprintf(shown + length, sizeof shown - length, "%s", amPm(local->hour));
+        for (const char* c = amPm(local->hour); *c != '\0' && length < sizeof shown; ++c) {
+            shown[length++] = *c;
+        }
     }
-    const std::string_view clock(shown);
-    text.append(clock.size() < kClockColumns ? kClockColumns - clock.size() : 0, ' ').append(clock);
+    text.append(length < kClockColumns ? kClockColumns - length : 0, ' ').append(shown, length);
 }
 
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
@@ -212,19 +210,30 @@ void WriteHeading(const ShabbatRequest& request) {
     WriteText(stdout, text);
 }
 
-// The date set in its column: "Fri, Oct 18, 2024 ".
-void AppendDateColumn(std::string& text, DayNumber n) {
-    const std::size_t start = text.size();
-    AppendShortDate(text, n);
-    text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
-}
+// The date set in its column, "Fri, Oct 18, 2024 ", kept for the lines of the same date that follow it.
+class DateColumn {
+  public:
+    void AppendTo(std::string& text, DayNumber n) {
+        if (n != date_ || shown_.empty()) {
+            date_ = n;
+            shown_.clear();
+            AppendShortDate(shown_, n);
+            shown_.append(shown_.size() < kDateColumns ? kDateColumns - shown_.size() : 0, ' ') += ' ';
+        }
+        text += shown_;
+    }
+
+  private:
+    DayNumber date_ = 0;
+    std::string shown_;
+};
 
 // The Saturday's reading, in the clock's place left blank: "Torah portion: Vayakhel-Pekudei", or on a festival day
 // what parsha names instead, "Festival reading: CHM Passover V".
-void AppendReading(std::string& text, const WeeklyPortion& reading, Observance observance) {
+void AppendReading(std::string& text, DateColumn& date, const WeeklyPortion& reading, Observance observance) {
     char name[kWeeklyPortionNameSize];
     const std::size_t length = WeeklyPortionName(reading, observance, name, sizeof name);
-    AppendDateColumn(text, reading.shabbat);
+    date.AppendTo(text, reading.shabbat);
     text.append(kClockColumns + 2, ' ');
     text.append(ReadingLabel(reading)).append(name, length) += '\n';
 }
@@ -240,18 +249,19 @@ void WriteReadable(const std::vector<ShabbatTime>& times,
     std::string text;
     text.reserve((times.size() + readings.size()) * kLongestLine);
     auto reading = readings.begin();
+    DateColumn date;
     for (const ShabbatTime& time : times) {
         for (; reading != readings.end() && reading->shabbat <= time.date; ++reading) {
-            AppendReading(text, *reading, request.observance);
+            AppendReading(text, date, *reading, request.observance);
         }
-        AppendDateColumn(text, time.date);
+        date.AppendTo(text, time.date);
         AppendClock(text, LocalClockOf(time, clock));
         text += "  ";
         AppendDescription(text, time, request.observance);
         text += '\n';
     }
     for (; reading != readings.end(); ++reading) {
-        AppendReading(text, *reading, request.observance);
+        AppendReading(text, date, *reading, request.observance);
     }
     WriteText(stdout, text);
 }
