@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
@@ -120,21 +121,6 @@ void WriteHolidayRows(Observance observance, int from, int to, bool withNames) {
     WriteAll(start, static_cast<std::size_t>(out - start));
 }
 
-// The year the option gives, when it is given: four digits, 1900 to 2099. Returns 0 or the exit status of the error
-// it reported.
-int TakeYear(const GivenOptions& given, const char* option, int& year) {
-    const std::optional<std::string> value = given.Value(option);
-    if (!value) {
-        return 0;
-    }
-    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!parsed || *parsed < kFirstSupportedYear || *parsed > kLastSupportedYear) {
-        return UsageError(std::string(option) + " must be a year from 1900 to 2099, not " + Quote(*value));
-    }
-    year = *parsed;
-    return 0;
-}
-
 }  // namespace
 
 int RunTodayCommand(const Arguments& args) {
@@ -170,16 +156,9 @@ int RunHolidaysCommand(const Arguments& args) {
     if (const int status = ReadOptions(args, {"holidays", {kObservanceOption, kOptions}}, given); status != 0) {
         return status;
     }
-    int from = kFirstSupportedYear;
-    int to = kLastSupportedYear;
-    if (const int status = TakeYear(given, "--from", from); status != 0) {
+    YearSpan years{};
+    if (const int status = TakeYearSpan(given, nullptr, kFirstSupportedYear, false, years); status != 0) {
         return status;
-    }
-    if (const int status = TakeYear(given, "--to", to); status != 0) {
-        return status;
-    }
-    if (from > to) {
-        return UsageError("--from must not be after --to");
     }
     SavedSettings saved;
     Observance observance{};
@@ -187,7 +166,7 @@ int RunHolidaysCommand(const Arguments& args) {
         return status;
     }
     UseBinaryStdout();
-    WriteHolidayRows(observance, from, to, given.Has("--names"));
+    WriteHolidayRows(observance, years.from, years.to, given.Has("--names"));
     return FinishOutput();
 }
 

@@ -13,6 +13,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
@@ -266,53 +267,21 @@ void WriteReadable(const std::vector<ShabbatTime>& times,
     WriteText(stdout, text);
 }
 
-// The year of --from or --to: four digits, 1900 to 2099. Returns 0, or the exit status of the error it reported.
-int TakeYear(const std::optional<std::string>& value, const char* option, std::optional<int>& year) {
-    if (!value) {
-        return 0;
-    }
-    year = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!year || *year < kFirstSupportedYear || *year > kLastSupportedYear) {
-        return UsageError(std::string("shabbat: ") + option + " must be a year from 1900 to 2099, not " +
-                          Quote(*value));
-    }
-    return 0;
-}
-
 // The span: the years of --from and --to (either alone is one year), else the week of --date or of today.
 int ResolveSpan(const GivenOptions& given, ShabbatRequest& request) {
-    std::optional<int> from;
-    std::optional<int> to;
-    if (const int status = TakeYear(given.Value("--from"), "--from", from); status != 0) {
-        return status;
-    }
-    if (const int status = TakeYear(given.Value("--to"), "--to", to); status != 0) {
-        return status;
-    }
-    const std::optional<std::string> dateText = given.Value("--date");
-    if (from || to) {
-        request.week = false;
-        request.first = GregorianToDayNumber(1, 1, from.value_or(*to));
-        request.last = GregorianToDayNumber(31, 12, to.value_or(*from));
-        if (request.first > request.last) {
-            return UsageError("shabbat: --from must not be after --to");
+    if (given.Has("--from") || given.Has("--to")) {
+        YearSpan years{};
+        if (const int status = TakeYearSpan(given, "shabbat", kFirstSupportedYear, true, years); status != 0) {
+            return status;
         }
+        request.week = false;
+        request.first = GregorianToDayNumber(1, 1, years.from);
+        request.last = GregorianToDayNumber(31, 12, years.to);
         return 0;
     }
-    const LocalDateTime today = ReadLocalClock();
-    Date date{today.day, today.month, today.year};
-    if (dateText) {
-        std::string why;
-        const std::optional<Date> parsed = ParseDate(*dateText, why);
-        if (!parsed) {
-            return UsageError("shabbat: --date " + Quote(*dateText) + " " + why);
-        }
-        if (!InSupportedYears(*parsed)) {
-            return UsageError("shabbat: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
-        }
-        date = *parsed;
-    } else if (!InSupportedYears(date)) {
-        return UsageError("shabbat: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    Date date{};
+    if (const int status = TakeDateOrToday(given, "shabbat", ReadLocalClock(), date); status != 0) {
+        return status;
     }
     request.first = GregorianToDayNumber(date.day, date.month, date.year);
     request.first -= WeekdayOf(request.first);
