@@ -202,7 +202,7 @@ std::string WeekPageTextOf(DayNumber day,
     std::string text;
     text.append("@").append(label[0] != '\0' ? label : PositionText({location.latitude(), location.longitude()}));
     text.append(IsDiaspora(observance) ? " (Diaspora)\n" : " (Israel)\n");
-    text.append(clock.currentTime).append("  ").append(today) += '\n';
+    text.append(clock.currentTime).append(", ").append(today) += '\n';
     AppendPortion(text, day, observance);
     AppendWeekTimes(text, day, observance, place, rules, clock.toHost);
     AppendOmer(text, day);

@@ -147,6 +147,9 @@ class WeekPage : public TabPage {
 
     void Create(PageMaker& maker) override {
         view_ = MakeTextView(maker, "Week View", IDC_WEEK_VIEW, true, layout::kWeekView);
+        // Emptying the view hid its scroll bar; the week's text always scrolls, so the bar is shown again at once and
+        // the first text is wrapped to the width beside it, as every later one is.
+        ShowScrollBar(view_, SB_VERT, TRUE);
     }
 
     void Refresh(bool shown) override { Update(shown, false); }

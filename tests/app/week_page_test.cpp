@@ -45,7 +45,7 @@ TEST(WeekPage, ShowsTheWeeksFactsInOrder) {
          2025,
          {
              "@New York, NY  10001 (Diaspora)",
-             "3:15:20 PM  December 8, 2026",
+             "3:15:20 PM, December 8, 2026",
              "@Shabbat, August 2: Devarim",
              "Fri, Aug 1: Candle lighting 7:53 PM (Shabbat)",
              "Sat, Aug 2: Fast begins",

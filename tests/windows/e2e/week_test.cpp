@@ -61,7 +61,8 @@ TEST_F(Week, ShowsTheWeekKeepsItsScrollAndCopiesWhatItShows) {
     const Image scrolled = CaptureClient(view);
     Sleep(2500);
     controls_.Settle();
-    EXPECT_TRUE(CaptureClient(view).pixels == scrolled.pixels) << "the page moved while the clock ran";
+    const Image later = CaptureClient(view);
+    EXPECT_TRUE(later.pixels == scrolled.pixels) << "the page moved while the clock ran";
 
     Location newYork;
     ASSERT_TRUE(ChooseCity(10001, newYork));
