@@ -10,12 +10,15 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
+#include "cli/reading_text.h"
 #include "cli/saved_settings.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
+#include "holidays/parsha.h"
 
 namespace {
 
@@ -48,6 +51,23 @@ void WriteDay(const CalendarCursor& cursor, Observance observance, bool withGreg
     }
     char text[kPageTextSize];
     WriteText(stdout, std::string_view(text, BuildHolidayText(day, month, year, observance, text, sizeof text, false)));
+}
+
+// --parsha, which adds the reading of the Shabbat of the day's week to day and the bare form.
+constexpr Option kParshaOption[] = {{"--parsha", Takes::Nothing, {}, {}}};
+
+// The line --parsha adds: "Torah portion: Pekudei (Shabbat, March 16, 2024)", the day itself when it is a Saturday,
+// else the Saturday after it.
+void WriteReading(DayNumber day, Observance observance) {
+    const WeeklyPortion reading = PortionOfShabbat(day, observance);
+    char name[kWeeklyPortionNameSize];
+    const std::size_t nameLength = WeeklyPortionName(reading, observance, name, sizeof name);
+    int gregorianDay = 0, month = 0, year = 0;
+    DayNumberToGregorian(reading.shabbat, gregorianDay, month, year);
+    char date[kDateLineSize];
+    const std::size_t dateLength = FormatDateLine(GregorianMonthName(month), gregorianDay, year, date, sizeof date);
+    WriteText(stdout, std::string(ReadingLabel(reading)) + std::string(name, nameLength) + " (Shabbat, " +
+                          std::string(date, dateLength) + ")\n");
 }
 
 // Appends the decimal digits of a non-negative value.
@@ -101,26 +121,12 @@ void WriteHolidayRows(Observance observance, int from, int to, bool withNames) {
     WriteAll(start, static_cast<std::size_t>(out - start));
 }
 
-// The year the option gives, when it is given: four digits, 1900 to 2099. Returns 0 or the exit status of the error
-// it reported.
-int TakeYear(const GivenOptions& given, const char* option, int& year) {
-    const std::optional<std::string> value = given.Value(option);
-    if (!value) {
-        return 0;
-    }
-    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!parsed || *parsed < kFirstSupportedYear || *parsed > kLastSupportedYear) {
-        return UsageError(std::string(option) + " must be a year from 1900 to 2099, not " + Quote(*value));
-    }
-    year = *parsed;
-    return 0;
-}
-
 }  // namespace
 
 int RunTodayCommand(const Arguments& args) {
     GivenOptions given;
-    if (const int status = ReadOptions(args, {{}, {kObservanceOption}, 0, {"--help", "--version"}}, given);
+    if (const int status =
+            ReadOptions(args, {{}, {kObservanceOption, kParshaOption}, 0, {"--help", "--version"}}, given);
         status != 0) {
         return status;
     }
@@ -137,6 +143,9 @@ int RunTodayCommand(const Arguments& args) {
     }
     UseBinaryStdout();
     WriteDay(cursor, observance, true);
+    if (given.Has("--parsha")) {
+        WriteReading(today, observance);
+    }
     return FinishOutput();
 }
 
@@ -147,16 +156,9 @@ int RunHolidaysCommand(const Arguments& args) {
     if (const int status = ReadOptions(args, {"holidays", {kObservanceOption, kOptions}}, given); status != 0) {
         return status;
     }
-    int from = kFirstSupportedYear;
-    int to = kLastSupportedYear;
-    if (const int status = TakeYear(given, "--from", from); status != 0) {
+    YearSpan years{};
+    if (const int status = TakeYearSpan(given, nullptr, kFirstSupportedYear, false, years); status != 0) {
         return status;
-    }
-    if (const int status = TakeYear(given, "--to", to); status != 0) {
-        return status;
-    }
-    if (from > to) {
-        return UsageError("--from must not be after --to");
     }
     SavedSettings saved;
     Observance observance{};
@@ -164,13 +166,13 @@ int RunHolidaysCommand(const Arguments& args) {
         return status;
     }
     UseBinaryStdout();
-    WriteHolidayRows(observance, from, to, given.Has("--names"));
+    WriteHolidayRows(observance, years.from, years.to, given.Has("--names"));
     return FinishOutput();
 }
 
 int RunDayCommand(const Arguments& args) {
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"day", {kObservanceOption}, 1}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"day", {kObservanceOption, kParshaOption}, 1}, given); status != 0) {
         return status;
     }
     if (given.Operands().empty()) {
@@ -194,5 +196,8 @@ int RunDayCommand(const Arguments& args) {
     cursor.SetGregorianDate(date->day, date->month, date->year);
     UseBinaryStdout();
     WriteDay(cursor, observance, false);
+    if (given.Has("--parsha")) {
+        WriteReading(cursor.CursorDayNumber(), observance);
+    }
     return FinishOutput();
 }

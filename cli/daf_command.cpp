@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "holidays/daf_yomi.h"
@@ -45,22 +46,6 @@ std::size_t FormatDaf(DayNumber day, bool csv, bool withDate, char* line, std::s
     return FormatText(line, capacity, "%.*s %d\n", nameLength, name.data(), daf.page);
 }
 
-// The year the option gives, when it is given: four digits, kFirstDafYear to 2099. Returns 0 or the exit status of
-// the error it reported.
-int TakeYear(const GivenOptions& given, const char* option, int& year) {
-    const std::optional<std::string> value = given.Value(option);
-    if (!value) {
-        return 0;
-    }
-    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!parsed || *parsed < kFirstDafYear || *parsed > kLastSupportedYear) {
-        return UsageError("daf: " + std::string(option) + " must be a year from " + std::to_string(kFirstDafYear) +
-                          " to " + std::to_string(kLastSupportedYear) + ", not " + Quote(*value));
-    }
-    year = *parsed;
-    return 0;
-}
-
 // Every day of the years from the first cycle's first day on, a line each, written a block at a time.
 void WriteYears(int from, int to, bool csv) {
     const DayNumber last = GregorianToDayNumber(31, 12, to);
@@ -90,44 +75,23 @@ int RunDafCommand(const Arguments& args) {
                                           {"--to", Takes::Value, {}, {}},
                                           {"--csv", Takes::Nothing, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"daf", {kOptions}}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"daf", {kOptions}, 0, {}, {kDateOrYears}}, given); status != 0) {
         return status;
     }
     const bool csv = given.Has("--csv");
     if (given.Has("--from") || given.Has("--to")) {
-        if (given.Has("--date")) {
-            return UsageError("daf: --date is one day, --from and --to a span of years: give one or the other");
-        }
-        int from = kFirstDafYear;
-        int to = kLastSupportedYear;
-        if (const int status = TakeYear(given, "--from", from); status != 0) {
+        YearSpan years{};
+        if (const int status = TakeYearSpan(given, "daf", kFirstDafYear, false, years); status != 0) {
             return status;
-        }
-        if (const int status = TakeYear(given, "--to", to); status != 0) {
-            return status;
-        }
-        if (from > to) {
-            return UsageError("daf: --from must not be after --to");
         }
         UseBinaryStdout();
-        WriteYears(from, to, csv);
+        WriteYears(years.from, years.to, csv);
         return FinishOutput();
     }
 
-    const LocalDateTime now = ReadLocalClock();
-    Date date{now.day, now.month, now.year};
-    if (const std::optional<std::string> dateText = given.Value("--date")) {
-        std::string why;
-        const std::optional<Date> parsed = ParseDate(*dateText, why);
-        if (!parsed) {
-            return UsageError("daf: --date " + Quote(*dateText) + " " + why);
-        }
-        if (!InSupportedYears(*parsed)) {
-            return UsageError("daf: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
-        }
-        date = *parsed;
-    } else if (!InSupportedYears(date)) {
-        return UsageError("daf: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    Date date{};
+    if (const int status = TakeDateOrToday(given, "daf", ReadLocalClock(), date); status != 0) {
+        return status;
     }
     const DayNumber day = GregorianToDayNumber(date.day, date.month, date.year);
     if (day < kFirstDafYomiDay) {

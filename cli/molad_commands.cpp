@@ -11,6 +11,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "holidays/mevarchim.h"
@@ -82,25 +83,14 @@ void AppendAnnouncement(std::string& out, int month, int year) {
     out += std::string(text) + "\n";
 }
 
-// Today's civil date, when it lies in the calendar's years; reports the error itself.
-std::optional<Date> Today(const char* command) {
-    const LocalDateTime now = ReadLocalClock();
-    const Date today{now.day, now.month, now.year};
-    if (!InSupportedYears(today)) {
-        UsageError(std::string(command) +
-                   ": today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
-        return std::nullopt;
-    }
-    return today;
-}
-
 }  // namespace
 
 int RunMoladCommand(const Arguments& args) {
     static constexpr Option kOptions[] = {
         {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}, {"--csv", Takes::Nothing, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"molad", {kOptions}, 2}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"molad", {kOptions}, 2, {}, {{"YEAR MONTH", "--from|--to"}}}, given);
+        status != 0) {
         return status;
     }
     const std::vector<std::string>& operands = given.Operands();
@@ -109,9 +99,6 @@ int RunMoladCommand(const Arguments& args) {
     // The months asked for: every month of the years from..to, or one month.
     int from = 0, to = 0, month = 0;
     if (fromText || toText) {
-        if (!operands.empty()) {
-            return UsageError("molad: give YEAR MONTH or --from and --to, not both");
-        }
         // Either alone stands for both.
         const std::string fromName = fromText ? "--from" : "--to";
         const std::string toName = toText ? "--to" : "--from";
@@ -138,12 +125,12 @@ int RunMoladCommand(const Arguments& args) {
         month = *taken;
     } else {
         // The coming month: the one after today's Hebrew month.
-        const std::optional<Date> today = Today("molad");
-        if (!today) {
-            return kExitUsage;
+        Date today{};
+        if (const int status = TakeDateOrToday(given, "molad", ReadLocalClock(), today); status != 0) {
+            return status;
         }
         int day = 0, thisMonth = 0, year = 0;
-        DayNumberToHebrew(GregorianToDayNumber(today->day, today->month, today->year), day, thisMonth, year);
+        DayNumberToHebrew(GregorianToDayNumber(today.day, today.month, today.year), day, thisMonth, year);
         const HebrewMonthSequence order = HebrewMonthOrder(year);
         const int next = HebrewMonthPosition(thisMonth, year) + 1;
         from = to = next == order.count ? year + 1 : year;
@@ -183,21 +170,12 @@ int RunOmerCommand(const Arguments& args) {
     if (const int status = ReadOptions(args, {"omer", {kOptions}}, given); status != 0) {
         return status;
     }
-    std::optional<Date> date;
-    if (const std::optional<std::string> text = given.Value("--date")) {
-        std::string why;
-        date = ParseDate(*text, why);
-        if (!date) {
-            return UsageError("omer: --date " + Quote(*text) + " " + why);
-        }
-        if (!InSupportedYears(*date)) {
-            return UsageError("omer: --date " + Quote(*text) + " is not a date of 1900 to 2099");
-        }
-    } else if (date = Today("omer"); !date) {
-        return kExitUsage;
+    Date date{};
+    if (const int status = TakeDateOrToday(given, "omer", ReadLocalClock(), date); status != 0) {
+        return status;
     }
     // The count first, then the words of the blessing when there is a count.
-    const int count = OmerCount(GregorianToDayNumber(date->day, date->month, date->year));
+    const int count = OmerCount(GregorianToDayNumber(date.day, date.month, date.year));
     char text[kLineSize];
     const std::size_t length = FormatOmerText(count, text, sizeof text);
     UseBinaryStdout();

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "cli/arguments.h"
 #include "cli/output.h"
@@ -63,6 +64,53 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
     return d[a.size()][b.size()];
 }
 
+// Whether a side of an exclusive group ("--from|--to", or "YEAR MONTH" for the operands) holds the option; an empty
+// name stands for an operand.
+bool SideHolds(std::string_view side, std::string_view name) {
+    const bool operands = side.empty() || side[0] != '-';
+    if (operands || name.empty()) {
+        return operands && name.empty();
+    }
+    const std::vector<std::string_view> names = WordsOf(side);
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// What was given before that excludes the option (an empty name: an operand): the given option's name, or the
+// operands' side; empty when nothing does.
+std::string_view Excluding(const CommandSyntax& syntax, const GivenOptions& given, std::string_view name) {
+    for (const ExclusiveSides& group : syntax.exclusive) {
+        for (const auto& [side, against] : {std::pair(group.one, group.other), std::pair(group.other, group.one)}) {
+            if (!SideHolds(side, name)) {
+                continue;
+            }
+            if (SideHolds(against, {})) {
+                if (!given.Operands().empty()) {
+                    return against;
+                }
+                continue;
+            }
+            for (const std::string_view other : WordsOf(against)) {
+                if (given.Has(other)) {
+                    return other;
+                }
+            }
+        }
+    }
+    return {};
+}
+
+// The side of the operands in the syntax's exclusive groups ("YEAR MONTH"), or empty.
+std::string_view OperandsSide(const CommandSyntax& syntax) {
+    for (const ExclusiveSides& group : syntax.exclusive) {
+        for (const std::string_view side : {group.one, group.other}) {
+            if (SideHolds(side, {})) {
+                return side;
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 bool GivenOptions::Has(std::string_view name) const {
@@ -87,6 +135,10 @@ int ReadOptions(const Arguments& args, const CommandSyntax& syntax, GivenOptions
             if (given.operands_.size() >= syntax.operands) {
                 return UsageError(prefix + "unexpected argument " + Quote(arg) + " (" + kSeeHelp + ")");
             }
+            if (const std::string_view before = Excluding(syntax, given, {}); !before.empty()) {
+                return UsageError(prefix + std::string(OperandsSide(syntax)) + " cannot be given with " +
+                                  std::string(before));
+            }
             given.operands_.push_back(arg);
             continue;
         }
@@ -109,6 +161,9 @@ int ReadOptions(const Arguments& args, const CommandSyntax& syntax, GivenOptions
         }
         if (given.Has(option->name)) {
             return UsageError(prefix + arg + " given twice");
+        }
+        if (const std::string_view before = Excluding(syntax, given, option->name); !before.empty()) {
+            return UsageError(prefix + arg + " cannot be given with " + std::string(before));
         }
         std::string value;
         if (option->takes != Takes::Nothing) {

@@ -7,6 +7,7 @@
 //   holidays: --from given twice
 //   day: --observance must be israel or diaspora, not 'mars'
 //   day: unexpected argument '2024-01-02' (see kestrelon-cli --help)
+//   shabbat: --from cannot be given with --date
 //
 // (the bare form, which has no command name, says the same without the "command: " in front).
 #pragma once
@@ -51,11 +52,22 @@ class OptionTable {
 // --observance, as the bare form, holidays, day, place and ical take it.
 inline constexpr Option kObservanceOption[] = {{"--observance", Takes::Word, "israel|diaspora", {}}};
 
+// Options that exclude each other: two sides, each the options that may go together ("--from|--to"), of which at
+// most one is given. A side written without dashes ("YEAR MONTH") stands for the command's operands.
+struct ExclusiveSides {
+    std::string_view one;
+    std::string_view other;
+};
+
+// One day or a span of years, as shabbat, parsha and daf take them.
+inline constexpr ExclusiveSides kDateOrYears{"--date", "--from|--to"};
+
 struct CommandSyntax {
     std::string_view command;  // "holidays"; empty for the bare form
     std::initializer_list<OptionTable> options;
-    std::size_t operands = 0;                        // how many words that are no option it takes at most
-    std::initializer_list<std::string_view> also{};  // other names a misspelt option may be meant as (--help)
+    std::size_t operands = 0;                           // how many words that are no option it takes at most
+    std::initializer_list<std::string_view> also{};     // other names a misspelt option may be meant as (--help)
+    std::initializer_list<ExclusiveSides> exclusive{};  // {{"--date", "--from|--to"}}
 };
 
 // The command line as read: each option given, under its declared name, with its value (a word as declared, a
@@ -75,7 +87,8 @@ class GivenOptions {
 // Reads args as the syntax declares them. An argument that begins with "-" (but "-" alone) is an option; a value is
 // the argument after its option, whatever it is. Returns 0, or 2 after the one line on stderr for the first argument
 // that does not fit: an unknown option, a missing value, an option given twice (under either name), a word the option
-// does not take, an operand too many.
+// does not take, an operand too many, an option (or operand) of one side of an exclusive group when another side's
+// was given before it.
 int ReadOptions(const Arguments& args, const CommandSyntax& syntax, GivenOptions& given);
 
 // The one of names nearest to typed by edit distance (a letter added, dropped, changed, or two swapped), when that

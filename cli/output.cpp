@@ -5,13 +5,14 @@
 
 namespace {
 
+// Every byte looked at, without an early way out, so that the loop runs on whole words: a year's listing is checked
+// at once.
 bool IsAscii(std::string_view text) {
+    unsigned char bits = 0;
     for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
+        bits = static_cast<unsigned char>(bits | static_cast<unsigned char>(c));
     }
-    return true;
+    return bits < 0x80;
 }
 
 void Report(const char* kind, const std::string& message) {
@@ -31,7 +32,11 @@ void WriteText(std::FILE* stream, std::string_view text) {
     if (WriteToConsole(stream, text)) {
         return;
     }
-    const std::string out = ForUser(text);
+    if (IsAscii(text) || !UserSpeaksUtf8()) {
+        std::fwrite(text.data(), 1, text.size(), stream);
+        return;
+    }
+    const std::string out = Utf8FromWindows1252(text);
     std::fwrite(out.data(), 1, out.size(), stream);
 }
 

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
@@ -34,33 +35,13 @@ std::size_t FormatReading(const WeeklyPortion& reading, Observance observance, c
     return FormatText(line, capacity, "%04d-%02d-%02d,%s,%s\n", year, month, day, numbers, name);
 }
 
-// The year the option gives, when it is given: four digits, 1900 to 2099. Returns 0 or the exit status of the error
-// it reported.
-int TakeYear(const GivenOptions& given, const char* option, int& year) {
-    const std::optional<std::string> value = given.Value(option);
-    if (!value) {
-        return 0;
-    }
-    const std::optional<int> parsed = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!parsed || *parsed < kFirstSupportedYear || *parsed > kLastSupportedYear) {
-        return UsageError("parsha: " + std::string(option) + " must be a year from 1900 to 2099, not " + Quote(*value));
-    }
-    year = *parsed;
-    return 0;
-}
-
 // Every Saturday of the Gregorian years from..to.
 void WriteYears(Observance observance, int from, int to) {
-    const DayNumber last = GregorianToDayNumber(31, 12, to);
     std::string text;
     char line[kLineSize];
-    for (DayNumber n = GregorianToDayNumber(1, 1, from); n <= last;) {
-        const WeeklyPortion reading = PortionOfShabbat(n, observance);
-        if (reading.shabbat > last) {
-            break;
-        }
+    for (const WeeklyPortion& reading :
+         PortionsOfShabbatot(GregorianToDayNumber(1, 1, from), GregorianToDayNumber(31, 12, to), observance)) {
         text.append(line, FormatReading(reading, observance, line, sizeof line));
-        n = reading.shabbat + 7;
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
@@ -71,38 +52,20 @@ int RunParshaCommand(const Arguments& args) {
     static constexpr Option kOptions[] = {
         {"--date", Takes::Value, {}, {}}, {"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"parsha", {kObservanceOption, kOptions}}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"parsha", {kObservanceOption, kOptions}, 0, {}, {kDateOrYears}}, given);
+        status != 0) {
         return status;
     }
     const bool listing = given.Has("--from") || given.Has("--to");
-    if (listing && given.Has("--date")) {
-        return UsageError("parsha: --date cannot be given with --from or --to");
-    }
-    int from = kFirstSupportedYear;
-    int to = kLastSupportedYear;
-    if (const int status = TakeYear(given, "--from", from); status != 0) {
+    YearSpan years{};
+    if (const int status = TakeYearSpan(given, "parsha", kFirstSupportedYear, false, years); status != 0) {
         return status;
     }
-    if (const int status = TakeYear(given, "--to", to); status != 0) {
-        return status;
-    }
-    if (from > to) {
-        return UsageError("parsha: --from must not be after --to");
-    }
-    const LocalDateTime today = ReadLocalClock();
-    Date date{today.day, today.month, today.year};
-    if (const std::optional<std::string> text = given.Value("--date")) {
-        std::string why;
-        const std::optional<Date> parsed = ParseDate(*text, why);
-        if (!parsed) {
-            return UsageError("parsha: --date " + Quote(*text) + " " + why);
+    Date date{};
+    if (!listing) {
+        if (const int status = TakeDateOrToday(given, "parsha", ReadLocalClock(), date); status != 0) {
+            return status;
         }
-        if (!InSupportedYears(*parsed)) {
-            return UsageError("parsha: --date " + Quote(*text) + " is not a date of 1900 to 2099");
-        }
-        date = *parsed;
-    } else if (!listing && !InSupportedYears(date)) {
-        return UsageError("parsha: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
     }
     SavedSettings saved;
     Observance observance{};
@@ -111,7 +74,7 @@ int RunParshaCommand(const Arguments& args) {
     }
     UseBinaryStdout();
     if (listing) {
-        WriteYears(observance, from, to);
+        WriteYears(observance, years.from, years.to);
     } else {
         char line[kLineSize];
         const WeeklyPortion reading =

@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
@@ -87,25 +88,14 @@ int RunZmanimCommand(const Arguments& args) {
         return status;
     }
     const PlaceOptions options = PlaceOptionsOf(given);
-    const std::optional<std::string> dateText = given.Value("--date");
     const bool ut = given.Has("--ut");
     // The text's date line names the day the times belong to: the date asked for, or today.
-    LocalDateTime day = ReadLocalClock();
-    Date date{day.day, day.month, day.year};
-    if (dateText) {
-        std::string why;
-        const std::optional<Date> parsed = ParseDate(*dateText, why);
-        if (!parsed) {
-            return UsageError("zmanim: --date " + Quote(*dateText) + " " + why);
-        }
-        if (!InSupportedYears(*parsed)) {
-            return UsageError("zmanim: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
-        }
-        date = *parsed;
-        day = LocalDateTime{date.year, date.month, date.day, 0, 0, 0};
-    } else if (!InSupportedYears(date)) {
-        return UsageError("zmanim: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    const LocalDateTime now = ReadLocalClock();
+    Date date{};
+    if (const int status = TakeDateOrToday(given, "zmanim", now, date); status != 0) {
+        return status;
     }
+    const LocalDateTime day = given.Has("--date") ? LocalDateTime{date.year, date.month, date.day, 0, 0, 0} : now;
     SavedSettings saved;
     Location location;
     if (const int status = ResolvePlace(options, PlaceUse::Show, "zmanim", saved, location); status != 0) {

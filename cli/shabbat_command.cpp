@@ -1,4 +1,5 @@
 // shabbat: candle lighting, havdalah and the fasts' times of a week or of a span of years, as readable lines or CSV.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -12,11 +13,14 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place_options.h"
+#include "cli/reading_text.h"
 #include "cli/saved_settings.h"
 #include "holidays/holiday_text.h"
+#include "holidays/parsha.h"
 #include "location/place_rules.h"
 #include "zmanim/host_zone.h"
 #include "zmanim/local_time.h"
@@ -113,37 +117,34 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, boo
     std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
 }
 
-void AppendNumber(std::string& text, int value) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (count > 0) {
-        text += digits[--count];
-    }
-}
-
 // "Fri, Oct 18, 2024"
 void AppendShortDate(std::string& text, DayNumber n) {
-    static constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr char kWeekdays[] = "SunMonTueWedThuFriSat";
     int day = 0, month = 0, year = 0;
     DayNumberToGregorian(n, day, month, year);
-    text.append(kWeekdays[WeekdayOf(n)]).append(", ").append(GregorianMonthName(month), 3) += ' ';
-    AppendNumber(text, day);
-    text += ", ";
-    AppendNumber(text, year);
+    char shown[kDateColumns + 1];
+    char* out = std::copy_n(kWeekdays + 3 * WeekdayOf(n), 3, shown);
+    *out++ = ',';
+    *out++ = ' ';
+    out = std::copy_n(GregorianMonthName(month), 3, out);
+    *out++ = ' ';
+    out = day >= 10 ? AppendDigits(out, day, 2) : AppendDigits(out, day, 1);
+    *out++ = ',';
+    *out++ = ' ';
+    out = AppendDigits(out, year, 4);
+    text.append(shown, static_cast<std::size_t>(out - shown));
 }
 
 // The clock as the zmanim text shows it ("5:52 PM", "--:--"), set right in 8 columns.
 void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
     char shown[kTimeSize];
+    std::size_t length = 0;
     if (!local) {
-        std::snprintf(shown, sizeof shown, "--:--");
+        for (const char c : {'-', '-', ':', '-', '-'}) {
+            shown[length++] = c;
+        }
     } else {
         const int hour = hour12(local->hour);
-        std::size_t length = 0;
         if (hour >= 10) {
             shown[length++] = static_cast<char>('0' + hour / 10);
         }
@@ -152,11 +153,11 @@ void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
         shown[length++] = static_cast<char>('0' + local->minute / 10);
         shown[length++] = static_cast<char>('0' + local->minute % 10);
         shown[length++] = ' ';
-        shown[length] = '\0';
-        std::snprintf(shown + length, sizeof shown - length, "%s", amPm(local->hour));
+        for (const char* c = amPm(local->hour); *c != '\0' && length < sizeof shown; ++c) {
+            shown[length++] = *c;
+        }
     }
-    const std::string_view clock(shown);
-    text.append(clock.size() < kClockColumns ? kClockColumns - clock.size() : 0, ' ').append(clock);
+    text.append(length < kClockColumns ? kClockColumns - length : 0, ' ').append(shown, length);
 }
 
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
@@ -210,72 +211,77 @@ void WriteHeading(const ShabbatRequest& request) {
     WriteText(stdout, text);
 }
 
-// A line for each time: its date, its clock, what it is for.
-void WriteReadable(const std::vector<ShabbatTime>& times, const SpanClock& clock, const ShabbatRequest& request) {
+// The date set in its column, "Fri, Oct 18, 2024 ", kept for the lines of the same date that follow it.
+class DateColumn {
+  public:
+    void AppendTo(std::string& text, DayNumber n) {
+        if (n != date_ || shown_.empty()) {
+            date_ = n;
+            shown_.clear();
+            AppendShortDate(shown_, n);
+            shown_.append(shown_.size() < kDateColumns ? kDateColumns - shown_.size() : 0, ' ') += ' ';
+        }
+        text += shown_;
+    }
+
+  private:
+    DayNumber date_ = 0;
+    std::string shown_;
+};
+
+// The Saturday's reading, in the clock's place left blank: "Torah portion: Vayakhel-Pekudei", or on a festival day
+// what parsha names instead, "Festival reading: CHM Passover V".
+void AppendReading(std::string& text, DateColumn& date, const WeeklyPortion& reading, Observance observance) {
+    char name[kWeeklyPortionNameSize];
+    const std::size_t length = WeeklyPortionName(reading, observance, name, sizeof name);
+    date.AppendTo(text, reading.shabbat);
+    text.append(kClockColumns + 2, ' ');
+    text.append(ReadingLabel(reading)).append(name, length) += '\n';
+}
+
+// A line for each time (its date, its clock, what it is for) and for the reading of each Saturday of first..last,
+// which comes before the Saturday's times.
+void WriteReadable(const std::vector<ShabbatTime>& times,
+                   DayNumber first,
+                   DayNumber last,
+                   const SpanClock& clock,
+                   const ShabbatRequest& request) {
+    const std::vector<WeeklyPortion> readings = PortionsOfShabbatot(first, last, request.observance);
     std::string text;
-    text.reserve(times.size() * kLongestLine);
+    text.reserve((times.size() + readings.size()) * kLongestLine);
+    auto reading = readings.begin();
+    DateColumn date;
     for (const ShabbatTime& time : times) {
-        const std::size_t start = text.size();
-        AppendShortDate(text, time.date);
-        text.append(start + kDateColumns > text.size() ? start + kDateColumns - text.size() : 0, ' ') += ' ';
+        for (; reading != readings.end() && reading->shabbat <= time.date; ++reading) {
+            AppendReading(text, date, *reading, request.observance);
+        }
+        date.AppendTo(text, time.date);
         AppendClock(text, LocalClockOf(time, clock));
         text += "  ";
         AppendDescription(text, time, request.observance);
         text += '\n';
     }
+    for (; reading != readings.end(); ++reading) {
+        AppendReading(text, date, *reading, request.observance);
+    }
     WriteText(stdout, text);
-}
-
-// The year of --from or --to: four digits, 1900 to 2099. Returns 0, or the exit status of the error it reported.
-int TakeYear(const std::optional<std::string>& value, const char* option, std::optional<int>& year) {
-    if (!value) {
-        return 0;
-    }
-    year = value->size() == 4 ? ParseCount(*value) : std::nullopt;
-    if (!year || *year < kFirstSupportedYear || *year > kLastSupportedYear) {
-        return UsageError(std::string("shabbat: ") + option + " must be a year from 1900 to 2099, not " +
-                          Quote(*value));
-    }
-    return 0;
 }
 
 // The span: the years of --from and --to (either alone is one year), else the week of --date or of today.
 int ResolveSpan(const GivenOptions& given, ShabbatRequest& request) {
-    std::optional<int> from;
-    std::optional<int> to;
-    if (const int status = TakeYear(given.Value("--from"), "--from", from); status != 0) {
-        return status;
-    }
-    if (const int status = TakeYear(given.Value("--to"), "--to", to); status != 0) {
-        return status;
-    }
-    const std::optional<std::string> dateText = given.Value("--date");
-    if (from || to) {
-        if (dateText) {
-            return UsageError("shabbat: --date goes with neither --from nor --to");
+    if (given.Has("--from") || given.Has("--to")) {
+        YearSpan years{};
+        if (const int status = TakeYearSpan(given, "shabbat", kFirstSupportedYear, true, years); status != 0) {
+            return status;
         }
         request.week = false;
-        request.first = GregorianToDayNumber(1, 1, from.value_or(*to));
-        request.last = GregorianToDayNumber(31, 12, to.value_or(*from));
-        if (request.first > request.last) {
-            return UsageError("shabbat: --from must not be after --to");
-        }
+        request.first = GregorianToDayNumber(1, 1, years.from);
+        request.last = GregorianToDayNumber(31, 12, years.to);
         return 0;
     }
-    const LocalDateTime today = ReadLocalClock();
-    Date date{today.day, today.month, today.year};
-    if (dateText) {
-        std::string why;
-        const std::optional<Date> parsed = ParseDate(*dateText, why);
-        if (!parsed) {
-            return UsageError("shabbat: --date " + Quote(*dateText) + " " + why);
-        }
-        if (!InSupportedYears(*parsed)) {
-            return UsageError("shabbat: --date " + Quote(*dateText) + " is not a date of 1900 to 2099");
-        }
-        date = *parsed;
-    } else if (!InSupportedYears(date)) {
-        return UsageError("shabbat: today is outside the calendar: dates must lie between 1900-01-01 and 2099-12-31");
+    Date date{};
+    if (const int status = TakeDateOrToday(given, "shabbat", ReadLocalClock(), date); status != 0) {
+        return status;
     }
     request.first = GregorianToDayNumber(date.day, date.month, date.year);
     request.first -= WeekdayOf(request.first);
@@ -291,8 +297,9 @@ int RunShabbatCommand(const Arguments& args) {
         {"--csv", Takes::Nothing, {}, {}}, {"--ut", Takes::Nothing, {}, {}},
     };
     GivenOptions given;
-    if (const int status =
-            ReadOptions(args, {"shabbat", {kOptions, kPlaceOptions, kObservanceOption, kShabbatOptions}}, given);
+    if (const int status = ReadOptions(
+            args, {"shabbat", {kOptions, kPlaceOptions, kObservanceOption, kShabbatOptions}, 0, {}, {kDateOrYears}},
+            given);
         status != 0) {
         return status;
     }
@@ -341,7 +348,7 @@ int RunShabbatCommand(const Arguments& args) {
         if (request.csv) {
             WriteCsv(times, clock, request.ut, block);
         } else {
-            WriteReadable(times, clock, request);
+            WriteReadable(times, first, last, clock, request);
         }
         first = last + 1;
     }

@@ -238,28 +238,63 @@ Cycle YearCycle(int year, Observance observance) {
 constexpr DayNumber kFirstShabbat = SaturdayOnOrAfter(HebrewNewYearDayNumber(kEarliestHebrewYear));
 constexpr DayNumber kLastShabbat = SaturdayOnOrAfter(kLastDayNumber - 6);
 
+// The reading of a Saturday that is a festival day, or lies between Rosh Hashanah and Sukkot (where the last year's
+// cycle ends); else its festival is None and year is the Hebrew year whose cycle (YearCycle) reads on it.
+WeeklyPortion ReadingOutsideCycle(DayNumber shabbat, Observance observance, int& year) {
+    int day = 0, month = 0;
+    DayNumberToHebrew(shabbat, day, month, year);
+    WeeklyPortion result{shabbat, Portion::None, Portion::None, FestivalDay(day, month, observance)};
+    if (result.festival == HolidayCode::None && month == kTishrei && day < 15) {
+        const TishreiShabbatot last = ShabbatotBeforeSukkot(shabbat - (day - 1), observance);
+        result.first = last.count == 2 && shabbat == last.days[0] ? Portion::Vayeilech : Portion::HaAzinu;
+    }
+    return result;
+}
+
+// The cycle's reading of a Saturday between its first and last.
+const WeeklyPortion& ReadingInCycle(const Cycle& cycle, DayNumber shabbat) {
+    return cycle.readings[(shabbat - cycle.readings[0].shabbat) / 7];
+}
+
+bool InCycle(const Cycle& cycle, DayNumber shabbat) {
+    return cycle.count > 0 && shabbat >= cycle.readings[0].shabbat &&
+           shabbat <= cycle.readings[cycle.count - 1].shabbat;
+}
+
 }  // namespace
 
 WeeklyPortion PortionOfShabbat(DayNumber n, Observance observance) {
     const DayNumber shabbat =
         std::clamp(SaturdayOnOrAfter(std::clamp(n, kFirstDayNumber, kLastShabbat)), kFirstShabbat, kLastShabbat);
-    int day = 0, month = 0, year = 0;
-    DayNumberToHebrew(shabbat, day, month, year);
-    WeeklyPortion result{shabbat, Portion::None, Portion::None, FestivalDay(day, month, observance)};
-    if (result.festival != HolidayCode::None) {
-        return result;
-    }
-    if (month == kTishrei && day < 15) {
-        // Between Rosh Hashanah and Sukkot: the end of the last year's cycle.
-        const TishreiShabbatot last = ShabbatotBeforeSukkot(shabbat - (day - 1), observance);
-        result.first = last.count == 2 && shabbat == last.days[0] ? Portion::Vayeilech : Portion::HaAzinu;
-        return result;
+    int year = 0;
+    const WeeklyPortion outside = ReadingOutsideCycle(shabbat, observance, year);
+    if (outside.festival != HolidayCode::None || outside.first != Portion::None) {
+        return outside;
     }
     const Cycle cycle = YearCycle(year, observance);
-    const WeeklyPortion* const end = cycle.readings + cycle.count;
-    const WeeklyPortion* found = std::find_if(
-        cycle.readings, end, [shabbat](const WeeklyPortion& reading) { return reading.shabbat == shabbat; });
-    return found != end ? *found : result;
+    return InCycle(cycle, shabbat) ? ReadingInCycle(cycle, shabbat) : outside;
+}
+
+std::vector<WeeklyPortion> PortionsOfShabbatot(DayNumber first, DayNumber last, Observance observance) {
+    std::vector<WeeklyPortion> readings;
+    last = std::min(last, kLastShabbat);
+    // Each year's cycle is worked out once, on the first of its Saturdays that asks for it.
+    Cycle cycle{};
+    for (DayNumber shabbat = std::max(SaturdayOnOrAfter(first), kFirstShabbat); shabbat <= last; shabbat += 7) {
+        if (!InCycle(cycle, shabbat)) {
+            int year = 0;
+            const WeeklyPortion outside = ReadingOutsideCycle(shabbat, observance, year);
+            if (outside.festival != HolidayCode::None || outside.first != Portion::None) {
+                readings.push_back(outside);
+                continue;
+            }
+            cycle = YearCycle(year, observance);
+        }
+        readings.push_back(InCycle(cycle, shabbat)
+                               ? ReadingInCycle(cycle, shabbat)
+                               : WeeklyPortion{shabbat, Portion::None, Portion::None, HolidayCode::None});
+    }
+    return readings;
 }
 
 std::string_view PortionName(Portion portion) {

@@ -24,6 +24,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "calendar/gregorian.h"
 #include "calendar/observance.h"
@@ -107,6 +108,10 @@ struct WeeklyPortion {
 // count as its first or last Saturday. 16 March 2024 (day 2460386, 6 Adar II 5784) reads Pekudei alone; 27 April 2024
 // is 19 Nisan, "CHM Passover V" under both schedules.
 WeeklyPortion PortionOfShabbat(DayNumber n, Observance observance);
+
+// The readings of the Saturdays of first..last in order, as PortionOfShabbat gives them one by one, each year's
+// reading worked out once: for a listing of many years. Saturdays outside the calendar are left out.
+std::vector<WeeklyPortion> PortionsOfShabbatot(DayNumber first, DayNumber last, Observance observance);
 
 // "Bereshit" .. "Vezot Haberakhah"; empty for Portion::None or a value outside 1..54.
 std::string_view PortionName(Portion portion);

@@ -75,6 +75,19 @@ TEST(OptionReader, RefusesUnknownMissingAndRepeatedOptionsOfEveryCommandAlike) {
     }
 }
 
+// One day or a span, YEAR MONTH or a span: whichever comes second is refused, naming what came first.
+TEST(OptionReader, RefusesOptionsThatExcludeEachOtherAlike) {
+    const Case cases[] = {
+        {"shabbat --date 2024-01-01 --zip 10001 --from 2024", "shabbat: --from cannot be given with --date"},
+        {"daf --to 2024 --date 2024-01-01", "daf: --date cannot be given with --to"},
+        {"molad 5785 2 --to 5785", "molad: --to cannot be given with YEAR MONTH"},
+        {"molad --from 5785 5785", "molad: YEAR MONTH cannot be given with --from"},
+    };
+    for (const Case& c : cases) {
+        ExpectRefused(c);
+    }
+}
+
 TEST(OptionReader, SuggestsTheNearestCommandOrOptionOnlyWhenClose) {
     const Case cases[] = {
         {"holiday", "unknown command 'holiday' (did you mean 'holidays'? see kestrelon-cli --help)"},
