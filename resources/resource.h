@@ -21,6 +21,7 @@
 #define CMD_PREFERENCES 32801
 #define CMD_COPY_HOLIDAY 32806
 #define CMD_COPY_ZMANIM 32807
+#define CMD_COPY_WEEK 32808
 
 // Children of the main window and of its tab surface.
 #define IDC_GREGORIAN_GRID 20
@@ -32,6 +33,7 @@
 #define IDC_TAB_SURFACE 29
 #define IDC_HOLIDAY_VIEW 30
 #define IDC_ZMANIM_VIEW 32
+#define IDC_WEEK_VIEW 33
 
 // Dialog controls that the program never addresses (labels, group boxes, pictures).
 #ifndef IDC_STATIC

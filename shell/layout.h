@@ -76,6 +76,9 @@ inline constexpr LayoutRect kHolidayList = {325, 45, 160, 500};
 inline constexpr LayoutRect kHolidaysLabel = {325, 19, 60, 15};
 inline constexpr LayoutRect kTextView = {10, 19, 300, 100};
 inline constexpr int kTabSurfaceMinHeight = kTextView.y + kTextView.height;  // 119
+// The Week page has no control beside its text, which runs as far right as the Holiday page's list.
+inline constexpr LayoutRect kWeekView = {kTextView.x, kTextView.y, kHolidayList.Right() - kTextView.x,
+                                         kTextView.height};
 
 // A window of width x height centred over `over`, then moved the least needed to stand inside `area`; one larger
 // than the area keeps its top-left corner inside. Dialogs stand so over the main window, within the work area.
@@ -97,5 +100,6 @@ static_assert(kGregorianFrame.x == 34 && kGregorianFrame.y == 32 && kHebrewFrame
 static_assert(kGregorianFrame.Right() == 270 && kGregorianFrame.Bottom() == 279 && kHebrewFrame.Right() == 542);
 static_assert(kTabControl.x == 34 && kTabControl.y == 294 && kTabControl.width == 508);
 static_assert(kMainWindowHeight == 529);
+static_assert(kWeekView.Right() == 485);
 
 }  // namespace layout

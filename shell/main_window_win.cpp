@@ -6,12 +6,14 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "shell/main_window_win.h"
 
 #include "app/selected_day.h"
+#include "app/week_page.h"
 #include "calendar/clock.h"
 #include "calendar/month_names.h"
 #include "calendar/text_buffer.h"
@@ -79,6 +81,11 @@ void CopyZmanimText(const MainWindowState& main) {
     CopyTextToClipboard(main.window, text.data(), kClipboardCapacity);
 }
 
+void CopyWeekText(const MainWindowState& main) {
+    const std::string text = weekPageText(main.app.state, false);
+    CopyTextToClipboard(main.window, text.c_str(), kClipboardCapacity);
+}
+
 // Preferences edits the program's place and its Shabbat times; after OK the window shows it anew. The window is looked
 // up again after the dialog, which runs its own message loop.
 void EditPreferences(const MainWindowState& main) {
@@ -107,6 +114,9 @@ void OnMenuCommand(MainWindowState& main, int command) {
             break;
         case CMD_COPY_ZMANIM:
             CopyZmanimText(main);
+            break;
+        case CMD_COPY_WEEK:
+            CopyWeekText(main);
             break;
         case CMD_HELP_CONTENTS:
             app.help.ShowContents(main.window, app.settings);

@@ -1,5 +1,6 @@
-// The tab pages of the main window: "Holiday" (the selected day's holidays and the list that jumps to a holiday)
-// and "Zmanim" (the day's times at the place, and the button that changes the place).
+// The tab pages of the main window: "Holiday" (the selected day's holidays and the list that jumps to a holiday),
+// "Zmanim" (the day's times at the place, and the button that changes the place) and "Week" (the week's portion and
+// Shabbat times, the Omer, molad and daf, and every zman of the day).
 #include <windows.h>
 
 #include <iterator>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/selected_day.h"
+#include "app/week_page.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
 #include "resource.h"
@@ -24,9 +26,13 @@ constexpr DWORD kTextViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CL
 constexpr UINT32 kZmanimAlignments[3] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_TOP, TA_LEFT | TA_TOP};
 
 // A page's text view, drawn with the view fonts, its vertical scroll bar shown or not, and empty.
-HWND MakeTextView(PageMaker& maker, const char* title, int id, bool scrollBar) {
-    const HWND view = maker.MakePainted(WS_EX_CLIENTEDGE, kScrollTextViewClass, title, kTextViewStyle,
-                                        layout::kTextView, id, &maker.Windows().viewFonts);
+HWND MakeTextView(PageMaker& maker,
+                  const char* title,
+                  int id,
+                  bool scrollBar,
+                  const LayoutRect& rect = layout::kTextView) {
+    const HWND view = maker.MakePainted(WS_EX_CLIENTEDGE, kScrollTextViewClass, title, kTextViewStyle, rect, id,
+                                        &maker.Windows().viewFonts);
     ShowScrollBar(view, SB_VERT, scrollBar ? TRUE : FALSE);
     maker.UseFont(view, FONT_VIEW);
     SendMessageA(view, STVM_SETTEXT, reinterpret_cast<WPARAM>(""), 0);
@@ -133,6 +139,36 @@ class ZmanimPage : public TabPage {
     HWND view_ = nullptr;
 };
 
+// The week of the selected day in one scrolling text (app/week_page.h), kept up to date once a second while the tab
+// is selected, as the Zmanim page is; the clock's tick keeps the scroll position, a refresh starts at the top.
+class WeekPage : public TabPage {
+  public:
+    explicit WeekPage(const PageContext& context) : context_(context) {}
+
+    void Create(PageMaker& maker) override {
+        view_ = MakeTextView(maker, "Week View", IDC_WEEK_VIEW, true, layout::kWeekView);
+        // Emptying the view hid its scroll bar; the week's text always scrolls, so the bar is shown again at once and
+        // the first text is wrapped to the width beside it, as every later one is.
+        ShowScrollBar(view_, SB_VERT, TRUE);
+    }
+
+    void Refresh(bool shown) override { Update(shown, false); }
+
+    void OnClockTick(bool shown) override { Update(shown, true); }
+
+  private:
+    void Update(bool shown, bool keepPosition) {
+        if (!shown) {
+            return;
+        }
+        const std::string text = weekPageText(context_.app.state, true);
+        SendMessageA(view_, STVM_SETTEXT, reinterpret_cast<WPARAM>(text.c_str()), keepPosition ? 1 : 0);
+    }
+
+    PageContext context_;
+    HWND view_ = nullptr;
+};
+
 template <typename Page>
 std::unique_ptr<TabPage> MakePage(const PageContext& context) {
     return std::make_unique<Page>(context);
@@ -141,6 +177,7 @@ std::unique_ptr<TabPage> MakePage(const PageContext& context) {
 constexpr TabPageRow kTabPages[] = {
     {"Holiday", MakePage<HolidayPage>},
     {"Zmanim", MakePage<ZmanimPage>},
+    {"Week", MakePage<WeekPage>},
 };
 
 }  // namespace

@@ -100,7 +100,7 @@ void OnPaint(const ScrollTextViewState& state) {
     Render(state, paint.Get());
 }
 
-void OnSetText(ScrollTextViewState& state, const char* text) {
+void OnSetText(ScrollTextViewState& state, const char* text, bool keepPosition) {
     if (text == nullptr) {
         state.view.Clear();
         InvalidateRect(state.window, nullptr, TRUE);
@@ -130,9 +130,10 @@ void OnSetText(ScrollTextViewState& state, const char* text) {
     // Drawing the scroll bar takes about 4 ms under Wine, most of a refresh of the main window, so it is redrawn
     // only when its range or position changes. (EnableScrollBar redraws only when the arrows' state changes.)
     const int maximum = ScrollMaximum(state.view.Lines().size(), client.bottom);
+    const int position = keepPosition ? ClampToRange(ScrollPosition(state.window), {0, maximum}) : 0;
     const ScrollRange before = StoredScrollRange(state.window);
-    const bool barChanges = before.min != 0 || before.max != maximum || ScrollPosition(state.window) != 0;
-    StoreScrollState(state.window, {0, maximum}, 0, barChanges);
+    const bool barChanges = before.min != 0 || before.max != maximum || ScrollPosition(state.window) != position;
+    StoreScrollState(state.window, {0, maximum}, position, barChanges);
     EnableScrollBar(state.window, SB_VERT, maximum == 0 ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
     InvalidateRect(state.window, nullptr, TRUE);
 }
@@ -185,7 +186,7 @@ LRESULT CALLBACK ScrollTextViewProc(HWND window, UINT message, WPARAM wParam, LP
             OnVScroll(*state, LOWORD(wParam), HIWORD(wParam));
             return 0;
         case STVM_SETTEXT:
-            OnSetText(*state, reinterpret_cast<const char*>(wParam));
+            OnSetText(*state, reinterpret_cast<const char*>(wParam), lParam != 0);
             return 0;
         case STVM_SETCOLUMNS:
             OnSetColumns(*state, reinterpret_cast<const std::vector<std::string>*>(wParam));

@@ -8,7 +8,9 @@
 
 #include <windows.h>
 
-inline constexpr UINT STVM_SETTEXT = WM_USER + 10;        // 1034: wParam const char* text or null
+// 1034: wParam const char* text or null; lParam 0 scrolls to the top, any other value keeps the scroll position
+// (within the new text's range), for a text that is only brought up to date.
+inline constexpr UINT STVM_SETTEXT = WM_USER + 10;
 inline constexpr UINT STVM_SETCOLUMNS = WM_USER + 11;     // 1035: wParam const std::vector<std::string>*
 inline constexpr UINT STVM_CLEAR = WM_USER + 12;          // 1036
 inline constexpr UINT STVM_SETALIGNMENTS = WM_USER + 13;  // 1037: wParam const UINT32* values, lParam count

@@ -118,6 +118,7 @@ const char* const kMenuItems[] = {
     "&File | 32791 E&xit",                // CMD_EXIT
     "Edit | 32806 Copy Holiday",          // CMD_COPY_HOLIDAY
     "Edit | 32807 Copy Zmanim",           // CMD_COPY_ZMANIM
+    "Edit | 32808 Copy Week",             // CMD_COPY_WEEK
     "&Help | 32799 Contents...",          // CMD_HELP_CONTENTS
     "&Help | 32789 &About Kestrelon...",  // CMD_ABOUT
 };

@@ -1,7 +1,7 @@
 // Drives a running Kestrelon from another process, as the end-to-end tests do, for the refresh timing and the
 // idle measurement.
 //
-//   drive_kestrelon refresh-time PROGRAM ROUNDS   start it, time ROUNDS month changes on each tab, end it
+//   drive_kestrelon refresh-time PROGRAM ROUNDS   start it, time ROUNDS month changes on every tab, end it
 //   drive_kestrelon show-zmanim PROGRAM           start it, show the Zmanim tab and leave it running
 //   drive_kestrelon exit                          end the running Kestrelon through its tray command
 //   drive_kestrelon close-window CLASS            close the top-level window of this class and wait until it goes
@@ -31,8 +31,9 @@ constexpr char kMainClass[] = "KESTRELON";
 constexpr char kHiddenClass[] = "Puppeteer Window Class";
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 10000;
-constexpr int kHolidayTab = 0;
 constexpr int kZmanimTab = 1;
+// The tabs in their order; refresh-time times each of them.
+constexpr const char* kTabNames[] = {"Holiday", "Zmanim", "Week"};
 
 struct Controls {
     HWND main = nullptr;
@@ -154,13 +155,19 @@ int RefreshTime(const std::string& program, int rounds) {
         probe::Finish(process, 0);
         return 1;
     }
-    bool ok = true;
-    for (const int tab : {kHolidayTab, kZmanimTab}) {
+    DWORD_PTR tabCount = 0;
+    bool ok = probe::SendWithin(controls.tab, TCM_GETITEMCOUNT, 0, 0, &tabCount) &&
+              tabCount == sizeof kTabNames / sizeof kTabNames[0];
+    if (!ok) {
+        std::fprintf(stderr, "the program has %d tabs, not %d\n", static_cast<int>(tabCount),
+                     static_cast<int>(sizeof kTabNames / sizeof kTabNames[0]));
+    }
+    for (int tab = 0; ok && tab < static_cast<int>(tabCount); ++tab) {
         Timings warmUp;
         Timings timings;
-        ok = ok && ShowTab(controls, tab) && TimeRounds(controls, 12, warmUp) && TimeRounds(controls, rounds, timings);
+        ok = ShowTab(controls, tab) && TimeRounds(controls, 12, warmUp) && TimeRounds(controls, rounds, timings);
         if (ok) {
-            Report(tab == kHolidayTab ? "Holiday" : "Zmanim", timings);
+            Report(kTabNames[tab], timings);
         }
     }
     EndKestrelon(process);

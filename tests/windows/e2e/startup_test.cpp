@@ -77,6 +77,7 @@ TEST_F(StartUp, EveryControlStandsInItsPlace) {
         {"Static", "Holidays", 0, true, {325, 19, 385, 34}, true},
         {"Scroll Text View Window Class", "Holiday View", 30, true, {10, 19, 310, 119}, true},
         {"Scroll Text View Window Class", "Zmanim View", 32, true, {10, 19, 310, 119}, false},
+        {"Scroll Text View Window Class", "Week View", 33, true, {10, 19, 485, 119}, false},
         {"DaysWndClass", "Gregorian Calendar", 20, false, {51, 73, 255, 262}, true},
         {"ComboBox", "", 0, false, {51, 49, 141, 0}, true},
         {"Edit", "", 0, false, {181, 49, 221, 70}, true},
