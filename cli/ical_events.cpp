@@ -273,7 +273,8 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
             const std::string summary = ShabbatTimeSummary(time, request.observance);
             std::string extra;
             if (time.moment == DayMoment::NightfallCandles) {
-                extra = TextLine("DESCRIPTION", "Not before this time, nightfall, when the day of rest before ends.");
+                extra =
+                    TextLine("DESCRIPTION", "Not before nightfall (this time), when the day of rest before it ends.");
             }
             std::string alarm;
             if (request.remindMinutes && time.kind == ShabbatTimeKind::Candles) {
