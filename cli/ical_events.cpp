@@ -271,6 +271,7 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
                 continue;
             }
             const std::string summary = ShabbatTimeSummary(time, request.observance);
+            const bool fast = time.kind == ShabbatTimeKind::FastBegins || time.kind == ShabbatTimeKind::FastEnds;
             std::string extra;
             if (time.moment == DayMoment::NightfallCandles) {
                 extra =
@@ -281,9 +282,9 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
                 alarm = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n" + trigger + TextLine("DESCRIPTION", summary) +
                         "END:VALARM\r\n";
             }
-            AppendTimedEvent(sink.Text(), at,
-                             DateOf(time.date) + "-" + KindKey(time.kind) + "-" + at.key + "-" + observanceKey,
-                             *time.instant, TextLine("SUMMARY", summary), "Shabbat and festivals", extra, alarm);
+            AppendTimedEvent(
+                sink.Text(), at, DateOf(time.date) + "-" + KindKey(time.kind) + "-" + at.key + "-" + observanceKey,
+                *time.instant, TextLine("SUMMARY", summary), fast ? "Fasts" : "Shabbat and festivals", extra, alarm);
         }
         sink.MaybeFlush();
     }

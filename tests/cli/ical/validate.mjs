@@ -220,7 +220,8 @@ for (const [date, present] of [['20240621', false], ['20241221', false], ['20240
     }
     const times = run(['shabbat', ...span, ...place, '--csv', '--ut']).toString().trim().split('\n')
         .map((line) => line.split(',')).filter(([, , minutes]) => minutes !== 'none');
-    const byUid = new Map((byCategory.get('Shabbat and festivals') ?? []).map((e) => [e.getFirstPropertyValue('uid'), e]));
+    const byUid = new Map([...byCategory.get('Shabbat and festivals') ?? [], ...byCategory.get('Fasts') ?? []]
+        .map((e) => [e.getFirstPropertyValue('uid'), e]));
     check(byUid.size === times.length, `week: ${byUid.size} Shabbat events, ${times.length} times`);
     let wrong = 0;
     let alarms = 0;
