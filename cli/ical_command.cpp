@@ -1,5 +1,6 @@
 // ical: the holidays of a span of years as an iCalendar file, with --zmanim also the sunrise and sunset of every
-// day at a place.
+// day at a place, with --shabbat candle lighting, havdalah and the fasts' times there, with --omer each evening's
+// count at its nightfall there, with --parsha the weekly portion and with --daf the daf yomi.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,7 @@ namespace {
 constexpr int kDefaultYears = 5;  // without --from and --to: the current year and the next four
 constexpr long long kSecondsPerDay = 86400;
 constexpr DayNumber kDayNumberOf1970 = 2440588;  // 1 January 1970, where SOURCE_DATE_EPOCH and time() count from
+constexpr int kMaxRemindMinutes = 1440;          // a reminder at most a day before candle lighting
 
 // The options as given on the command line.
 struct IcalOptions {
@@ -34,18 +36,26 @@ struct IcalOptions {
     std::optional<std::string> output;
     PlaceOptions place;
     bool zmanim = false;
+    bool shabbat = false;
+    bool omer = false;
+    bool parsha = false;
+    bool daf = false;
+    std::optional<std::string> remind;
+    GivenOptions given;  // for --candles and --havdalah
 };
 
 // Reads the options into options. Returns 0, or the exit status of the error it reported.
 int ReadIcalOptions(const Arguments& args, IcalOptions& options) {
     static constexpr Option kOptions[] = {
-        {"--from", Takes::Value, {}, {}},
-        {"--to", Takes::Value, {}, {}},
-        {"--output", Takes::Value, {}, "-o"},
-        {"--zmanim", Takes::Nothing, {}, {}},
+        {"--from", Takes::Value, {}, {}},      {"--to", Takes::Value, {}, {}},
+        {"--output", Takes::Value, {}, "-o"},  {"--zmanim", Takes::Nothing, {}, {}},
+        {"--shabbat", Takes::Nothing, {}, {}}, {"--remind", Takes::Value, {}, {}},
+        {"--omer", Takes::Nothing, {}, {}},    {"--parsha", Takes::Nothing, {}, {}},
+        {"--daf", Takes::Nothing, {}, {}},
     };
-    GivenOptions given;
-    if (const int status = ReadOptions(args, {"ical", {kObservanceOption, kOptions, kPlaceOptions}}, given);
+    GivenOptions& given = options.given;
+    if (const int status =
+            ReadOptions(args, {"ical", {kObservanceOption, kOptions, kPlaceOptions, kShabbatOptions}}, given);
         status != 0) {
         return status;
     }
@@ -55,6 +65,11 @@ int ReadIcalOptions(const Arguments& args, IcalOptions& options) {
     options.output = given.Value("--output");
     options.place = PlaceOptionsOf(given);
     options.zmanim = given.Has("--zmanim");
+    options.shabbat = given.Has("--shabbat");
+    options.omer = given.Has("--omer");
+    options.parsha = given.Has("--parsha");
+    options.daf = given.Has("--daf");
+    options.remind = given.Value("--remind");
     return 0;
 }
 
@@ -102,14 +117,36 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
         return UsageError("--from must not be after --to");
     }
     request.zmanim = options.zmanim;
-    if (!options.zmanim && HasPlace(options.place)) {
-        return UsageError("ical: a place is used only with --zmanim");
+    request.shabbat = options.shabbat;
+    request.omer = options.omer;
+    request.parsha = options.parsha;
+    request.daf = options.daf;
+    if (!request.HasTimesAtPlace() && HasPlace(options.place)) {
+        return UsageError("ical: a place is used only with --zmanim, --shabbat or --omer");
     }
-    if (options.zmanim) {
+    if (!options.shabbat && (options.given.Has("--candles") || options.given.Has("--havdalah") || options.remind)) {
+        return UsageError("ical: --candles, --havdalah and --remind go only with --shabbat");
+    }
+    if (options.remind) {
+        const std::optional<int> minutes = ParseCount(*options.remind);
+        if (!minutes || *minutes > kMaxRemindMinutes) {
+            return UsageError("ical: --remind needs minutes before candle lighting from 0 to " +
+                              std::to_string(kMaxRemindMinutes) + ", not " + Quote(*options.remind));
+        }
+        request.remindMinutes = minutes;
+    }
+    if (request.HasTimesAtPlace()) {
         if (const int status = ResolvePlace(options.place, PlaceUse::Show, "ical", saved, request.location);
             status != 0) {
             return status;
         }
+    }
+    if (options.shabbat) {
+        ShabbatSettings settings = saved.Shabbat();
+        if (const int status = SetShabbatOptions(options.given, "ical", settings); status != 0) {
+            return status;
+        }
+        request.rules = settings.RulesAt(request.location.city());
     }
     request.output = options.output;
     return 0;

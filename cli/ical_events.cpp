@@ -1,16 +1,23 @@
 #include "cli/ical_events.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
+
+#include "app/shabbat_times.h"
 
 #include "calendar/gregorian.h"
 #include "cli/encoding.h"
 #include "cli/ical_writer.h"
 #include "cli/ical_zones.h"
+#include "holidays/daf_yomi.h"
 #include "holidays/holiday_table.h"
 #include "holidays/holiday_text.h"
+#include "holidays/omer.h"
+#include "holidays/parsha.h"
 #include "zmanim/day_zmanim.h"
+#include "zmanim/evening_times.h"
 #include "zmanim/local_time.h"
 #include "zmanim/solar.h"
 #include "zmanim/zmanim_text.h"
@@ -19,6 +26,7 @@ namespace {
 
 constexpr char kProductId[] = "-//Kestrelon//kestrelon-cli//EN";
 constexpr char kUidDomain[] = "@kestrelon";
+constexpr std::size_t kOmerTextSize = 96;  // "Today is 48 days, which is 6 weeks and 6 days of the Omer" is 57
 
 // The description as paragraphs: the lines holding one blank (the text view's empty lines) left empty, and no
 // line end after the last paragraph. "Purim -- 14 Adar\n \nCelebrates ...\n \n" is
@@ -120,53 +128,270 @@ std::string PlaceKey(const Location& location) {
     return key;
 }
 
-void WriteZmanim(const IcalRequest& request, const EventZone& zone, const std::string& stamp, CalendarSink& sink) {
-    const ZmanimPlace place = ZmanimPlaceOf(request.location);
-    const std::string key = PlaceKey(request.location);
+// What every timed event at the place shares: its zone, the start of its DTSTART line, the key of its UIDs, its
+// LOCATION and GEO lines.
+struct PlaceEvents {
+    EventZone zone;
+    std::string stampLine;
+    std::string startName;
+    std::string key;
+    std::string locationLine;  // empty for a place without a label
+    std::string geoLine;
+    ZmanimPlace place;
+};
+
+PlaceEvents PlaceEventsOf(const IcalRequest& request, const EventZone& zone, const std::string& stamp) {
+    PlaceEvents events;
+    events.zone = zone;
+    events.place = ZmanimPlaceOf(request.location);
+    events.key = PlaceKey(request.location);
     char label[kPlaceLabelSize];
     FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
-    const std::string locationLine = label[0] != '\0' ? TextLine("LOCATION", label) : std::string();
+    events.locationLine = label[0] != '\0' ? TextLine("LOCATION", label) : std::string();
     char geo[64];
-    std::snprintf(geo, sizeof geo, "GEO:%.6f;%.6f\r\n", place.latitude, -place.longitude);
-    const std::string startName = zone.tzid.empty() ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
+    std::snprintf(geo, sizeof geo, "GEO:%.6f;%.6f\r\n", events.place.latitude, -events.place.longitude);
+    events.geoLine = geo;
+    events.stampLine = "DTSTAMP:" + stamp + "\r\n";
+    events.startName = zone.tzid.empty() ? "DTSTART:" : "DTSTART;TZID=" + zone.tzid + ":";
+    return events;
+}
 
+// A minute-long event at the UT instant (truncated to its minute), on the place's clock. extraLines go after its
+// GEO, components (a VALARM) at its end. Nothing when the zone cannot convert the instant.
+void AppendTimedEvent(std::string& out,
+                      const PlaceEvents& at,
+                      const std::string& uid,
+                      long long instant,
+                      std::string_view summaryLine,
+                      std::string_view category,
+                      std::string_view extraLines = {},
+                      std::string_view components = {}) {
+    const std::optional<CivilTime> start = EventTime(at.zone, WholeMinute(instant));
+    if (!start) {
+        return;
+    }
+    out += "BEGIN:VEVENT\r\n";
+    AppendContentLine(out, "UID:" + uid + kUidDomain);
+    out += at.stampLine;
+    AppendContentLine(out, at.startName + IcalDateTime(*start, at.zone.tzid.empty()));
+    out += "DURATION:PT1M\r\n";
+    out += summaryLine;
+    out += at.locationLine;
+    out += at.geoLine;
+    out += extraLines;
+    out += "CATEGORIES:";
+    out += category;
+    out += "\r\nTRANSP:TRANSPARENT\r\n";
+    out += components;
+    out += "END:VEVENT\r\n";
+}
+
+std::string DateOf(DayNumber day) {
+    int d = 0, m = 0, y = 0;
+    DayNumberToGregorian(day, d, m, y);
+    return IcalDate(d, m, y);
+}
+
+void WriteZmanim(const IcalRequest& request, const PlaceEvents& at, CalendarSink& sink) {
     const DayNumber first = GregorianToDayNumber(1, 1, request.from);
     const DayNumber last = GregorianToDayNumber(31, 12, request.to);
     for (DayNumber day = first; day <= last; ++day) {
         int d = 0, m = 0, y = 0;
         DayNumberToGregorian(day, d, m, y);
         const double jd = julianDay(y, m, d);
+        const ZmanimPlace& place = at.place;
         const struct {
             const char* name;
             const char* summary;
             std::optional<double> minutes;
         } events[] = {
-            {"sunrise", "Sunrise", sunriseUt(jd, place.latitude, place.longitude, place.elevationMetres)},
-            {"sunset", "Sunset", sunsetUt(jd, place.latitude, place.longitude, place.elevationMetres)},
+            {"sunrise", "SUMMARY:Sunrise\r\n", sunriseUt(jd, place.latitude, place.longitude, place.elevationMetres)},
+            {"sunset", "SUMMARY:Sunset\r\n", sunsetUt(jd, place.latitude, place.longitude, place.elevationMetres)},
         };
         for (const auto& event : events) {
             if (!event.minutes) {
                 continue;  // a polar day or night
             }
-            const std::optional<long long> instant = EventInstant(*event.minutes, day);
-            const std::optional<CivilTime> start = instant ? EventTime(zone, WholeMinute(*instant)) : std::nullopt;
-            if (!start) {
-                continue;
+            if (const std::optional<long long> instant = EventInstant(*event.minutes, day)) {
+                AppendTimedEvent(sink.Text(), at, IcalDate(d, m, y) + "-" + event.name + "-" + at.key, *instant,
+                                 event.summary, "Zmanim");
             }
-            std::string& out = sink.Text();
-            out += "BEGIN:VEVENT\r\n";
-            AppendContentLine(out, "UID:" + IcalDate(d, m, y) + "-" + event.name + "-" + key + kUidDomain);
-            out += "DTSTAMP:" + stamp + "\r\n";
-            AppendContentLine(out, startName + IcalDateTime(*start, zone.tzid.empty()));
-            out += "DURATION:PT1M\r\nSUMMARY:";
-            out += event.summary;
-            out += "\r\n";
-            out += locationLine;
-            out += geo;
-            out += "CATEGORIES:Zmanim\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
         }
         sink.MaybeFlush();
     }
+}
+
+const char* KindKey(ShabbatTimeKind kind) {
+    switch (kind) {
+        case ShabbatTimeKind::Candles:
+            return "candles";
+        case ShabbatTimeKind::Havdalah:
+            return "havdalah";
+        case ShabbatTimeKind::FastBegins:
+            return "fast-begins";
+        case ShabbatTimeKind::FastEnds:
+            return "fast-ends";
+    }
+    return "";
+}
+
+// What a time is for, as `shabbat` says it: "Candle lighting: Shabbat", "Candle lighting: Shabbat, Passover VII",
+// "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av". Windows-1252, as the holiday names are.
+std::string ShabbatTimeSummary(const ShabbatTime& time, Observance observance) {
+    constexpr int kSaturday = 6;
+    const bool festival = time.occasion != HolidayCode::None;
+    const std::string occasion(festival ? HolidayName(time.occasion, observance) : std::string_view("Shabbat"));
+    switch (time.kind) {
+        case ShabbatTimeKind::Candles:
+            return std::string("Candle lighting: ") +
+                   (festival && WeekdayOf(time.date + 1) == kSaturday ? "Shabbat, " : "") + occasion;
+        case ShabbatTimeKind::Havdalah:
+            return std::string("Havdalah: ") + (festival && WeekdayOf(time.date) == kSaturday ? "Shabbat, " : "") +
+                   occasion + " ends";
+        case ShabbatTimeKind::FastBegins:
+            return "Fast begins: " + occasion;
+        case ShabbatTimeKind::FastEnds:
+            return "Fast ends: " + occasion;
+    }
+    return occasion;
+}
+
+// Candle lighting, havdalah and the fasts' beginnings and ends, the times `shabbat --csv` lists for the span; a
+// time that does not happen (a polar day or night, a night too light for nightfall) is left out.
+void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, CalendarSink& sink) {
+    const std::string observanceKey = IsDiaspora(request.observance) ? "diaspora" : "israel";
+    const std::string trigger =
+        request.remindMinutes ? "TRIGGER:-PT" + std::to_string(*request.remindMinutes) + "M\r\n" : std::string();
+    for (int year = request.from; year <= request.to; ++year) {
+        const std::vector<ShabbatTime> times =
+            ShabbatTimes(GregorianToDayNumber(1, 1, year), GregorianToDayNumber(31, 12, year), request.observance,
+                         at.place, request.rules);
+        for (const ShabbatTime& time : times) {
+            if (!time.instant) {
+                continue;
+            }
+            const std::string summary = ShabbatTimeSummary(time, request.observance);
+            const bool fast = time.kind == ShabbatTimeKind::FastBegins || time.kind == ShabbatTimeKind::FastEnds;
+            std::string extra;
+            if (time.moment == DayMoment::NightfallCandles) {
+                extra =
+                    TextLine("DESCRIPTION", "Not before nightfall (this time), when the day of rest before it ends.");
+            }
+            std::string alarm;
+            if (request.remindMinutes && time.kind == ShabbatTimeKind::Candles) {
+                alarm = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n" + trigger + TextLine("DESCRIPTION", summary) +
+                        "END:VALARM\r\n";
+            }
+            AppendTimedEvent(
+                sink.Text(), at, DateOf(time.date) + "-" + KindKey(time.kind) + "-" + at.key + "-" + observanceKey,
+                *time.instant, TextLine("SUMMARY", summary), fast ? "Fasts" : "Shabbat and festivals", extra, alarm);
+        }
+        sink.MaybeFlush();
+    }
+}
+
+// Each evening of the Omer at its nightfall: the evening of 15 Nisan (the first count) to that of 4 Sivan, an
+// evening without nightfall (a summer night too light for it) left out.
+void WriteOmer(const IcalRequest& request, const PlaceEvents& at, CalendarSink& sink) {
+    const DayNumber first = GregorianToDayNumber(1, 1, request.from);
+    const DayNumber last = GregorianToDayNumber(31, 12, request.to);
+    char text[kOmerTextSize];
+    for (DayNumber evening = first; evening <= last; ++evening) {
+        const int count = OmerCount(evening + 1);
+        if (count == 0) {
+            continue;
+        }
+        const std::optional<double> minutes = NightfallMinutes(evening, at.place);
+        const std::optional<long long> instant = minutes ? EventInstant(*minutes, evening) : std::nullopt;
+        if (!instant) {
+            continue;
+        }
+        FormatOmerText(count, text, sizeof text);
+        AppendTimedEvent(sink.Text(), at, DateOf(evening) + "-omer-" + at.key, *instant,
+                         "SUMMARY:Omer " + std::to_string(count) + "\r\n", "Omer", TextLine("DESCRIPTION", text));
+        sink.MaybeFlush();
+    }
+}
+
+// An all-day event of one day.
+void AppendDayEvent(std::string& out,
+                    DayNumber day,
+                    const std::string& uid,
+                    const std::string& stampLine,
+                    std::string_view summaryLine,
+                    std::string_view category) {
+    out += "BEGIN:VEVENT\r\n";
+    AppendContentLine(out, "UID:" + uid + kUidDomain);
+    out += stampLine;
+    out += "DTSTART;VALUE=DATE:" + DateOf(day) + "\r\n";
+    out += "DTEND;VALUE=DATE:" + DateOf(day + 1) + "\r\n";
+    out += summaryLine;
+    out += "CATEGORIES:";
+    out += category;
+    out += "\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
+}
+
+// The weekly portion of every Saturday of the span. A Shabbat that is a festival day has none: the holiday events
+// name that day already.
+void WritePortions(const IcalRequest& request, const std::string& stamp, CalendarSink& sink) {
+    const std::string observanceKey = IsDiaspora(request.observance) ? "diaspora" : "israel";
+    const std::string stampLine = "DTSTAMP:" + stamp + "\r\n";
+    const DayNumber last = GregorianToDayNumber(31, 12, request.to);
+    char name[kWeeklyPortionNameSize];
+    for (DayNumber n = GregorianToDayNumber(1, 1, request.from);;) {
+        const WeeklyPortion reading = PortionOfShabbat(n, request.observance);
+        if (reading.shabbat > last) {
+            break;
+        }
+        n = reading.shabbat + 7;
+        if (reading.first == Portion::None) {
+            continue;
+        }
+        WeeklyPortionName(reading, request.observance, name, sizeof name);
+        AppendDayEvent(sink.Text(), reading.shabbat, DateOf(reading.shabbat) + "-parsha-" + observanceKey, stampLine,
+                       TextLine("SUMMARY", std::string("Torah portion: ") + name), "Torah portion");
+        sink.MaybeFlush();
+    }
+}
+
+// The daf yomi of every day of the span from the first cycle's first day.
+void WriteDafYomi(const IcalRequest& request, const std::string& stamp, CalendarSink& sink) {
+    const std::string stampLine = "DTSTAMP:" + stamp + "\r\n";
+    const DayNumber last = GregorianToDayNumber(31, 12, request.to);
+    for (DayNumber day = std::max(GregorianToDayNumber(1, 1, request.from), kFirstDafYomiDay); day <= last; ++day) {
+        const DafYomi daf = *DafYomiOn(day);
+        const std::string summary =
+            "Daf yomi: " + std::string(TractateName(daf.tractate)) + " " + std::to_string(daf.page);
+        AppendDayEvent(sink.Text(), day, DateOf(day) + "-daf", stampLine, TextLine("SUMMARY", summary), "Daf yomi");
+        sink.MaybeFlush();
+    }
+}
+
+// The calendar's name: the holidays, then what else it holds, the times at the place last. "Kestrelon holidays
+// (Diaspora), sunrise and sunset at New York, NY 10001".
+std::string CalendarName(const IcalRequest& request) {
+    std::string name = IsDiaspora(request.observance) ? "Kestrelon holidays (Diaspora)" : "Kestrelon holidays (Israel)";
+    if (request.parsha) {
+        name += ", Torah portions";
+    }
+    if (request.daf) {
+        name += ", daf yomi";
+    }
+    if (!request.HasTimesAtPlace()) {
+        return name;
+    }
+    if (request.zmanim) {
+        name += ", sunrise and sunset";
+    }
+    if (request.shabbat) {
+        name += ", candle lighting, havdalah and fasts";
+    }
+    if (request.omer) {
+        name += ", the Omer";
+    }
+    char label[kPlaceLabelSize];
+    FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
+    return label[0] != '\0' ? name + " at " + label : name;
 }
 
 }  // namespace
@@ -176,21 +401,30 @@ bool WriteCalendar(const IcalRequest& request, const std::string& stamp, Calenda
     out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
     AppendContentLine(out, std::string("PRODID:") + kProductId);
     out += "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\n";
-    std::string name = IsDiaspora(request.observance) ? "Kestrelon holidays (Diaspora)" : "Kestrelon holidays (Israel)";
+    out += TextLine("X-WR-CALNAME", CalendarName(request));
     EventZone zone;
-    if (request.zmanim) {
-        char label[kPlaceLabelSize];
-        FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
-        name += label[0] != '\0' ? std::string(", sunrise and sunset at ") + label : ", sunrise and sunset";
+    if (request.HasTimesAtPlace()) {
         zone = EventZoneOf(request.location);
-    }
-    out += TextLine("X-WR-CALNAME", name);
-    if (request.zmanim) {
         AppendEventZone(out, zone, request.from, request.to);
     }
     WriteHolidays(request, stamp, sink);
-    if (request.zmanim) {
-        WriteZmanim(request, zone, stamp, sink);
+    if (request.HasTimesAtPlace()) {
+        const PlaceEvents at = PlaceEventsOf(request, zone, stamp);
+        if (request.zmanim) {
+            WriteZmanim(request, at, sink);
+        }
+        if (request.shabbat) {
+            WriteShabbatTimes(request, at, sink);
+        }
+        if (request.omer) {
+            WriteOmer(request, at, sink);
+        }
+    }
+    if (request.parsha) {
+        WritePortions(request, stamp, sink);
+    }
+    if (request.daf) {
+        WriteDafYomi(request, stamp, sink);
     }
     sink.Text() += "END:VCALENDAR\r\n";
     return sink.Finish();

@@ -4,7 +4,9 @@
 Each file is imported with khal (`khal import --batch` into a calendar of its own, in a private configuration) and
 read back with `khal list`, and parsed with python3-icalendar: every event there, and a few known sunrises and
 sunsets at their UTC instants, both through the zone data icalendar has for the TZID and through the file's own
-VTIMEZONE. Run with Debian's python3, which has khal's and icalendar's packages.
+VTIMEZONE; in the file of the week's events, every candle lighting, havdalah, fast, Omer, portion and daf against
+the commands that list them, and the candle-lighting reminders. Run with Debian's python3, which has khal's and
+icalendar's packages.
 
 Usage: clients.py KESTRELON_CLI
 """
@@ -67,6 +69,15 @@ FILES = [
     ("typed position", ["ical", "--from", "2025", "--to", "2025", "--zmanim", "--lat", "31:46N", "--lon", "035:13E",
                         "-o", "position.ics"], {"TZ": "XYZ-2"}, "pos3146N03513E", JERUSALEM, "UTC", None),
 ]
+
+# The README's file of the week's events (the Diaspora, as nothing is saved): `shabbat --csv --ut` times as events
+# on New York's clock, each candle lighting with its reminder 30 minutes before; each evening of the Omer at the
+# nightfall `zmanim --all` gives; the portions `parsha` lists but the festival Shabbatot; `daf`'s page of every day.
+WEEK = ["ical", "--from", "2025", "--to", "2025", "--shabbat", "--remind", "30", "--omer", "--parsha", "--daf",
+        "--zip", "10001", "-o", "week.ics"]
+WEEK_PLACE = ["--zip", "10001"]
+# A Friday of Chol HaMoed in khal: the day's page, candles for Shabbat and the last day, the Omer's sixth evening.
+WEEK_DAY = "2025-04-18"
 
 KHAL_CONFIG = """[calendars]
 [[imported]]
@@ -137,6 +148,99 @@ def check_icalendar(label, path, key, known, zone):
     return len(events)
 
 
+def lines_of(cli, args, env, work):
+    result = run([cli] + args, env, work)
+    check(result.returncode == 0, f"kestrelon-cli {' '.join(args)} exited {result.returncode}: {result.stderr}")
+    return result.stdout.splitlines()
+
+
+def week_uids(cli, env, work):
+    """Each event the week's file should hold: UID to (its UTC instant or date, its summary)."""
+    key = "zip10001"
+    expected = {}
+    for line in lines_of(cli, ["shabbat", "--from", "2025", "--to", "2025", "--csv", "--ut"] + WEEK_PLACE, env, work):
+        date, kind, minutes = line.split(",")
+        if minutes != "none":
+            midnight = datetime.datetime.fromisoformat(date).replace(tzinfo=UTC)
+            instant = midnight + datetime.timedelta(minutes=int(float(minutes)))
+            expected[f"{date.replace('-', '')}-{kind}-{key}-diaspora@kestrelon"] = (instant, None)
+    # The Omer's evenings lie between 20 March and 20 June (15 Nisan to 4 Sivan); an event outside is one too many.
+    start = datetime.date(2025, 3, 20)
+    for offset in range(92):
+        day = start + datetime.timedelta(days=offset)
+        count = int(lines_of(cli, ["omer", "--date", str(day + datetime.timedelta(days=1))], env, work)[0].split()[0])
+        if count:
+            nightfall = dict(line.split() for line in lines_of(
+                cli, ["zmanim", "--all", "--ut", "--date", str(day)] + WEEK_PLACE, env, work))["nightfall"]
+            instant = datetime.datetime.combine(day, datetime.time(), UTC) + datetime.timedelta(
+                minutes=int(float(nightfall)))
+            expected[f"{day.strftime('%Y%m%d')}-omer-{key}@kestrelon"] = (instant, f"Omer {count}")
+    for line in lines_of(cli, ["parsha", "--from", "2025", "--to", "2025"], env, work):
+        date, numbers, name = line.split(",", 2)
+        if numbers:
+            expected[f"{date.replace('-', '')}-parsha-diaspora@kestrelon"] = (
+                datetime.date.fromisoformat(date), f"Torah portion: {name}")
+    for line in lines_of(cli, ["daf", "--from", "2025", "--to", "2025"], env, work):
+        date, page = line.split(" ", 1)
+        expected[f"{date.replace('-', '')}-daf@kestrelon"] = (datetime.date.fromisoformat(date), f"Daf yomi: {page}")
+    return expected
+
+
+def check_week(cli, env, work):
+    """The week's events in python3-icalendar and khal, against the commands that list them."""
+    result = run([cli] + WEEK, env, work)
+    check(result.returncode == 0, f"week: kestrelon-cli exited {result.returncode}: {result.stderr}")
+    path = os.path.join(work, WEEK[-1])
+    with open(path, "rb") as file:
+        calendar = icalendar.Calendar.from_ical(file.read())
+    own = {str(vtimezone["TZID"]): vtimezone.to_tz() for vtimezone in calendar.walk("VTIMEZONE")}
+    expected = week_uids(cli, env, work)
+    kinds = {}
+    wrong = []
+    alarms = 0
+    for event in calendar.walk("VEVENT"):
+        uid = str(event["UID"])
+        if str(event["CATEGORIES"].cats[0]) == "Holiday":
+            continue
+        kind = uid.split("@")[0].split("-")[1]
+        kinds[kind] = kinds.get(kind, 0) + 1
+        want = expected.pop(uid, None)
+        value = event["DTSTART"].dt
+        if isinstance(value, datetime.datetime):
+            through_file = own["America/New_York"].localize(value.replace(tzinfo=None)).astimezone(UTC)
+            value = (value.astimezone(UTC), through_file)
+        else:
+            value = (value, value)
+        if want is None or value != (want[0], want[0]) or want[1] not in (None, str(event["SUMMARY"])):
+            wrong.append(f"{uid} {value} {event.get('SUMMARY')}, not {want}")
+        # A reminder on each candle lighting alone: shown 30 minutes before, with what it is for.
+        for alarm in event.walk("VALARM"):
+            alarms += 1
+            if (kind != "candles" or str(alarm["ACTION"]) != "DISPLAY"
+                    or alarm["TRIGGER"].dt != datetime.timedelta(minutes=-30)
+                    or str(alarm["DESCRIPTION"]) != str(event["SUMMARY"])):
+                wrong.append(f"{uid}: alarm {alarm.to_ical()!r}")
+    check(not wrong and not expected, f"week: {len(wrong)} events differ ({wrong[:3]}), {len(expected)} missing "
+          f"({list(expected)[:3]})")
+    check(alarms == kinds.get("candles", 0) > 50, f"week: {alarms} alarms for {kinds.get('candles')} candle lightings")
+    print(f"week: compared {sum(kinds.values())} events: {kinds}")
+
+    day = datetime.date.fromisoformat(WEEK_DAY)
+    candles = next(line.split(",")[2] for line in lines_of(
+        cli, ["shabbat", "--date", WEEK_DAY, "--csv"] + WEEK_PLACE, env, work) if line.startswith(WEEK_DAY + ",candles"))
+    nightfall = dict(line.split() for line in lines_of(cli, ["zmanim", "--all", "--date", WEEK_DAY] + WEEK_PLACE, env,
+                                                       work))["nightfall"]
+    daf = lines_of(cli, ["daf", "--date", WEEK_DAY], env, work)[0]
+
+    def minute_later(clock):
+        return (datetime.datetime.combine(day, datetime.time.fromisoformat(clock)) +
+                datetime.timedelta(minutes=1)).strftime("%H:%M")
+
+    lines = [f" Daf yomi: {daf}", f"{candles}-{minute_later(candles)} Candle lighting: Shabbat, Passover VII \u23f0",
+             f"{nightfall}-{minute_later(nightfall)} Omer 6 :: Today is 6 days of the Omer"]
+    check_khal("week", path, len(calendar.walk("VEVENT")), ("America/New_York", WEEK_DAY, lines), work)
+
+
 def main():
     cli = os.path.abspath(sys.argv[1])
     if shutil.which("khal") is None:
@@ -151,6 +255,8 @@ def main():
             path = os.path.join(work, args[-1])
             events = check_icalendar(label, path, key, known, zone)
             check_khal(label, path, events, listing, work)
+        check_week(cli, {**os.environ, "SOURCE_DATE_EPOCH": "1700000000",
+                         "XDG_CONFIG_HOME": os.path.join(work, "no-settings")}, work)
     print(f"{passes} passed, {failures} failed")
     return 0 if failures == 0 else 1
 

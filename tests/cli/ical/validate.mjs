@@ -205,5 +205,49 @@ for (const [date, present] of [['20240621', false], ['20241221', false], ['20240
         `Longyearbyen: a sunrise on ${date} is ${present ? 'there' : 'absent'}`);
 }
 
+// The week's events at New York (the README's file): each of `shabbat --csv --ut`'s times is an event at that UTC
+// minute through the file's VTIMEZONE, each candle lighting with a display alarm 30 minutes before it; the Omer's
+// 49 evenings, the portions `parsha` lists but on festival Shabbatot, and a daf for every day.
+{
+    const place = ['--zip', '10001'];
+    const span = ['--observance', 'diaspora', '--from', '2025', '--to', '2025'];
+    const calendar = parseCalendar(run(['ical', ...span, '--shabbat', '--remind', '30', '--omer', '--parsha', '--daf',
+        ...place]), 'week');
+    const byCategory = new Map();
+    for (const event of calendar.getAllSubcomponents('vevent')) {
+        const category = event.getFirstPropertyValue('categories');
+        byCategory.set(category, [...(byCategory.get(category) ?? []), event]);
+    }
+    const times = run(['shabbat', ...span, ...place, '--csv', '--ut']).toString().trim().split('\n')
+        .map((line) => line.split(',')).filter(([, , minutes]) => minutes !== 'none');
+    const byUid = new Map([...byCategory.get('Shabbat and festivals') ?? [], ...byCategory.get('Fasts') ?? []]
+        .map((e) => [e.getFirstPropertyValue('uid'), e]));
+    check(byUid.size === times.length, `week: ${byUid.size} Shabbat events, ${times.length} times`);
+    let wrong = 0;
+    let alarms = 0;
+    for (const [date, kind, minutes] of times) {
+        const event = byUid.get(`${date.replaceAll('-', '')}-${kind}-zip10001-diaspora@kestrelon`);
+        const at = Date.parse(`${date}T00:00:00Z`) / 1000 + Math.floor(Number(minutes)) * 60;
+        const valarms = event?.getAllSubcomponents('valarm') ?? [];
+        alarms += valarms.length;
+        const alarmRight = kind !== 'candles' ? valarms.length === 0 : valarms.length === 1 &&
+            valarms[0].getFirstPropertyValue('action') === 'DISPLAY' &&
+            valarms[0].getFirstPropertyValue('trigger').toSeconds() === -30 * 60 &&
+            !!valarms[0].getFirstPropertyValue('description');
+        if (!event || event.getFirstPropertyValue('dtstart').toUnixTime() !== at || !alarmRight) {
+            if (wrong++ < 3) {
+                console.log(`  week: ${date} ${kind} at ${event?.getFirstPropertyValue('dtstart')}, alarms ${valarms.length}`);
+            }
+        }
+    }
+    check(wrong === 0 && alarms > 50, `week: ${wrong} of ${times.length} times differ; ${alarms} alarms`);
+    const portions = run(['parsha', '--observance', 'diaspora', '--from', '2025', '--to', '2025']).toString().trim()
+        .split('\n').filter((line) => line.split(',')[1] !== '');
+    const counts = ['Omer', 'Torah portion', 'Daf yomi'].map((c) => (byCategory.get(c) ?? []).length);
+    check(JSON.stringify(counts) === JSON.stringify([49, portions.length, 365]),
+        `week: ${counts} Omer, portion and daf events, not 49, ${portions.length}, 365`);
+    console.log(`week: compared ${times.length} times and ${counts} Omer, portion and daf events`);
+}
+
 console.log(`${passes} passed, ${failures} failed`);
 process.exit(failures === 0 ? 0 : 1);
