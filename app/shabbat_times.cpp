@@ -3,12 +3,14 @@
 #include <limits>
 #include <utility>
 
+#include "holidays/holiday_text.h"
 #include "zmanim/evening_times.h"
 #include "zmanim/local_time.h"
 
 namespace {
 
 constexpr int kSunday = 0;
+constexpr int kSaturday = 6;
 constexpr int kDaysPerWeek = 7;
 // Festivals and fasts that run on past a week's Saturday end within this many days (two festival days after
 // Shabbat, or Tisha B'Av on Sunday).
@@ -100,4 +102,52 @@ std::vector<ShabbatTime> ShabbatWeekTimes(DayNumber day,
     }
     times.resize(kept);
     return times;
+}
+
+const char* ShabbatTimeKey(ShabbatTimeKind kind) {
+    switch (kind) {
+        case ShabbatTimeKind::Candles:
+            return "candles";
+        case ShabbatTimeKind::Havdalah:
+            return "havdalah";
+        case ShabbatTimeKind::FastBegins:
+            return "fast-begins";
+        case ShabbatTimeKind::FastEnds:
+            return "fast-ends";
+    }
+    return "";
+}
+
+const char* ShabbatTimeKindName(ShabbatTimeKind kind) {
+    switch (kind) {
+        case ShabbatTimeKind::Candles:
+            return "Candle lighting";
+        case ShabbatTimeKind::Havdalah:
+            return "Havdalah";
+        case ShabbatTimeKind::FastBegins:
+            return "Fast begins";
+        case ShabbatTimeKind::FastEnds:
+            return "Fast ends";
+    }
+    return "";
+}
+
+std::string ShabbatTimeOccasion(const ShabbatTime& time, Observance observance) {
+    const bool havdalah = time.kind == ShabbatTimeKind::Havdalah;
+    std::string occasion = "Shabbat";
+    if (time.occasion != HolidayCode::None) {
+        // A festival's candles on Friday evening, or its havdalah on Saturday evening, are Shabbat's too.
+        const bool shabbatToo = (time.kind == ShabbatTimeKind::Candles && WeekdayOf(time.date + 1) == kSaturday) ||
+                                (havdalah && WeekdayOf(time.date) == kSaturday);
+        occasion = (shabbatToo ? "Shabbat, " : "") + std::string(HolidayName(time.occasion, observance));
+    }
+    return havdalah ? occasion + " ends" : occasion;
+}
+
+std::string ShabbatRulesText(const ShabbatRules& rules) {
+    return "Candles " + std::to_string(rules.candleLightingMinutes) + " minutes before sunset, havdalah " +
+           (rules.havdalahMinutesAfterSunset
+                ? std::to_string(*rules.havdalahMinutesAfterSunset) + " minutes after sunset"
+                : std::string("at nightfall")) +
+           ".";
 }

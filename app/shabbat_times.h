@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calendar/gregorian.h"
@@ -39,3 +40,14 @@ std::vector<ShabbatTime> ShabbatWeekTimes(DayNumber day,
                                           Observance observance,
                                           const ZmanimPlace& place,
                                           const ShabbatRules& rules);
+
+// The words the texts use for a time.
+// The kind as the CSV lines and the calendar file's UIDs key it: "candles", "havdalah", "fast-begins", "fast-ends".
+const char* ShabbatTimeKey(ShabbatTimeKind kind);
+// The kind in words: "Candle lighting", "Havdalah", "Fast begins", "Fast ends".
+const char* ShabbatTimeKindName(ShabbatTimeKind kind);
+// What the time is for: "Shabbat", "Shabbat ends", "Yom Kippur", "Shabbat, Passover VII" (a festival evening that is
+// also Shabbat's), "Shabbat, Sukkot I ends", "Tish'a B'Av"; holiday names in the program's Windows-1252 bytes.
+std::string ShabbatTimeOccasion(const ShabbatTime& time, Observance observance);
+// The rules as one sentence: "Candles 18 minutes before sunset, havdalah at nightfall."
+std::string ShabbatRulesText(const ShabbatRules& rules);

@@ -76,21 +76,6 @@ void AppendPortion(std::string& text, DayNumber day, Observance observance) {
     text += reading.first == Portion::None ? ", no weekly portion\n" : "\n";
 }
 
-// What a time is for: "(Shabbat)", "(Shabbat, Sukkot I)", "(Yom Kippur ends)", "(Tish'a B'Av)".
-std::string OccasionText(const ShabbatTime& time, Observance observance) {
-    if (time.occasion == HolidayCode::None) {
-        return time.kind == ShabbatTimeKind::Havdalah ? "(Shabbat ends)" : "(Shabbat)";
-    }
-    std::string occasion(HolidayName(time.occasion, observance));
-    const bool shabbatToo = time.kind == ShabbatTimeKind::Candles    ? WeekdayOf(time.date + 1) == kSaturday
-                            : time.kind == ShabbatTimeKind::Havdalah ? WeekdayOf(time.date) == kSaturday
-                                                                     : false;
-    if (shabbatToo) {
-        occasion = "Shabbat, " + occasion;
-    }
-    return "(" + occasion + (time.kind == ShabbatTimeKind::Havdalah ? " ends)" : ")");
-}
-
 // "Fri, Aug 1: Candle lighting 7:52 PM (Shabbat)", one line for each time of the week, then the rules.
 void AppendWeekTimes(std::string& text,
                      DayNumber day,
@@ -102,27 +87,11 @@ void AppendWeekTimes(std::string& text,
         const std::optional<LocalClock> clock =
             time.minutesUt ? toLocalClock(*time.minutesUt, time.date, place.zone, toHost) : std::nullopt;
         text.append(ShortDate(time.date)).append(": ");
-        switch (time.kind) {
-            case ShabbatTimeKind::Candles:
-                text += time.moment == DayMoment::NightfallCandles ? "Candle lighting not before " : "Candle lighting ";
-                break;
-            case ShabbatTimeKind::Havdalah:
-                text += "Havdalah ";
-                break;
-            case ShabbatTimeKind::FastBegins:
-                text += "Fast begins ";
-                break;
-            case ShabbatTimeKind::FastEnds:
-                text += "Fast ends ";
-                break;
-        }
-        text.append(ClockText(clock)).append(" ").append(OccasionText(time, observance)) += '\n';
+        text +=
+            time.moment == DayMoment::NightfallCandles ? "Candle lighting not before" : ShabbatTimeKindName(time.kind);
+        text.append(" ").append(ClockText(clock)).append(" (").append(ShabbatTimeOccasion(time, observance)) += ")\n";
     }
-    text +=
-        "Candles " + std::to_string(rules.candleLightingMinutes) + " minutes before sunset, havdalah " +
-        (rules.havdalahMinutesAfterSunset ? std::to_string(*rules.havdalahMinutesAfterSunset) + " minutes after sunset"
-                                          : std::string("at nightfall")) +
-        "\n";
+    text.append(ShabbatRulesText(rules)) += '\n';
 }
 
 // The count of the selected day, said on the evening before it, and the count said on its own evening.

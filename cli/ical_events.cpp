@@ -221,41 +221,6 @@ void WriteZmanim(const IcalRequest& request, const PlaceEvents& at, CalendarSink
     }
 }
 
-const char* KindKey(ShabbatTimeKind kind) {
-    switch (kind) {
-        case ShabbatTimeKind::Candles:
-            return "candles";
-        case ShabbatTimeKind::Havdalah:
-            return "havdalah";
-        case ShabbatTimeKind::FastBegins:
-            return "fast-begins";
-        case ShabbatTimeKind::FastEnds:
-            return "fast-ends";
-    }
-    return "";
-}
-
-// What a time is for, as `shabbat` says it: "Candle lighting: Shabbat", "Candle lighting: Shabbat, Passover VII",
-// "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av". Windows-1252, as the holiday names are.
-std::string ShabbatTimeSummary(const ShabbatTime& time, Observance observance) {
-    constexpr int kSaturday = 6;
-    const bool festival = time.occasion != HolidayCode::None;
-    const std::string occasion(festival ? HolidayName(time.occasion, observance) : std::string_view("Shabbat"));
-    switch (time.kind) {
-        case ShabbatTimeKind::Candles:
-            return std::string("Candle lighting: ") +
-                   (festival && WeekdayOf(time.date + 1) == kSaturday ? "Shabbat, " : "") + occasion;
-        case ShabbatTimeKind::Havdalah:
-            return std::string("Havdalah: ") + (festival && WeekdayOf(time.date) == kSaturday ? "Shabbat, " : "") +
-                   occasion + " ends";
-        case ShabbatTimeKind::FastBegins:
-            return "Fast begins: " + occasion;
-        case ShabbatTimeKind::FastEnds:
-            return "Fast ends: " + occasion;
-    }
-    return occasion;
-}
-
 // Candle lighting, havdalah and the fasts' beginnings and ends, the times `shabbat --csv` lists for the span; a
 // time that does not happen (a polar day or night, a night too light for nightfall) is left out.
 void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, CalendarSink& sink) {
@@ -270,7 +235,8 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
             if (!time.instant) {
                 continue;
             }
-            const std::string summary = ShabbatTimeSummary(time, request.observance);
+            const std::string summary =
+                std::string(ShabbatTimeKindName(time.kind)) + ": " + ShabbatTimeOccasion(time, request.observance);
             const bool fast = time.kind == ShabbatTimeKind::FastBegins || time.kind == ShabbatTimeKind::FastEnds;
             std::string extra;
             if (time.moment == DayMoment::NightfallCandles) {
@@ -282,9 +248,10 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
                 alarm = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n" + trigger + TextLine("DESCRIPTION", summary) +
                         "END:VALARM\r\n";
             }
-            AppendTimedEvent(
-                sink.Text(), at, DateOf(time.date) + "-" + KindKey(time.kind) + "-" + at.key + "-" + observanceKey,
-                *time.instant, TextLine("SUMMARY", summary), fast ? "Fasts" : "Shabbat and festivals", extra, alarm);
+            AppendTimedEvent(sink.Text(), at,
+                             DateOf(time.date) + "-" + ShabbatTimeKey(time.kind) + "-" + at.key + "-" + observanceKey,
+                             *time.instant, TextLine("SUMMARY", summary), fast ? "Fasts" : "Shabbat and festivals",
+                             extra, alarm);
         }
         sink.MaybeFlush();
     }

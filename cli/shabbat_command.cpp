@@ -47,20 +47,6 @@ struct ShabbatRequest {
     ShabbatRules rules;
 };
 
-const char* KindWord(ShabbatTimeKind kind) {
-    switch (kind) {
-        case ShabbatTimeKind::Candles:
-            return "candles";
-        case ShabbatTimeKind::Havdalah:
-            return "havdalah";
-        case ShabbatTimeKind::FastBegins:
-            return "fast-begins";
-        case ShabbatTimeKind::FastEnds:
-            return "fast-ends";
-    }
-    return "";
-}
-
 // The local clock time of a time on the place's clock: a ZIP place's own zone, any other the computer's.
 std::optional<LocalClock> LocalClockOf(const ShabbatTime& time, const SpanClock& clock) {
     if (!time.instant) {
@@ -96,7 +82,7 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, boo
         *out++ = '-';
         out = AppendDigits(out, day, 2);
         *out++ = ',';
-        for (const char* kind = KindWord(time.kind); *kind != '\0'; ++kind) {
+        for (const char* kind = ShabbatTimeKey(time.kind); *kind != '\0'; ++kind) {
             *out++ = *kind;
         }
         *out++ = ',';
@@ -162,35 +148,8 @@ void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
 
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
 void AppendDescription(std::string& text, const ShabbatTime& time, Observance observance) {
-    const std::string_view occasion =
-        time.occasion == HolidayCode::None ? std::string_view("Shabbat") : HolidayName(time.occasion, observance);
-    const bool festival = time.occasion != HolidayCode::None;
-    switch (time.kind) {
-        case ShabbatTimeKind::Candles:
-            text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before: " : "Candle lighting: ";
-            text += festival && WeekdayOf(time.date + 1) == kSaturday ? "Shabbat, " : "";
-            text += occasion;
-            break;
-        case ShabbatTimeKind::Havdalah:
-            text += "Havdalah: ";
-            text += festival && WeekdayOf(time.date) == kSaturday ? "Shabbat, " : "";
-            text.append(occasion) += " ends";
-            break;
-        case ShabbatTimeKind::FastBegins:
-            text.append("Fast begins: ").append(occasion);
-            break;
-        case ShabbatTimeKind::FastEnds:
-            text.append("Fast ends: ").append(occasion);
-            break;
-    }
-}
-
-std::string RulesText(const ShabbatRules& rules) {
-    return "Candles " + std::to_string(rules.candleLightingMinutes) + " minutes before sunset, havdalah " +
-           (rules.havdalahMinutesAfterSunset
-                ? std::to_string(*rules.havdalahMinutesAfterSunset) + " minutes after sunset"
-                : std::string("at nightfall")) +
-           ".";
+    text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before" : ShabbatTimeKindName(time.kind);
+    text.append(": ").append(ShabbatTimeOccasion(time, observance));
 }
 
 // A heading with the place and the span.
@@ -354,7 +313,7 @@ int RunShabbatCommand(const Arguments& args) {
     }
     if (!request.csv) {
         WriteText(stdout, (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
-                              RulesText(request.rules) + "\n");
+                              ShabbatRulesText(request.rules) + "\n");
     }
     return FinishOutput();
 }
