@@ -132,16 +132,19 @@ const char* ShabbatTimeKindName(ShabbatTimeKind kind) {
     return "";
 }
 
-std::string ShabbatTimeOccasion(const ShabbatTime& time, Observance observance) {
+void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance) {
     const bool havdalah = time.kind == ShabbatTimeKind::Havdalah;
-    std::string occasion = "Shabbat";
-    if (time.occasion != HolidayCode::None) {
+    if (time.occasion == HolidayCode::None) {
+        text += "Shabbat";
+    } else {
         // A festival's candles on Friday evening, or its havdalah on Saturday evening, are Shabbat's too.
         const bool shabbatToo = (time.kind == ShabbatTimeKind::Candles && WeekdayOf(time.date + 1) == kSaturday) ||
                                 (havdalah && WeekdayOf(time.date) == kSaturday);
-        occasion = (shabbatToo ? "Shabbat, " : "") + std::string(HolidayName(time.occasion, observance));
+        text.append(shabbatToo ? "Shabbat, " : "").append(HolidayName(time.occasion, observance));
     }
-    return havdalah ? occasion + " ends" : occasion;
+    if (havdalah) {
+        text += " ends";
+    }
 }
 
 std::string ShabbatRulesText(const ShabbatRules& rules) {

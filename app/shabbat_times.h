@@ -46,8 +46,8 @@ std::vector<ShabbatTime> ShabbatWeekTimes(DayNumber day,
 const char* ShabbatTimeKey(ShabbatTimeKind kind);
 // The kind in words: "Candle lighting", "Havdalah", "Fast begins", "Fast ends".
 const char* ShabbatTimeKindName(ShabbatTimeKind kind);
-// What the time is for: "Shabbat", "Shabbat ends", "Yom Kippur", "Shabbat, Passover VII" (a festival evening that is
-// also Shabbat's), "Shabbat, Sukkot I ends", "Tish'a B'Av"; holiday names in the program's Windows-1252 bytes.
-std::string ShabbatTimeOccasion(const ShabbatTime& time, Observance observance);
+// Appends what the time is for: "Shabbat", "Shabbat ends", "Yom Kippur", "Shabbat, Passover VII" (a festival evening
+// that is also Shabbat's), "Shabbat, Sukkot I ends", "Tish'a B'Av"; holiday names in the program's Windows-1252 bytes.
+void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance);
 // The rules as one sentence: "Candles 18 minutes before sunset, havdalah at nightfall."
 std::string ShabbatRulesText(const ShabbatRules& rules);

@@ -89,7 +89,9 @@ void AppendWeekTimes(std::string& text,
         text.append(ShortDate(time.date)).append(": ");
         text +=
             time.moment == DayMoment::NightfallCandles ? "Candle lighting not before" : ShabbatTimeKindName(time.kind);
-        text.append(" ").append(ClockText(clock)).append(" (").append(ShabbatTimeOccasion(time, observance)) += ")\n";
+        text.append(" ").append(ClockText(clock)) += " (";
+        AppendShabbatTimeOccasion(text, time, observance);
+        text += ")\n";
     }
     text.append(ShabbatRulesText(rules)) += '\n';
 }

@@ -235,8 +235,8 @@ void WriteShabbatTimes(const IcalRequest& request, const PlaceEvents& at, Calend
             if (!time.instant) {
                 continue;
             }
-            const std::string summary =
-                std::string(ShabbatTimeKindName(time.kind)) + ": " + ShabbatTimeOccasion(time, request.observance);
+            std::string summary = std::string(ShabbatTimeKindName(time.kind)) + ": ";
+            AppendShabbatTimeOccasion(summary, time, request.observance);
             const bool fast = time.kind == ShabbatTimeKind::FastBegins || time.kind == ShabbatTimeKind::FastEnds;
             std::string extra;
             if (time.moment == DayMoment::NightfallCandles) {

@@ -149,7 +149,8 @@ void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
 void AppendDescription(std::string& text, const ShabbatTime& time, Observance observance) {
     text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before" : ShabbatTimeKindName(time.kind);
-    text.append(": ").append(ShabbatTimeOccasion(time, observance));
+    text += ": ";
+    AppendShabbatTimeOccasion(text, time, observance);
 }
 
 // A heading with the place and the span.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "calendar/hebrew.h"
-#include "calendar/text_buffer.h"
 #include "holidays/holiday_text.h"
 
 namespace {
@@ -309,9 +308,18 @@ std::size_t WeeklyPortionName(const WeeklyPortion& reading, Observance observanc
     const std::string_view first =
         reading.first != Portion::None ? PortionName(reading.first) : HolidayName(reading.festival, observance);
     const std::string_view second = PortionName(reading.second);
-    if (second.empty()) {
-        return FormatText(buffer, capacity, "%.*s", static_cast<int>(first.size()), first.data());
+    // Copied rather than formatted: a listing of every Saturday names a portion thousands of times.
+    std::size_t length = 0;
+    const auto append = [&](std::string_view part) {
+        const std::size_t n = std::min(part.size(), capacity - 1 - length);
+        std::copy_n(part.data(), n, buffer + length);
+        length += n;
+    };
+    append(first);
+    if (!second.empty()) {
+        append("-");
+        append(second);
     }
-    return FormatText(buffer, capacity, "%.*s-%.*s", static_cast<int>(first.size()), first.data(),
-                      static_cast<int>(second.size()), second.data());
+    buffer[length] = '\0';
+    return length;
 }
