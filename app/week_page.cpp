@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kSaturday = 6;
 constexpr std::size_t kLineSize = 200;
 constexpr std::size_t kCurrentTimeSize = 200;
 constexpr const char* kShortWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
