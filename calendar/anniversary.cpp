@@ -7,13 +7,13 @@
 // The rules below are for the days some years lack.
 //
 // Yahrzeit (the custom of the Shulchan Aruch with the Rema's glosses, as most communities keep it):
-//  - 30 Cheshvan and 30 Kislev follow the first yahrzeit. When the year after the death has the day, the yahrzeit
-//    is that day in every year that has it and the next month's 1st in a year that lacks it; when the first year
-//    lacks it, the yahrzeit is the 29th of the month every year, even in a year whose month has 30 days. A death on
+//  - 30 Cheshvan and 30 Kislev, the first day of a two-day Rosh Chodesh, follow the first yahrzeit. When the year
+//    after the death has the 30th, the yahrzeit is the 30th in every year that has it and the next month's 1st in
+//    a year that lacks it. When the first year lacks it, the yahrzeit is kept on the month's last day, the 29th
+//    that year, and from then on on the month's last day: the 30th in a year that has it, else the 29th. A death on
 //    30 Cheshvan 5743 (16 November 1982; 5744 has a 30th) is kept on 30 Cheshvan 5744 (6 November 1983) and on
 //    1 Kislev 5745, a year of 29-day Cheshvan (25 November 1984). A death on 30 Cheshvan 5744 (5745 has no 30th)
-//    is kept on 29 Cheshvan 5745 (24 November 1984) and on 29 Cheshvan 5747 (1 December 1986), though 5747 has a
-//    30th. A death on 30 Kislev 5740 (20 December 1979; 5741 has 29 days) is kept on 29 Kislev every year.
+//    is kept on 29 Cheshvan 5745 (24 November 1984) and on 30 Cheshvan 5747 (2 December 1986).
 //  - A death in the Adar of a common year is kept in a leap year in Adar I by default: the Rema's ruling, which
 //    Ashkenazi communities (the larger part) follow, and the first yahrzeit in Adar I ends the twelve months of
 //    mourning by every custom. Sephardim keep it in Adar II (the Mechaber), and some keep both; AdarChoice lets an
@@ -43,9 +43,10 @@ DayNumber CountedDay(int day, int month, int year) {
     return static_cast<DayNumber>(HebrewToDayNumber(1, month, year) + day - 1);
 }
 
-// The 29th of the month, the day before the next month's 1st.
-DayNumber LastDayOf29(int month, int year) {
-    return HebrewToDayNumber(29, month, year);
+// The last day of Cheshvan or Kislev, the day before the next month's 1st (Kislev and Tevet follow them in every
+// year).
+DayNumber LastDayOf(int month, int year) {
+    return static_cast<DayNumber>(HebrewToDayNumber(1, month + 1, year) - 1);
 }
 
 // The event's own day, its month as the year has it (an Adar given for a leap year taken as Adar II, an Adar I or
@@ -85,7 +86,7 @@ YearlyDays YahrzeitIn(const HebrewDate& death, AdarChoice adar, int year) {
         case kCheshvan:
         case kKislev:
             if (day == 30 && DaysInHebrewMonth(death.month, death.year + 1) == 29) {
-                return {LastDayOf29(death.month, year), std::nullopt};
+                return {LastDayOf(death.month, year), std::nullopt};
             }
             break;
         case kAdar:
