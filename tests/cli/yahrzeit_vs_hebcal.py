@@ -3,14 +3,13 @@
 
 Usage: yahrzeit_vs_hebcal.py KESTRELON-CLI
 
-Deaths on the 1st, 29th and 30th (where there is one) of every month of two years of each of the 14 kinds of Hebrew
-year (length and weekday of New Year) from 1900 on, each compared on every yearly day after its own year up to
-2099-12-31; the Hebrew dates from python3-pyluach. Both keep a common year's Adar in Adar I of a leap year and must
-list the same days. The known differences, checked and counted: hebcal also lists the year of death and the years
-before it (left out here); with --adar adar2 our leap-year day is hebcal's Adar I day moved 30 days into Adar II,
-with --adar both we list both.
+Deaths on the 1st, 29th and 30th of every month of two years of each of the 14 kinds of Hebrew year (length and
+weekday of New Year) from 1900 on, on every yearly day after their own year to 2099 (Hebrew dates: python3-pyluach).
+Both keep a common year's Adar in Adar I of a leap year and must list the same days. Known differences, checked and
+counted: hebcal also lists the year of death and those before it (left out); --adar adar2 moves hebcal's Adar I day
+30 days into Adar II, --adar both lists both.
 """
-import collections, datetime, os, subprocess, sys, tempfile
+import collections, datetime, subprocess, sys, tempfile
 from pyluach import dates, hebrewcal
 
 CLI, FIRST, LAST = sys.argv[1], 1900, 2099
@@ -25,7 +24,6 @@ def in_adar_i(day):
 
 
 def deaths():
-    """(Gregorian day, label) of each death, and the number of kinds of year."""
     kinds = collections.defaultdict(list)
     for year in range(5661, 5860):
         new_year = dates.HebrewDate(year, 7, 1)
@@ -40,13 +38,11 @@ def deaths():
 
 
 def hebcal(found):
-    with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as file:
+    with tempfile.NamedTemporaryFile("w", suffix=".txt") as file:
         file.writelines(f"{day.month} {day.day} {day.year} D{i}\n" for i, (day, _) in enumerate(found))
-    try:
+        file.flush()
         out = subprocess.run(["hebcal", "-Y", file.name, "-h", "-x", "--years", str(LAST - FIRST + 1), str(FIRST)],
                              capture_output=True, text=True, check=True).stdout
-    finally:
-        os.unlink(file.name)
     days = collections.defaultdict(set)
     for line in out.splitlines():
         date, text = line.split(" ", 1)
