@@ -16,8 +16,7 @@ std::optional<DayNumber> Day(const char* iso) {
 constexpr PersonDateKind Y = PersonDateKind::Yahrzeit, B = PersonDateKind::Birthday;
 constexpr AdarChoice U = AdarChoice::Usual;
 
-// Worked cases of the rules; the Hebrew dates of the Gregorian days were taken from an independent library. An event
-// "after sunset" belongs to the next Hebrew day.
+// Worked cases; the days converted with an independent library. "after sunset" belongs to the next Hebrew day.
 TEST(YearlyDates, FollowTheRulesForDaysSomeYearsLack) {
     const struct {
         const char* rule;

@@ -1,26 +1,15 @@
 #!/usr/bin/env python3
-"""Compares `kestrelon-cli yahrzeit DATE --from 1900 --to 2099` with Debian's hebcal yahrzeit listing (hebcal -Y).
-
-Usage: yahrzeit_vs_hebcal.py KESTRELON-CLI
-
-Deaths on the 1st, 29th and 30th of every month of two years of each of the 14 kinds of Hebrew year (length and
-weekday of New Year) from 1900 on, on every yearly day after their own year to 2099 (Hebrew dates: python3-pyluach).
-Both keep a common year's Adar in Adar I of a leap year and must list the same days. Known differences, checked and
-counted: hebcal also lists the year of death and those before it (left out); --adar adar2 moves hebcal's Adar I day
-30 days into Adar II, --adar both lists both.
-"""
+"""yahrzeit_vs_hebcal.py KESTRELON-CLI: deaths on the 1st, 29th, 30th of every month of two years of each of the 14
+kinds of Hebrew year (length, weekday of New Year) from 1900, on every yearly day after their year to 2099, against
+hebcal -Y (Hebrew dates: python3-pyluach). Both keep a common year's Adar in Adar I and must agree. Known differences,
+checked and counted: hebcal also lists the year of death and earlier ones (left out); --adar adar2 moves hebcal's
+Adar I day 30 days into Adar II, --adar both lists both."""
 import collections, datetime, subprocess, sys, tempfile
 from pyluach import dates, hebrewcal
 
 CLI, FIRST, LAST = sys.argv[1], 1900, 2099
-
-
-def hebrew(day):
-    return dates.GregorianDate.from_pydate(day).to_heb()
-
-
-def in_adar_i(day):
-    return hebrew(day).month == 12 and hebrewcal.Year(hebrew(day).year).leap
+hebrew = lambda day: dates.GregorianDate.from_pydate(day).to_heb()  # noqa: E731
+in_adar_i = lambda day: hebrew(day).month == 12 and hebrewcal.Year(hebrew(day).year).leap  # noqa: E731
 
 
 def deaths():
@@ -31,9 +20,9 @@ def deaths():
     found = []
     for year in sorted(y for years in kinds.values() for y in years[:2]):
         for month in hebrewcal.Year(year).itermonths():
-            for day in (1, 29, 30):
-                if day <= len(list(month.iterdates())):
-                    found.append((dates.HebrewDate(year, month.month, day).to_pydate(), f"{day} {month.month_name()} {year}"))
+            length = len(list(month.iterdates()))
+            found += [(dates.HebrewDate(year, month.month, day).to_pydate(), f"{day} {month.month_name()} {year}")
+                      for day in (1, 29, 30) if day <= length]
     return found, len(kinds)
 
 
@@ -44,10 +33,8 @@ def hebcal(found):
         out = subprocess.run(["hebcal", "-Y", file.name, "-h", "-x", "--years", str(LAST - FIRST + 1), str(FIRST)],
                              capture_output=True, text=True, check=True).stdout
     days = collections.defaultdict(set)
-    for line in out.splitlines():
-        date, text = line.split(" ", 1)
-        month, day, year = (int(part) for part in date.split("/"))
-        days[int(text[1:])].add(datetime.date(year, month, day))
+    for date, text in (line.split(" ", 1) for line in out.splitlines()):
+        days[int(text[1:])].add(datetime.datetime.strptime(date, "%m/%d/%Y").date())
     return days
 
 
@@ -68,8 +55,7 @@ for i, (day, label) in enumerate(found):
     theirs = {d for d in listed[i] if d >= start}
     dropped += len(listed[i]) - len(theirs)
     mine = ours(day)
-    compared += len(mine | theirs)
-    same += len(mine & theirs)
+    compared, same = compared + len(mine | theirs), same + len(mine & theirs)
     if mine != theirs:
         failures.append(f"{label} ({day}): only ours {sorted(map(str, mine - theirs))[:4]}, "
                         f"only hebcal's {sorted(map(str, theirs - mine))[:4]}")
