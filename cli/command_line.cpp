@@ -177,6 +177,7 @@ int RunCommandLine(const Arguments& args) {
         {"place", RunPlaceCommand},       {"ical", RunIcalCommand},       {"zip", RunZipCommand},
         {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand}, {"parsha", RunParshaCommand},
         {"omer", RunOmerCommand},         {"molad", RunMoladCommand},     {"daf", RunDafCommand},
+        {"dates", RunDatesCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

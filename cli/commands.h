@@ -24,3 +24,4 @@ int RunParshaCommand(const Arguments& args);  // parsha [--date ... | --from Y -
 int RunMoladCommand(const Arguments& args);   // molad [YEAR MONTH | --from Y --to Y] [--csv]
 int RunOmerCommand(const Arguments& args);    // omer [--date YYYY-MM-DD]
 int RunDafCommand(const Arguments& args);     // daf [--date D | --from Y --to Y] [--csv]
+int RunDatesCommand(const Arguments& args);   // dates [add NAME --kind K (--date D | --hebrew H) | remove NAME]
