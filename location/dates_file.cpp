@@ -185,11 +185,13 @@ DatesFileContents NewDatesFile() {
 
 DatesFileContents ParseDatesFile(std::string_view text) {
     DatesFileContents contents;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     for (std::size_t number = 1; !text.empty(); ++number) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
-        const std::size_t first = line.find_first_not_of(kBlanks);
+        const std::size_t mark = number == 1 && line.substr(0, kByteOrderMark.size()) == kByteOrderMark ? 3 : 0;
+        const std::size_t first = line.find_first_not_of(kBlanks, mark);
         if (first == std::string_view::npos || line[first] == '#') {
             contents.lines.push_back({std::nullopt, std::string(line)});
             continue;
@@ -201,7 +203,7 @@ DatesFileContents ParseDatesFile(std::string_view text) {
             contents.lines.push_back({std::nullopt, std::string(line)});
             continue;
         }
-        contents.lines.push_back({std::move(date), {}});
+        contents.lines.push_back({std::move(date), std::string(line)});
     }
     return contents;
 }
@@ -232,7 +234,7 @@ std::string FormatPersonDate(const PersonDate& date) {
 std::string FormatDatesFile(const DatesFileContents& contents) {
     std::string text;
     for (const DatesFileLine& line : contents.lines) {
-        text += (line.date ? FormatPersonDate(*line.date) : line.text) + "\n";
+        text += (line.date && line.text.empty() ? FormatPersonDate(*line.date) : line.text) + "\n";
     }
     return text;
 }

@@ -12,7 +12,8 @@
 // - ADAR: usual, adar1, adar2 or both (anniversary.h's AdarChoice).
 // - NAME: the rest of the line, without the blanks around it: any UTF-8 text but control characters (so never a tab
 //   or a line end), at most kDateNameMaxBytes bytes.
-// Words are read in any letter case. Blank lines and lines that start with '#' are comments.
+// Words are read in any letter case. Blank lines and lines that start with '#' are comments. A byte order mark at
+// the start of the file (as some editors write one) is skipped and kept.
 //
 // Nothing a person wrote is lost: every line that is not a date (a comment, or a line that cannot be read) is kept
 // as it is, in its place, and written back so; a line that cannot be read is one problem, naming its line number.
@@ -43,10 +44,11 @@ struct PersonDate {
 // The Hebrew date of the event: the one given, or that of the Gregorian date (the next day's after sunset).
 HebrewDate HebrewDateOf(const PersonDate& date);
 
-// One line of the file: a date, or (without one) a line kept as it is.
+// One line of the file: a date, or (without one) a comment or a line that cannot be read. A line read is written
+// back as it was read; a date added is written by FormatPersonDate.
 struct DatesFileLine {
     std::optional<PersonDate> date;
-    std::string text;  // the line as read, without its line end; empty for a date
+    std::string text;  // the line as read, without its line end; empty for a date added
 };
 
 struct DatesFileContents {

@@ -10,7 +10,7 @@ DatesFileFound LoadDatesFile(const std::string& path, DatesFileContents& content
         return found;
     }
     if (text.size() > kDatesFileMaxBytes) {
-        why = "is larger than " + std::to_string(kDatesFileMaxBytes) + " bytes";
+        why = "it is larger than " + std::to_string(kDatesFileMaxBytes) + " bytes";
         return DatesFileFound::Unreadable;
     }
     contents = ParseDatesFile(text);
