@@ -96,6 +96,19 @@ const char kUsage[] =
     "      writes lines YYYY-MM-DD,TRACTATE,PAGE,NAME, TRACTATE the tractate's\n"
     "      place in the cycle (Berachot 1 ... Niddah 40). A day before the first\n"
     "      cycle has none (exit status 1)\n"
+    "  yahrzeit YYYY-MM-DD [--after-sunset] [--adar usual|adar1|adar2|both]\n"
+    "           [--from YEAR] [--to YEAR]\n"
+    "  birthday YYYY-MM-DD [--after-sunset] [--adar usual|adar1|adar2|both]\n"
+    "           [--from YEAR] [--to YEAR]\n"
+    "      the yearly days of a death or a birth on the date (--after-sunset: after\n"
+    "      sunset, so on the next Hebrew day) that fall in the years --from to --to\n"
+    "      (one alone: that year; neither: 1900 to 2099), one line\n"
+    "      YYYY-MM-DD,HEBREWYEAR each in date order; a yahrzeit begins the evening\n"
+    "      before its day. A missing 30th of Cheshvan or Kislev gives a yahrzeit the\n"
+    "      29th when the first year lacked it, else the 1st of the next month, and a\n"
+    "      birthday the 1st; an Adar of a common year is kept in a leap year in\n"
+    "      Adar I for a yahrzeit and Adar II for a birthday (usual), or as --adar\n"
+    "      says (both: two lines); Adar I or II in a common year in Adar\n"
     "  ical [--observance israel|diaspora] [--from YEAR] [--to YEAR]\n"
     "       [--zmanim] [--shabbat [--candles N|default] [--havdalah nightfall|N]\n"
     "       [--remind MINUTES]] [--omer] [PLACE] [--parsha] [--daf] [-o FILE]\n"
@@ -173,11 +186,11 @@ int RunCommandLine(const Arguments& args) {
         const char* name;
         int (*run)(const Arguments&);
     } kCommands[] = {
-        {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},         {"zmanim", RunZmanimCommand},
-        {"place", RunPlaceCommand},       {"ical", RunIcalCommand},       {"zip", RunZipCommand},
-        {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand}, {"parsha", RunParshaCommand},
-        {"omer", RunOmerCommand},         {"molad", RunMoladCommand},     {"daf", RunDafCommand},
-        {"dates", RunDatesCommand},
+        {"holidays", RunHolidaysCommand}, {"day", RunDayCommand},           {"zmanim", RunZmanimCommand},
+        {"place", RunPlaceCommand},       {"ical", RunIcalCommand},         {"zip", RunZipCommand},
+        {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand},   {"parsha", RunParshaCommand},
+        {"omer", RunOmerCommand},         {"molad", RunMoladCommand},       {"daf", RunDafCommand},
+        {"yahrzeit", RunYahrzeitCommand}, {"birthday", RunBirthdayCommand}, {"dates", RunDatesCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -24,4 +24,7 @@ int RunParshaCommand(const Arguments& args);  // parsha [--date ... | --from Y -
 int RunMoladCommand(const Arguments& args);   // molad [YEAR MONTH | --from Y --to Y] [--csv]
 int RunOmerCommand(const Arguments& args);    // omer [--date YYYY-MM-DD]
 int RunDafCommand(const Arguments& args);     // daf [--date D | --from Y --to Y] [--csv]
-int RunDatesCommand(const Arguments& args);   // dates [add NAME --kind K (--date D | --hebrew H) | remove NAME]
+// yahrzeit|birthday YYYY-MM-DD [--after-sunset] [--adar usual|adar1|adar2|both] [--from Y] [--to Y]
+int RunYahrzeitCommand(const Arguments& args);
+int RunBirthdayCommand(const Arguments& args);
+int RunDatesCommand(const Arguments& args);  // dates [add NAME --kind K (--date D | --hebrew H) | remove NAME]
