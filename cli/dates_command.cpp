@@ -1,5 +1,6 @@
 // dates: the people's dates (location/dates_file.h) listed, added and removed. Names are written as the file holds
 // them, in UTF-8.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -79,6 +80,60 @@ std::string EntryText(std::size_t number, const PersonDate& date) {
 
 void WriteBytes(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// A name as a CSV field: in double quotes, its own doubled, when it holds a comma, a quote or blanks at its ends.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos && text.front() != ' ' && text.back() != ' ') {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// Every yearly day of every date in the Gregorian years, as "YYYY-MM-DD,KIND,NAME,HEBREWYEAR" lines in date order
+// (the file's order within a day). The yearly days of a Hebrew year lie in that year, so the Hebrew years from the
+// one holding the span's first day to the one holding its last give them all.
+std::string Occurrences(const std::vector<const PersonDate*>& dates, const YearSpan& years) {
+    const DayNumber first = GregorianToDayNumber(1, 1, years.from);
+    const DayNumber last = GregorianToDayNumber(31, 12, years.to);
+    int day = 0, month = 0, firstYear = 0, lastYear = 0;
+    DayNumberToHebrew(first, day, month, firstYear);
+    DayNumberToHebrew(last, day, month, lastYear);
+    struct Occurrence {
+        DayNumber day;
+        int hebrewYear;
+        const PersonDate* date;
+    };
+    std::vector<Occurrence> found;
+    for (const PersonDate* date : dates) {
+        const HebrewDate event = HebrewDateOf(*date);
+        for (int year = std::max(firstYear, event.year + 1); year <= lastYear; ++year) {
+            const std::optional<YearlyDays> days = YearlyDaysIn(event, date->kind, date->adar, year);
+            for (const std::optional<DayNumber> d :
+                 {days ? std::optional<DayNumber>(days->first) : std::nullopt, days ? days->second : std::nullopt}) {
+                if (d && *d >= first && *d <= last) {
+                    found.push_back({*d, year, date});
+                }
+            }
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+    std::string out;
+    for (const Occurrence& occurrence : found) {
+        int dayOfMonth = 0;
+        int year = 0;
+        DayNumberToGregorian(occurrence.day, dayOfMonth, month, year);
+        char iso[16];
+        out += std::string(iso, FormatText(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth)) + "," +
+               PersonDateKindName(occurrence.date->kind) + "," + CsvField(occurrence.date->name) + "," +
+               std::to_string(occurrence.hebrewYear) + "\n";
+    }
+    return out;
 }
 
 int Save(const char* command, const DatesOfRun& run) {
@@ -228,8 +283,9 @@ int RunDatesCommand(const Arguments& args) {
     if (!args.empty() && args[0] == "remove") {
         return RemoveDate(Arguments(args.begin() + 1, args.end()));
     }
+    static constexpr Option kOptions[] = {{"--from", Takes::Value, {}, {}}, {"--to", Takes::Value, {}, {}}};
     GivenOptions given;
-    if (const int status = ReadOptions(args, {"dates", {}, 1}, given); status != 0) {
+    if (const int status = ReadOptions(args, {"dates", {kOptions}, 1}, given); status != 0) {
         return status;
     }
     if (!given.Operands().empty()) {
@@ -237,10 +293,21 @@ int RunDatesCommand(const Arguments& args) {
         return UsageError("dates: " + UnknownMessage("subcommand", word, NearestName(word, {"add", "remove"})));
     }
     DatesOfRun run;
-    if (const int status = ReadDates("dates", false, run); status != 0) {
+    const bool span = given.Has("--from") || given.Has("--to");
+    YearSpan years{};
+    if (span) {
+        if (const int status = TakeYearSpan(given, "dates", kFirstSupportedYear, true, years); status != 0) {
+            return status;
+        }
+    }
+    if (const int status = ReadDates("dates", span, run); status != 0) {
         return status;
     }
     UseBinaryStdout();
+    if (span) {
+        WriteBytes(Occurrences(DatesOf(run.contents), years));
+        return FinishOutput();
+    }
     std::size_t number = 0;
     for (const PersonDate* date : DatesOf(run.contents)) {
         WriteBytes(EntryText(++number, *date));

@@ -164,12 +164,7 @@ std::size_t Utf8CharacterLength(std::string_view text) {
 }  // namespace
 
 HebrewDate HebrewDateOf(const PersonDate& date) {
-    if (!date.civilDay) {
-        return date.hebrew;
-    }
-    HebrewDate hebrew{};
-    DayNumberToHebrew(*date.civilDay + (date.afterSunset ? 1 : 0), hebrew.day, hebrew.month, hebrew.year);
-    return hebrew;
+    return date.civilDay ? EventHebrewDate(*date.civilDay, date.afterSunset) : date.hebrew;
 }
 
 DatesFileContents NewDatesFile() {
