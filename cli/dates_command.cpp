@@ -27,7 +27,7 @@ struct DatesOfRun {
 };
 
 // Reads the file; returns 0, or 1 after the message when the file's path is unknown or (with needed) it cannot be
-// read. A line that cannot be read is a warning.
+// read, so that a file the program cannot read is never saved over. A line that cannot be read is a warning.
 int ReadDates(const char* command, bool needed, DatesOfRun& run) {
     std::string why;
     run.path = UserDatesPath(why);
@@ -38,7 +38,7 @@ int ReadDates(const char* command, bool needed, DatesOfRun& run) {
     if (run.found == DatesFileFound::Unreadable) {
         const std::string message = Quote(run.path) + " cannot be read: " + why;
         if (needed) {
-            return NotFound(std::string(command) + ": " + message + "; it is left as it is");
+            return NotFound(std::string(command) + ": " + message);
         }
         Warn(message);
     }
