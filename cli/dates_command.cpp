@@ -156,8 +156,11 @@ int AddDate(const Arguments& args) {
         status != 0) {
         return status;
     }
+    if (given.Operands().empty()) {
+        return UsageError("dates add: give the NAME of the date");
+    }
     PersonDate date;
-    const std::string name = given.Operands().empty() ? std::string() : given.Operands()[0];
+    const std::string& name = given.Operands()[0];
     const std::size_t first = name.find_first_not_of(' ');
     date.name = first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
     if (const std::string problem = NameProblem(date.name); !problem.empty()) {
@@ -241,10 +244,11 @@ int RemoveDate(const Arguments& args) {
                             std::to_string(dates.size()) + ")");
         }
         matches.push_back(static_cast<std::size_t>(*number));
-    }
-    for (std::size_t i = 0; i < dates.size() && !ParseCount(wanted); ++i) {
-        if (dates[i]->name == wanted) {
-            matches.push_back(i + 1);
+    } else {
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            if (dates[i]->name == wanted) {
+                matches.push_back(i + 1);
+            }
         }
     }
     if (matches.empty()) {

@@ -2,13 +2,26 @@
 # kestrelon-cli dates as a user runs it: dates added, listed, listed by year and removed, with a line the program
 # cannot read kept through every save, and a file it cannot read left alone.
 #
-#   dates_round_trip.sh KESTRELON-CLI
+#   dates_round_trip.sh [--wine-prefix DIR] -- COMMAND...
+#
+# COMMAND runs kestrelon-cli (under Wine: the runner and the program); natively it gets a HOME of its own, under Wine
+# the file is the one in the prefix DIR's AppData, taken away before and after.
 set -uo pipefail
-cli=$1
+prefix=
+if [ "$1" = --wine-prefix ]; then
+    prefix=$2
+    shift 2
+fi
+shift
+cli=("$@")
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config"
 file="$XDG_CONFIG_HOME/kestrelon/dates"
+if [ -n "$prefix" ]; then
+    file="$prefix/drive_c/users/$(id -un)/AppData/Roaming/Kestrelon/dates"
+fi
+trap 'rm -rf "$scratch"; rm -f "$file"' EXIT
+rm -f "$file"
 failures=0
 # matches REGEX: the whole of standard input matches the Perl regular expression.
 matches() {
@@ -18,7 +31,7 @@ matches() {
 expect() {
     local status=$1 out=$2 err=$3
     shift 3
-    "$cli" "$@" >"$scratch/out" 2>"$scratch/err"
+    "${cli[@]}" "$@" >"$scratch/out" 2>"$scratch/err"
     local got=$?
     if [ "$got" != "$status" ] || ! matches "$out" <"$scratch/out" || ! matches "$err" <"$scratch/err"; then
         failures=$((failures + 1))
@@ -27,6 +40,7 @@ expect() {
     fi
 }
 
+"${cli[@]}" --version >/dev/null || exit 1  # under Wine this makes the prefix first
 mkdir -p "$(dirname "$file")"
 printf 'yahrzit 1990-01-01 usual A line with a typo\n' >"$file"
 expect 0 '^added 1\. Sarah, bat Avraham \(yahrzeit\): 1990-03-05 after sunset, Adar 9, 5750\n$' 'line 1: no such kind' \
