@@ -26,9 +26,9 @@ struct DatesOfRun {
     DatesFileContents contents;
 };
 
-// Reads the file; returns 0, or 1 after the message when the file's path is unknown or (with needed) it cannot be
-// read, so that a file the program cannot read is never saved over. A line that cannot be read is a warning.
-int ReadDates(const char* command, bool needed, DatesOfRun& run) {
+// Reads the file; returns 0, or 1 after the message when the file's path is unknown or the file cannot be read (so
+// that a file the program cannot read is never saved over). A line that cannot be read is a warning.
+int ReadDates(const char* command, DatesOfRun& run) {
     std::string why;
     run.path = UserDatesPath(why);
     if (run.path.empty()) {
@@ -36,11 +36,7 @@ int ReadDates(const char* command, bool needed, DatesOfRun& run) {
     }
     run.found = LoadDatesFile(run.path, run.contents, why);
     if (run.found == DatesFileFound::Unreadable) {
-        const std::string message = Quote(run.path) + " cannot be read: " + why;
-        if (needed) {
-            return NotFound(std::string(command) + ": " + message);
-        }
-        Warn(message);
+        return NotFound(std::string(command) + ": " + Quote(run.path) + " cannot be read: " + why);
     }
     for (const std::string& problem : run.contents.problems) {
         Warn(Quote(run.path) + " " + problem + "; the line is kept as it is");
@@ -208,7 +204,7 @@ int AddDate(const Arguments& args) {
     }
 
     DatesOfRun run;
-    if (const int status = ReadDates("dates add", true, run); status != 0) {
+    if (const int status = ReadDates("dates add", run); status != 0) {
         return status;
     }
     if (run.found == DatesFileFound::Nothing) {
@@ -233,7 +229,7 @@ int RemoveDate(const Arguments& args) {
     }
     const std::string& wanted = given.Operands()[0];
     DatesOfRun run;
-    if (const int status = ReadDates("dates remove", true, run); status != 0) {
+    if (const int status = ReadDates("dates remove", run); status != 0) {
         return status;
     }
     const std::vector<const PersonDate*> dates = DatesOf(run.contents);
@@ -304,7 +300,7 @@ int RunDatesCommand(const Arguments& args) {
             return status;
         }
     }
-    if (const int status = ReadDates("dates", span, run); status != 0) {
+    if (const int status = ReadDates("dates", run); status != 0) {
         return status;
     }
     UseBinaryStdout();

@@ -72,7 +72,7 @@ expect 2 '^$' 'Adar I is not a month of 5783' dates add X --kind other --hebrew 
 head -c 300000 /dev/zero | tr '\0' '#' >"$file"
 cp "$file" "$scratch/large"
 expect 1 '^$' 'cannot be read: it is larger than' dates add X --kind other --date 2000-01-01
-expect 1 '^$' 'cannot be read' dates --from 2024
+expect 1 '^$' 'cannot be read' dates
 cmp -s "$file" "$scratch/large" || { failures=$((failures + 1)); echo "the large file was changed"; }
 echo "$failures failures"
 [ "$failures" = 0 ]
