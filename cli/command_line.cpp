@@ -111,6 +111,21 @@ const char kUsage[] =
     "      Adar II for a birthday (usual), or as --adar says (both: two lines);\n"
     "      Adar I or II in a common year in Adar (30 Adar I: a yahrzeit on 30\n"
     "      Shevat, a birthday on 1 Nisan)\n"
+    "  dates [--from YEAR] [--to YEAR]\n"
+    "  dates add NAME --kind yahrzeit|birthday|anniversary|other\n"
+    "            (--date YYYY-MM-DD [--after-sunset] | --hebrew \"DAY MONTH YEAR\")\n"
+    "            [--adar usual|adar1|adar2|both]\n"
+    "  dates remove NAME|NUMBER\n"
+    "      the people's dates kept in the file dates beside the settings (on\n"
+    "      Windows %APPDATA%\\Kestrelon\\dates): without options a numbered list,\n"
+    "      each with its name, kind, date as given and Hebrew date; with --from or\n"
+    "      --to (one alone: that year) every yearly day of each in those years as\n"
+    "      YYYY-MM-DD,KIND,NAME,HEBREWYEAR in date order, by the rules of yahrzeit\n"
+    "      (a yahrzeit) or birthday (the others). add keeps a date: the Gregorian\n"
+    "      date of the event or its Hebrew date (\"15 Nisan 5740\", \"7 Adar II\n"
+    "      5784\"), with --adar as for yahrzeit; remove takes one out by its name\n"
+    "      or its number in the list (a name that several dates have is refused).\n"
+    "      A line of the file that cannot be read is reported and kept as it is\n"
     "  ical [--observance israel|diaspora] [--from YEAR] [--to YEAR]\n"
     "       [--zmanim] [--shabbat [--candles N|default] [--havdalah nightfall|N]\n"
     "       [--remind MINUTES]] [--omer] [PLACE] [--parsha] [--daf] [-o FILE]\n"
@@ -192,7 +207,7 @@ int RunCommandLine(const Arguments& args) {
         {"place", RunPlaceCommand},       {"ical", RunIcalCommand},         {"zip", RunZipCommand},
         {"cities", RunCitiesCommand},     {"shabbat", RunShabbatCommand},   {"parsha", RunParshaCommand},
         {"omer", RunOmerCommand},         {"molad", RunMoladCommand},       {"daf", RunDafCommand},
-        {"yahrzeit", RunYahrzeitCommand}, {"birthday", RunBirthdayCommand},
+        {"yahrzeit", RunYahrzeitCommand}, {"birthday", RunBirthdayCommand}, {"dates", RunDatesCommand},
     };
     std::vector<std::string_view> names = {"help"};
     for (const auto& known : kCommands) {

@@ -27,3 +27,4 @@ int RunDafCommand(const Arguments& args);     // daf [--date D | --from Y --to Y
 // yahrzeit|birthday YYYY-MM-DD [--after-sunset] [--adar usual|adar1|adar2|both] [--from Y] [--to Y]
 int RunYahrzeitCommand(const Arguments& args);
 int RunBirthdayCommand(const Arguments& args);
+int RunDatesCommand(const Arguments& args);  // dates [add NAME --kind K (--date D | --hebrew H) | remove NAME]
