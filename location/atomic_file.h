@@ -1,7 +1,9 @@
-// Writing a whole file so that nobody ever finds a part of it under its name: `kestrelon-cli ical -o` and the
-// settings file. The platform's code: atomic_file_posix.cpp and atomic_file_win.cpp.
+// Writing a whole file so that nobody ever finds a part of it under its name (`kestrelon-cli ical -o`, the settings
+// file, the people's dates), and reading the user's small files without waiting and within a bound. The platform's
+// code: atomic_file_posix.cpp and atomic_file_win.cpp.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -35,6 +37,21 @@ bool WriteWholeFile(const std::string& path,
                     OtherFiles others,
                     const std::function<bool(const FileBytesWriter&)>& write,
                     std::string& error);
+
+enum class SmallFileFound {
+    Nothing,     // there is no file
+    Unreadable,  // it is there but cannot be read (not a regular file, not allowed): it must not be saved over
+    Read,
+};
+
+// Up to maxBytes + 1 bytes of a regular file into text (one byte more than a file may have tells one too large),
+// without waiting: a FIFO put where the file belongs is not waited for. Unreadable with why set to the system's
+// reason, or "it is not a regular file".
+SmallFileFound ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& text, std::string& why);
+
+// The folder a file's path names, and the missing ones above it, as mkdir -p makes them. False with error set
+// ("cannot create 'FOLDER': REASON").
+bool MakeFolderOf(const std::string& path, std::string& error);
 
 // For the implementations: the name of a temporary file beside path, "PATH.k3j9az0q.tmp", eight letters and digits
 // from seed (any bits: the same seed, the same name).

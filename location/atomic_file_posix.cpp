@@ -180,3 +180,52 @@ bool WriteWholeFile(const std::string& path,
     }
     return WriteInPlace(file, write, error);
 }
+
+SmallFileFound ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& text, std::string& why) {
+    text.clear();
+    // Without waiting: a FIFO put where the file belongs would hold the open until a writer came.
+    Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        return SmallFileFound::Nothing;
+    }
+    if (file.get() < 0 || fstat(file.get(), &status) != 0) {
+        why = std::strerror(errno);
+        return SmallFileFound::Unreadable;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        why = "it is not a regular file";
+        return SmallFileFound::Unreadable;
+    }
+    text.resize(maxBytes + 1);
+    std::size_t length = 0;
+    while (length < text.size()) {
+        const ssize_t n = ::read(file.get(), &text[length], text.size() - length);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            why = std::strerror(errno);
+            return SmallFileFound::Unreadable;
+        }
+        if (n == 0) {
+            break;
+        }
+        length += static_cast<std::size_t>(n);
+    }
+    text.resize(length);
+    return SmallFileFound::Read;
+}
+
+bool MakeFolderOf(const std::string& path, std::string& error) {
+    const std::size_t last = path.rfind('/');
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos && slash <= last;
+         slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            error = "cannot create '" + part + "': " + std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}

@@ -155,3 +155,55 @@ bool WriteWholeFile(const std::string& path,
     }
     return WriteInPlace(existing, write, error);
 }
+
+SmallFileFound ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& text, std::string& why) {
+    text.clear();
+    const HANDLE handle =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD failure = GetLastError();
+        if (failure == ERROR_FILE_NOT_FOUND || failure == ERROR_PATH_NOT_FOUND) {
+            return SmallFileFound::Nothing;
+        }
+        why = Reason(failure);
+        return SmallFileFound::Unreadable;
+    }
+    SmallFileFound found = SmallFileFound::Read;
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        why = "it is not a regular file";
+        found = SmallFileFound::Unreadable;
+    } else {
+        text.resize(maxBytes + 1);
+        std::size_t length = 0;
+        BOOL ok = TRUE;
+        while (length < text.size()) {
+            DWORD read = 0;
+            ok = ReadFile(handle, &text[length], static_cast<DWORD>(text.size() - length), &read, nullptr);
+            if (!ok || read == 0) {
+                break;
+            }
+            length += read;
+        }
+        if (!ok) {
+            why = Reason(GetLastError());
+            found = SmallFileFound::Unreadable;
+        }
+        text.resize(length);
+    }
+    CloseHandle(handle);
+    return found;
+}
+
+bool MakeFolderOf(const std::string& path, std::string& error) {
+    const std::size_t last = path.find_last_of("\\/");
+    for (std::size_t slash = path.find_first_of("\\/", 3); slash != std::string::npos && slash <= last;
+         slash = path.find_first_of("\\/", slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!CreateDirectoryA(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+            error = "cannot create '" + part + "': " + Reason(GetLastError());
+            return false;
+        }
+    }
+    return true;
+}

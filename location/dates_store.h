@@ -6,16 +6,15 @@
 #include <cstddef>
 #include <string>
 
+#include "location/atomic_file.h"
 #include "location/dates_file.h"
 
 // The file's path; empty, with why set, when the system names no folder for it.
 std::string UserDatesPath(std::string& why);
 
-enum class DatesFileFound {
-    Nothing,     // there is no file: no dates
-    Unreadable,  // it is there but cannot be read (too large, not a regular file, not allowed): it must not be saved
-    Read,
-};
+// Nothing: no file, no dates; Unreadable: there but not read (too large, not a regular file, not allowed), so it
+// must not be saved over.
+using DatesFileFound = SmallFileFound;
 
 // Reads the file without waiting (a FIFO put in its place is not waited for) and without reading more than
 // kDatesFileMaxBytes + 1 bytes. Unreadable with why set ("is larger than 262144 bytes", "Permission denied").
@@ -23,9 +22,3 @@ DatesFileFound LoadDatesFile(const std::string& path, DatesFileContents& content
 // Writes the whole file anew (location/atomic_file.h), making its folder when there is none: a reader, a crash or
 // another save finds the old file or one new file whole. False with error set ("cannot write 'PATH': REASON").
 bool SaveDatesFile(const std::string& path, const DatesFileContents& contents, std::string& error);
-
-// For the implementations.
-// Up to maxBytes + 1 bytes of a regular file into text; Nothing when there is no file.
-DatesFileFound ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& text, std::string& why);
-// The folder a file's path names, and the missing ones above it.
-bool MakeFolderOf(const std::string& path, std::string& error);

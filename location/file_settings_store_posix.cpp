@@ -1,11 +1,8 @@
 #include "location/file_settings_store.h"
 
 #include "location/atomic_file.h"
-#include "location/descriptor_posix.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -52,10 +49,6 @@ namespace {
 constexpr char kFileName[] = "settings";
 constexpr mode_t kFolderMode = 0700;
 
-std::string Reason(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
-}
-
 // The folder and the missing folders above it, as mkdir -p makes them.
 bool MakeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -89,46 +82,22 @@ FileSettingsStore::FileSettingsStore(std::string folder)
 FileSettingsStore::Found FileSettingsStore::read(std::vector<SettingsFileEntry>& entries) {
     problems_.clear();
     entries.clear();
-    // Without waiting: a FIFO put where the file belongs would hold the open until a writer came.
-    Descriptor file(open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
+    std::string text;
+    std::string why;
+    switch (ReadSmallFile(path_, kSettingsFileMaxBytes, text, why)) {
+        case SmallFileFound::Nothing:
             return Found::Nothing;
-        }
-        problems_.push_back(Reason("cannot be read"));
-        return Found::Unreadable;
-    }
-    struct stat status {};
-    if (fstat(file.get(), &status) != 0) {
-        problems_.push_back(Reason("cannot be read"));
-        return Found::Unreadable;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        problems_.push_back("cannot be read: it is not a regular file");
-        return Found::Unreadable;
-    }
-    // One byte more than a file may have tells a file that is too large.
-    std::string text(kSettingsFileMaxBytes + 1, '\0');
-    std::size_t length = 0;
-    while (length < text.size()) {
-        const ssize_t n = ::read(file.get(), &text[length], text.size() - length);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            problems_.push_back(Reason("cannot be read"));
+        case SmallFileFound::Unreadable:
+            problems_.push_back("cannot be read: " + why);
             return Found::Unreadable;
-        }
-        if (n == 0) {
+        case SmallFileFound::Read:
             break;
-        }
-        length += static_cast<std::size_t>(n);
     }
-    if (length > kSettingsFileMaxBytes) {
+    if (text.size() > kSettingsFileMaxBytes) {
         problems_.push_back("is larger than " + std::to_string(kSettingsFileMaxBytes) + " bytes");
         return Found::Unreadable;
     }
-    SettingsFileContents contents = ParseSettingsFile(std::string_view(text.data(), length));
+    SettingsFileContents contents = ParseSettingsFile(text);
     entries = std::move(contents.entries);
     problems_ = std::move(contents.problems);
     return Found::Read;
