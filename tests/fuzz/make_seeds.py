@@ -175,6 +175,14 @@ SEEDS = {
         "unknown-lines-near-the-limit": i32(0) + b"".join(b"Unknown setting %d=1234567890\n" % (10000 + i)
                                                           for i in range(120)),
     },
+    "dates_file": {
+        "sound": "# Kestrelon's dates\nyahrzeit  1990-03-05+after-sunset  usual  Sarah bat Avraham\n"
+                 "birthday  15-Nisan-5740  both  David\nother 30-AdarI-5784 adar2 Ch\u00e2teau\n".encode(),
+        "damaged": b"\xef\xbb\xbfyahrzit 1990-03-05 usual A\r\nbirthday 30-Cheshvan-5784 usual B\nother 2100-01-01"
+                   b" usual C\nanniversary 1990-02-30 usual D\nbirthday 1-13-5783 usual E\n\tbirthday 1-1-5780"
+                   b" usual \x01\nother 1-1-5780 usual \xc3\n",
+        "empty": b"",
+    },
     "cli_arguments": {
         "today": b"",
         "holidays": b"holidays\0--observance\0israel\0--from\x002024\0--to\x002024\0--names",
