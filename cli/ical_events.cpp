@@ -10,7 +10,6 @@
 #include "calendar/anniversary.h"
 #include "calendar/gregorian.h"
 #include "calendar/month_names.h"
-#include "cli/encoding.h"
 #include "cli/ical_writer.h"
 #include "cli/ical_zones.h"
 #include "holidays/daf_yomi.h"
@@ -18,6 +17,7 @@
 #include "holidays/holiday_text.h"
 #include "holidays/omer.h"
 #include "holidays/parsha.h"
+#include "location/encoding.h"
 #include "zmanim/day_zmanim.h"
 #include "zmanim/evening_times.h"
 #include "zmanim/local_time.h"
@@ -336,22 +336,6 @@ void WriteDafYomi(const IcalRequest& request, const std::string& stamp, Calendar
     }
 }
 
-// "Yahrzeit: Sarah (5784)", "Hebrew birthday: David", "Anniversary: ...", and for another kind the name alone: the
-// words of a summary, in UTF-8 as the name is.
-std::string PersonDateSummary(const PersonDate& date, int hebrewYear) {
-    switch (date.kind) {
-        case PersonDateKind::Yahrzeit:
-            return "Yahrzeit: " + date.name + " (" + std::to_string(hebrewYear) + ")";
-        case PersonDateKind::Birthday:
-            return "Hebrew birthday: " + date.name;
-        case PersonDateKind::Anniversary:
-            return "Anniversary: " + date.name;
-        case PersonDateKind::Other:
-            break;
-    }
-    return date.name;
-}
-
 // "Date: March 5, 1990, after sunset (Adar 9, 5750)", or the Hebrew date alone when that was given.
 std::string PersonDateDescription(const PersonDate& date) {
     char line[64];
@@ -412,7 +396,7 @@ void WritePeopleDates(const IcalRequest& request, const std::string& stamp, cons
         const std::string description = Utf8TextLine("DESCRIPTION", PersonDateDescription(date));
         for (const YearlyOccurrence& occurrence :
              YearlyOccurrencesIn(HebrewDateOf(date), date.kind, date.adar, first, last)) {
-            const std::string summary = PersonDateSummary(date, occurrence.hebrewYear);
+            const std::string summary = PersonDateTitle(date, occurrence.hebrewYear);
             std::string& out = sink.Text();
             AppendDayEvent(out, occurrence.day, DateOf(occurrence.day) + "-" + kind + "-" + key, stampLine,
                            Utf8TextLine("SUMMARY", summary) + description, "People's dates");

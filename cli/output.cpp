@@ -1,6 +1,6 @@
 #include "cli/output.h"
 
-#include "cli/encoding.h"
+#include "location/encoding.h"
 #include "cli/user_encoding.h"
 
 namespace {

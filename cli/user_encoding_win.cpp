@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/encoding.h"
+#include "location/encoding.h"
 #include "cli/user_encoding.h"
 
 namespace {
