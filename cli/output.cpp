@@ -1,7 +1,7 @@
 #include "cli/output.h"
 
-#include "location/encoding.h"
 #include "cli/user_encoding.h"
+#include "location/encoding.h"
 
 namespace {
 

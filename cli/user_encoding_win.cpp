@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "location/encoding.h"
 #include "cli/user_encoding.h"
+#include "location/encoding.h"
 
 namespace {
 
