@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/shabbat_times.h"
+#include "calendar/anniversary.h"
 #include "calendar/molad.h"
 #include "calendar/month_names.h"
 #include "calendar/text_buffer.h"
@@ -13,6 +14,7 @@
 #include "holidays/mevarchim.h"
 #include "holidays/omer.h"
 #include "holidays/parsha.h"
+#include "location/encoding.h"
 #include "location/place_rules.h"
 #include "zmanim/all_zmanim.h"
 #include "zmanim/current_time.h"
@@ -73,6 +75,24 @@ void AppendPortion(std::string& text, DayNumber day, Observance observance) {
     text.append("@Shabbat, ").append(GregorianMonthName(date.month)) += ' ';
     text.append(std::to_string(date.day)).append(": ").append(name);
     text += reading.first == Portion::None ? ", no weekly portion\n" : "\n";
+}
+
+// A line for each date whose yearly day is the day ("Yahrzeit: Sarah (5785)"), then one for each yahrzeit whose day
+// is the next, as it begins at sunset ("Yahrzeit of Sarah begins this evening"). The names are the file's UTF-8,
+// shown in the program's Windows-1252.
+void AppendPeopleDates(std::string& text, DayNumber day, const std::vector<PersonDate>& dates) {
+    std::string evenings;
+    for (const PersonDate& date : dates) {
+        for (const YearlyOccurrence& occurrence :
+             YearlyOccurrencesIn(HebrewDateOf(date), date.kind, date.adar, day, day + 1)) {
+            if (occurrence.day == day) {
+                text.append(Windows1252FromUtf8(PersonDateTitle(date, occurrence.hebrewYear))) += '\n';
+            } else if (date.kind == PersonDateKind::Yahrzeit) {
+                evenings.append("Yahrzeit of ").append(Windows1252FromUtf8(date.name)) += " begins this evening\n";
+            }
+        }
+    }
+    text += evenings;
 }
 
 // "Fri, Aug 1: Candle lighting 7:52 PM (Shabbat)", one line for each time of the week, then the rules.
@@ -161,7 +181,8 @@ std::string WeekPageTextOf(DayNumber day,
                            const Location& location,
                            const ShabbatRules& rules,
                            const PageClock& clock,
-                           bool keepMarkers) {
+                           bool keepMarkers,
+                           const std::vector<PersonDate>& dates) {
     const Observance observance = location.holiday();
     const ZmanimPlace place = ZmanimPlaceOf(location);
     char label[kPlaceLabelSize];
@@ -174,6 +195,7 @@ std::string WeekPageTextOf(DayNumber day,
     text.append(IsDiaspora(observance) ? " (Diaspora)\n" : " (Israel)\n");
     text.append(clock.currentTime).append(", ").append(today) += '\n';
     AppendPortion(text, day, observance);
+    AppendPeopleDates(text, day, dates);
     AppendWeekTimes(text, day, observance, place, rules, clock.toHost);
     AppendOmer(text, day);
     AppendMevarchim(text, day);
@@ -187,5 +209,5 @@ std::string weekPageText(const AppState& state, bool keepMarkers) {
     FormatCurrentTime(currentTime, sizeof currentTime);
     const PageClock clock{currentTime, ReadLocalClock(), HostUtcToLocal};
     return WeekPageTextOf(state.cursor.CursorDayNumber(), state.location, state.shabbat.RulesAt(state.location.city()),
-                          clock, keepMarkers);
+                          clock, keepMarkers, state.dates);
 }

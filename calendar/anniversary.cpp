@@ -152,6 +152,29 @@ std::optional<YearlyDays> YearlyDaysIn(const HebrewDate& event, PersonDateKind k
     return BirthdayIn(event, adar, hebrewYear);
 }
 
+std::vector<YearlyOccurrence> YearlyOccurrencesIn(const HebrewDate& event,
+                                                  PersonDateKind kind,
+                                                  AdarChoice adar,
+                                                  DayNumber first,
+                                                  DayNumber last) {
+    int day = 0, month = 0, firstYear = 0, lastYear = 0;
+    DayNumberToHebrew(first, day, month, firstYear);
+    DayNumberToHebrew(last, day, month, lastYear);
+    std::vector<YearlyOccurrence> found;
+    for (int year = firstYear > event.year ? firstYear : event.year + 1; year <= lastYear; ++year) {
+        const std::optional<YearlyDays> days = YearlyDaysIn(event, kind, adar, year);
+        if (!days) {
+            continue;
+        }
+        for (const std::optional<DayNumber> d : {std::optional<DayNumber>(days->first), days->second}) {
+            if (d && *d >= first && *d <= last) {
+                found.push_back({*d, year});
+            }
+        }
+    }
+    return found;
+}
+
 DayNumber ComingOfAgeDay(const HebrewDate& birth, int years) {
     const int year = ClampHebrewYear(birth.year + years);
     if (const std::optional<YearlyDays> days = YearlyDaysIn(birth, PersonDateKind::Birthday, AdarChoice::Usual, year)) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 
@@ -33,6 +34,18 @@ struct YearlyDays {
     std::optional<DayNumber> second;
 };
 std::optional<YearlyDays> YearlyDaysIn(const HebrewDate& event, PersonDateKind kind, AdarChoice adar, int hebrewYear);
+
+// The yearly days of the years after the event's own that fall from first to last (days), in date order, each with
+// its Hebrew year. The days of a Hebrew year lie in that year, so the years holding first to last give them all.
+struct YearlyOccurrence {
+    DayNumber day;
+    int hebrewYear;
+};
+std::vector<YearlyOccurrence> YearlyOccurrencesIn(const HebrewDate& event,
+                                                  PersonDateKind kind,
+                                                  AdarChoice adar,
+                                                  DayNumber first,
+                                                  DayNumber last);
 
 // The day of a bar mitzvah (13 Hebrew years) or bat mitzvah (12): the birthday of that year, by the birthday rules.
 DayNumber ComingOfAgeDay(const HebrewDate& birth, int years);

@@ -13,46 +13,11 @@
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
 #include "cli/date_options.h"
+#include "cli/dates_of_run.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "location/dates_store.h"
 
 namespace {
-
-// The file of this run: read once, its problems reported once.
-struct DatesOfRun {
-    std::string path;
-    DatesFileFound found = DatesFileFound::Nothing;
-    DatesFileContents contents;
-};
-
-// Reads the file; returns 0, or 1 after the message when the file's path is unknown or the file cannot be read (so
-// that a file the program cannot read is never saved over). A line that cannot be read is a warning.
-int ReadDates(const char* command, DatesOfRun& run) {
-    std::string why;
-    run.path = UserDatesPath(why);
-    if (run.path.empty()) {
-        return NotFound(std::string(command) + ": no file for the dates: " + why);
-    }
-    run.found = LoadDatesFile(run.path, run.contents, why);
-    if (run.found == DatesFileFound::Unreadable) {
-        return NotFound(std::string(command) + ": " + Quote(run.path) + " cannot be read: " + why);
-    }
-    for (const std::string& problem : run.contents.problems) {
-        Warn(Quote(run.path) + " " + problem + "; the line is kept as it is");
-    }
-    return 0;
-}
-
-std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents) {
-    std::vector<const PersonDate*> dates;
-    for (const DatesFileLine& line : contents.lines) {
-        if (line.date) {
-            dates.push_back(&*line.date);
-        }
-    }
-    return dates;
-}
 
 // "3. Sarah (yahrzeit): 1990-03-05 after sunset, Adar 9, 5750".
 std::string EntryText(std::size_t number, const PersonDate& date) {
@@ -91,14 +56,8 @@ std::string CsvField(const std::string& text) {
 }
 
 // Every yearly day of every date in the Gregorian years, as "YYYY-MM-DD,KIND,NAME,HEBREWYEAR" lines in date order
-// (the file's order within a day). The yearly days of a Hebrew year lie in that year, so the Hebrew years from the
-// one holding the span's first day to the one holding its last give them all.
+// (the file's order within a day).
 std::string Occurrences(const std::vector<const PersonDate*>& dates, const YearSpan& years) {
-    const DayNumber first = GregorianToDayNumber(1, 1, years.from);
-    const DayNumber last = GregorianToDayNumber(31, 12, years.to);
-    int day = 0, month = 0, firstYear = 0, lastYear = 0;
-    DayNumberToHebrew(first, day, month, firstYear);
-    DayNumberToHebrew(last, day, month, lastYear);
     struct Occurrence {
         DayNumber day;
         int hebrewYear;
@@ -106,23 +65,17 @@ std::string Occurrences(const std::vector<const PersonDate*>& dates, const YearS
     };
     std::vector<Occurrence> found;
     for (const PersonDate* date : dates) {
-        const HebrewDate event = HebrewDateOf(*date);
-        for (int year = std::max(firstYear, event.year + 1); year <= lastYear; ++year) {
-            const std::optional<YearlyDays> days = YearlyDaysIn(event, date->kind, date->adar, year);
-            for (const std::optional<DayNumber> d :
-                 {days ? std::optional<DayNumber>(days->first) : std::nullopt, days ? days->second : std::nullopt}) {
-                if (d && *d >= first && *d <= last) {
-                    found.push_back({*d, year, date});
-                }
-            }
+        for (const YearlyOccurrence& occurrence :
+             YearlyOccurrencesIn(HebrewDateOf(*date), date->kind, date->adar, GregorianToDayNumber(1, 1, years.from),
+                                 GregorianToDayNumber(31, 12, years.to))) {
+            found.push_back({occurrence.day, occurrence.hebrewYear, date});
         }
     }
     std::stable_sort(found.begin(), found.end(),
                      [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
     std::string out;
     for (const Occurrence& occurrence : found) {
-        int dayOfMonth = 0;
-        int year = 0;
+        int dayOfMonth = 0, month = 0, year = 0;
         DayNumberToGregorian(occurrence.day, dayOfMonth, month, year);
         char iso[16];
         out += std::string(iso, FormatText(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth)) + "," +

@@ -1,6 +1,7 @@
 // ical: the holidays of a span of years as an iCalendar file, with --zmanim also the sunrise and sunset of every
 // day at a place, with --shabbat candle lighting, havdalah and the fasts' times there, with --omer each evening's
-// count at its nightfall there, with --parsha the weekly portion and with --daf the daf yomi.
+// count at its nightfall there, with --parsha the weekly portion, with --daf the daf yomi and with --dates the
+// people's dates.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "cli/arguments.h"
 #include "cli/binary_stdout.h"
 #include "cli/commands.h"
+#include "cli/dates_of_run.h"
 #include "cli/ical_events.h"
 #include "cli/ical_file.h"
 #include "cli/ical_writer.h"
@@ -26,7 +28,7 @@ namespace {
 constexpr int kDefaultYears = 5;  // without --from and --to: the current year and the next four
 constexpr long long kSecondsPerDay = 86400;
 constexpr DayNumber kDayNumberOf1970 = 2440588;  // 1 January 1970, where SOURCE_DATE_EPOCH and time() count from
-constexpr int kMaxRemindMinutes = 1440;          // a reminder at most a day before candle lighting
+constexpr int kMaxRemindMinutes = 1440;          // a reminder at most a day before the time
 
 // The options as given on the command line.
 struct IcalOptions {
@@ -40,6 +42,7 @@ struct IcalOptions {
     bool omer = false;
     bool parsha = false;
     bool daf = false;
+    bool dates = false;
     std::optional<std::string> remind;
     GivenOptions given;  // for --candles and --havdalah
 };
@@ -51,7 +54,7 @@ int ReadIcalOptions(const Arguments& args, IcalOptions& options) {
         {"--output", Takes::Value, {}, "-o"},  {"--zmanim", Takes::Nothing, {}, {}},
         {"--shabbat", Takes::Nothing, {}, {}}, {"--remind", Takes::Value, {}, {}},
         {"--omer", Takes::Nothing, {}, {}},    {"--parsha", Takes::Nothing, {}, {}},
-        {"--daf", Takes::Nothing, {}, {}},
+        {"--daf", Takes::Nothing, {}, {}},     {"--dates", Takes::Nothing, {}, {}},
     };
     GivenOptions& given = options.given;
     if (const int status =
@@ -69,6 +72,7 @@ int ReadIcalOptions(const Arguments& args, IcalOptions& options) {
     options.omer = given.Has("--omer");
     options.parsha = given.Has("--parsha");
     options.daf = given.Has("--daf");
+    options.dates = given.Has("--dates");
     options.remind = given.Value("--remind");
     return 0;
 }
@@ -121,17 +125,26 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
     request.omer = options.omer;
     request.parsha = options.parsha;
     request.daf = options.daf;
+    request.dates = options.dates;
+    // A yahrzeit begins at sunset the evening before: at the place given or saved, as the Shabbat times are.
+    request.yahrzeitEvenings = options.dates && (HasPlace(options.place) || saved.Get() != nullptr);
     if (!request.HasTimesAtPlace() && HasPlace(options.place)) {
-        return UsageError("ical: a place is used only with --zmanim, --shabbat or --omer");
+        return UsageError("ical: a place is used only with --zmanim, --shabbat, --omer or --dates");
     }
-    if (!options.shabbat && (options.given.Has("--candles") || options.given.Has("--havdalah") || options.remind)) {
+    if (!options.shabbat &&
+        (options.given.Has("--candles") || options.given.Has("--havdalah") || (options.remind && !options.dates))) {
         return UsageError("ical: --candles, --havdalah and --remind go only with --shabbat");
     }
     if (options.remind) {
         const std::optional<int> minutes = ParseCount(*options.remind);
         if (!minutes || *minutes > kMaxRemindMinutes) {
-            return UsageError("ical: --remind needs minutes before candle lighting from 0 to " +
+            return UsageError("ical: --remind needs minutes before candle lighting or a yahrzeit from 0 to " +
                               std::to_string(kMaxRemindMinutes) + ", not " + Quote(*options.remind));
+        }
+        if (!options.shabbat && !request.yahrzeitEvenings) {
+            return UsageError(
+                "ical: --remind with --dates needs a place for the yahrzeits' evenings: give --zip CODE, "
+                "--city NAME, or --lat and --lon");
         }
         request.remindMinutes = minutes;
     }
@@ -147,6 +160,16 @@ int ResolveIcalRequest(const IcalOptions& options, int currentYear, IcalRequest&
             return status;
         }
         request.rules = settings.RulesAt(request.location.city());
+    }
+    if (options.dates) {
+        // Read before anything is written: a file that cannot be read ends the run with nothing written.
+        DatesOfRun run;
+        if (const int status = ReadDates("ical", run); status != 0) {
+            return status;
+        }
+        for (const PersonDate* date : DatesOf(run.contents)) {
+            request.people.push_back(*date);
+        }
     }
     request.output = options.output;
     return 0;

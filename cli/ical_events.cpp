@@ -7,8 +7,9 @@
 
 #include "app/shabbat_times.h"
 
+#include "calendar/anniversary.h"
 #include "calendar/gregorian.h"
-#include "cli/encoding.h"
+#include "calendar/month_names.h"
 #include "cli/ical_writer.h"
 #include "cli/ical_zones.h"
 #include "holidays/daf_yomi.h"
@@ -16,6 +17,7 @@
 #include "holidays/holiday_text.h"
 #include "holidays/omer.h"
 #include "holidays/parsha.h"
+#include "location/encoding.h"
 #include "zmanim/day_zmanim.h"
 #include "zmanim/evening_times.h"
 #include "zmanim/local_time.h"
@@ -334,6 +336,94 @@ void WriteDafYomi(const IcalRequest& request, const std::string& stamp, Calendar
     }
 }
 
+// "Date: March 5, 1990, after sunset (Adar 9, 5750)", or the Hebrew date alone when that was given.
+std::string PersonDateDescription(const PersonDate& date) {
+    char line[64];
+    std::string text = "Date: ";
+    if (date.civilDay) {
+        int d = 0, m = 0, y = 0;
+        DayNumberToGregorian(*date.civilDay, d, m, y);
+        text += std::string(line, FormatDateLine(GregorianMonthName(m), d, y, line, sizeof line)) +
+                (date.afterSunset ? ", after sunset (" : " (");
+    }
+    const HebrewDate hebrew = HebrewDateOf(date);
+    text +=
+        std::string(line, FormatDateLine(HebrewMonthName(hebrew.month), hebrew.day, hebrew.year, line, sizeof line));
+    return date.civilDay ? text + ")" : text;
+}
+
+// The part of a date's UIDs that tells its people apart: the Hebrew date of the event and the name's bytes, each but
+// a letter or digit as %XX, so that two names never give the same key. "h57501209-Sarah%20bat%20Avraham".
+std::string PersonDateKey(const PersonDate& date) {
+    const HebrewDate hebrew = HebrewDateOf(date);
+    char key[32];
+    std::snprintf(key, sizeof key, "h%04d%02d%02d-", hebrew.year, hebrew.month, hebrew.day);
+    std::string out = key;
+    for (const char c : date.name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')) {
+            out += c;
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+// A text line of a UTF-8 value.
+std::string Utf8TextLine(std::string_view name, std::string_view utf8Value) {
+    std::string line(name);
+    line += ':';
+    AppendEscapedText(line, utf8Value);
+    std::string out;
+    AppendContentLine(out, line);
+    return out;
+}
+
+// Every yearly day of each person's date in the span as an all-day event; with a place (at), a yahrzeit's start at
+// sunset the evening before as a timed event too, with a reminder when asked.
+void WritePeopleDates(const IcalRequest& request, const std::string& stamp, const PlaceEvents* at, CalendarSink& sink) {
+    const std::string stampLine = "DTSTAMP:" + stamp + "\r\n";
+    const DayNumber first = GregorianToDayNumber(1, 1, request.from);
+    const DayNumber last = GregorianToDayNumber(31, 12, request.to);
+    const std::string trigger =
+        request.remindMinutes ? "TRIGGER:-PT" + std::to_string(*request.remindMinutes) + "M\r\n" : std::string();
+    for (const PersonDate& date : request.people) {
+        const std::string key = PersonDateKey(date);
+        const std::string kind = PersonDateKindName(date.kind);
+        const std::string description = Utf8TextLine("DESCRIPTION", PersonDateDescription(date));
+        for (const YearlyOccurrence& occurrence :
+             YearlyOccurrencesIn(HebrewDateOf(date), date.kind, date.adar, first, last)) {
+            const std::string summary = PersonDateTitle(date, occurrence.hebrewYear);
+            std::string& out = sink.Text();
+            AppendDayEvent(out, occurrence.day, DateOf(occurrence.day) + "-" + kind + "-" + key, stampLine,
+                           Utf8TextLine("SUMMARY", summary) + description, "People's dates");
+            const DayNumber evening = occurrence.day - 1;
+            if (at == nullptr || date.kind != PersonDateKind::Yahrzeit || evening < first) {
+                continue;
+            }
+            int d = 0, m = 0, y = 0;
+            DayNumberToGregorian(evening, d, m, y);
+            const std::optional<double> sunset =
+                sunsetUt(julianDay(y, m, d), at->place.latitude, at->place.longitude, at->place.elevationMetres);
+            const std::optional<long long> instant = sunset ? EventInstant(*sunset, evening) : std::nullopt;
+            if (!instant) {
+                continue;  // a polar day or night
+            }
+            const std::string begins =
+                "Yahrzeit begins: " + date.name + " (" + std::to_string(occurrence.hebrewYear) + ")";
+            const std::string alarm = request.remindMinutes ? "BEGIN:VALARM\r\nACTION:DISPLAY\r\n" + trigger +
+                                                                  Utf8TextLine("DESCRIPTION", begins) + "END:VALARM\r\n"
+                                                            : std::string();
+            AppendTimedEvent(out, *at, DateOf(evening) + "-yahrzeit-evening-" + key + "-" + at->key, *instant,
+                             Utf8TextLine("SUMMARY", begins), "People's dates", description, alarm);
+        }
+        sink.MaybeFlush();
+    }
+}
+
 // The calendar's name: the holidays, then what else it holds, the times at the place last. "Kestrelon holidays
 // (Diaspora), sunrise and sunset at New York, NY 10001".
 std::string CalendarName(const IcalRequest& request) {
@@ -343,6 +433,9 @@ std::string CalendarName(const IcalRequest& request) {
     }
     if (request.daf) {
         name += ", daf yomi";
+    }
+    if (request.dates) {
+        name += ", people's dates";
     }
     if (!request.HasTimesAtPlace()) {
         return name;
@@ -355,6 +448,9 @@ std::string CalendarName(const IcalRequest& request) {
     }
     if (request.omer) {
         name += ", the Omer";
+    }
+    if (request.yahrzeitEvenings) {
+        name += ", the yahrzeits' evenings";
     }
     char label[kPlaceLabelSize];
     FormatPlaceLabel(request.location, LabelStyle::Clipboard, label, sizeof label);
@@ -375,16 +471,17 @@ bool WriteCalendar(const IcalRequest& request, const std::string& stamp, Calenda
         AppendEventZone(out, zone, request.from, request.to);
     }
     WriteHolidays(request, stamp, sink);
+    std::optional<PlaceEvents> at;
     if (request.HasTimesAtPlace()) {
-        const PlaceEvents at = PlaceEventsOf(request, zone, stamp);
+        at = PlaceEventsOf(request, zone, stamp);
         if (request.zmanim) {
-            WriteZmanim(request, at, sink);
+            WriteZmanim(request, *at, sink);
         }
         if (request.shabbat) {
-            WriteShabbatTimes(request, at, sink);
+            WriteShabbatTimes(request, *at, sink);
         }
         if (request.omer) {
-            WriteOmer(request, at, sink);
+            WriteOmer(request, *at, sink);
         }
     }
     if (request.parsha) {
@@ -392,6 +489,9 @@ bool WriteCalendar(const IcalRequest& request, const std::string& stamp, Calenda
     }
     if (request.daf) {
         WriteDafYomi(request, stamp, sink);
+    }
+    if (request.dates) {
+        WritePeopleDates(request, stamp, request.yahrzeitEvenings ? &*at : nullptr, sink);
     }
     sink.Text() += "END:VCALENDAR\r\n";
     return sink.Finish();

@@ -1,7 +1,7 @@
 #include "cli/output.h"
 
-#include "cli/encoding.h"
 #include "cli/user_encoding.h"
+#include "location/encoding.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "cli/encoding.h"
 #include "cli/user_encoding.h"
+#include "location/encoding.h"
 
 namespace {
 

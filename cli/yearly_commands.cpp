@@ -39,26 +39,12 @@ void AppendLine(std::string& out, DayNumber day, int hebrewYear) {
     out.append(line, FormatText(line, sizeof line, "%04d-%02d-%02d,%d\n", year, month, dayOfMonth, hebrewYear));
 }
 
-// One line for each yearly day after the event's own year that falls in the Gregorian years, in date order: the
-// day of the Hebrew year lies within that year, so the years from the one holding the span's first day to the one
-// holding its last give every day, each year's days in order.
+// One line for each yearly day after the event's own year that falls in the Gregorian years, in date order.
 std::string YearlyLines(const HebrewDate& event, PersonDateKind kind, AdarChoice adar, const YearSpan& years) {
-    const DayNumber first = GregorianToDayNumber(1, 1, years.from);
-    const DayNumber last = GregorianToDayNumber(31, 12, years.to);
-    int day = 0, month = 0, firstYear = 0, lastYear = 0;
-    DayNumberToHebrew(first, day, month, firstYear);
-    DayNumberToHebrew(last, day, month, lastYear);
     std::string out;
-    for (int year = firstYear > event.year ? firstYear : event.year + 1; year <= lastYear; ++year) {
-        const std::optional<YearlyDays> days = YearlyDaysIn(event, kind, adar, year);
-        if (!days) {
-            continue;
-        }
-        for (const std::optional<DayNumber> d : {std::optional<DayNumber>(days->first), days->second}) {
-            if (d && *d >= first && *d <= last) {
-                AppendLine(out, *d, year);
-            }
-        }
+    for (const YearlyOccurrence& occurrence : YearlyOccurrencesIn(
+             event, kind, adar, GregorianToDayNumber(1, 1, years.from), GregorianToDayNumber(31, 12, years.to))) {
+        AppendLine(out, occurrence.day, occurrence.hebrewYear);
     }
     return out;
 }

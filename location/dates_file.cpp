@@ -333,3 +333,17 @@ std::string NameProblem(std::string_view name) {
     }
     return {};
 }
+
+std::string PersonDateTitle(const PersonDate& date, int hebrewYear) {
+    switch (date.kind) {
+        case PersonDateKind::Yahrzeit:
+            return "Yahrzeit: " + date.name + " (" + std::to_string(hebrewYear) + ")";
+        case PersonDateKind::Birthday:
+            return "Hebrew birthday: " + date.name;
+        case PersonDateKind::Anniversary:
+            return "Anniversary: " + date.name;
+        case PersonDateKind::Other:
+            break;
+    }
+    return date.name;
+}

@@ -64,6 +64,10 @@ std::string FormatDatesFile(const DatesFileContents& contents);
 // The line that stands for the date.
 std::string FormatPersonDate(const PersonDate& date);
 
+// What a yearly day of the date is called in the Hebrew year, in UTF-8 as the name is: "Yahrzeit: Sarah (5784)",
+// "Hebrew birthday: David", "Anniversary: Dan and Ruth", and for another kind the name alone.
+std::string PersonDateTitle(const PersonDate& date, int hebrewYear);
+
 // The words of the fields, as the file and the command line write and take them.
 const char* PersonDateKindName(PersonDateKind kind);
 std::optional<PersonDateKind> ParsePersonDateKind(std::string_view text);

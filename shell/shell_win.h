@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "app/app_state.h"
+
 struct App;
 struct ShellFonts;
 class Location;
@@ -65,6 +67,11 @@ void ShowMainWindow(App& app);
 
 // The shared fonts (controls_win.cpp).
 void CreateShellFonts(App& app);
+
+// The people's dates into the state, read from their file (people_dates_win.cpp): none when there is no file or it
+// cannot be read. Read at the start and whenever a page is refreshed (a user's step, not the clock's tick), so that
+// a date added with kestrelon-cli shows on the next change of day or page.
+void ReadPeopleDates(AppState& state);
 
 // The splash shown while the hidden window is created (splash_win.cpp).
 void RunSplash(HINSTANCE instance);

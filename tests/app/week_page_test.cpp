@@ -85,4 +85,42 @@ TEST(WeekPage, ShowsTheWeeksFactsInOrder) {
     }
 }
 
+// A yahrzeit of 9 Adar 5750 (5 March 1990 after sunset) falls on 9 Adar I 5784, Sunday 18 February 2024, by the
+// Adar I custom; it begins at sunset on the 17th. A birthday of 13 Tammuz 5761 (4 July 2001) falls on 19 July 2024.
+// The names are UTF-8, shown in Windows-1252.
+TEST(WeekPage, NamesPeoplesDatesOnTheirDaysAlone) {
+    std::vector<PersonDate> dates(2);
+    dates[0].name = "Sarah bat Avraham";
+    dates[0].kind = PersonDateKind::Yahrzeit;
+    dates[0].civilDay = GregorianToDayNumber(5, 3, 1990);
+    dates[0].afterSunset = true;
+    dates[1].name = "Zo\xC3\xAB";
+    dates[1].kind = PersonDateKind::Birthday;
+    dates[1].hebrew = {13, 10, 5761};
+    const struct {
+        DayNumber day;
+        const char* line;  // nullptr: no date's line
+    } cases[] = {
+        {GregorianToDayNumber(18, 2, 2024), "Yahrzeit: Sarah bat Avraham (5784)"},
+        {GregorianToDayNumber(17, 2, 2024), "Yahrzeit of Sarah bat Avraham begins this evening"},
+        {GregorianToDayNumber(19, 2, 2024), nullptr},
+        {GregorianToDayNumber(19, 7, 2024), "Hebrew birthday: Zo\xEB"},
+        {GregorianToDayNumber(18, 7, 2024), nullptr},
+    };
+    Location newYork;
+    ASSERT_TRUE(ChooseCity(10001, newYork));
+    const PageClock clock{"3:15:20 PM", {2026, 12, 8, 15, 15, 20}, NoHostZone};
+    for (const auto& c : cases) {
+        const std::vector<std::string> lines =
+            Lines(WeekPageTextOf(c.day, newYork, {18, std::nullopt}, clock, true, dates));
+        const std::vector<std::string> without = Lines(WeekPageTextOf(c.day, newYork, {18, std::nullopt}, clock, true));
+        // The date's line comes right after the portion's; the rest of the page is as without dates.
+        std::vector<std::string> expected = without;
+        if (c.line != nullptr) {
+            expected.insert(expected.begin() + 3, c.line);
+        }
+        EXPECT_EQ(lines, expected) << c.day;
+    }
+}
+
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cli/encoding.h"
+#include "location/encoding.h"
 
 #include <gtest/gtest.h>
 

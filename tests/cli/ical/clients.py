@@ -5,11 +5,13 @@ Each file is imported with khal (`khal import --batch` into a calendar of its ow
 read back with `khal list`, and parsed with python3-icalendar: every event there, and a few known sunrises and
 sunsets at their UTC instants, both through the zone data icalendar has for the TZID and through the file's own
 VTIMEZONE; in the file of the week's events, every candle lighting, havdalah, fast, Omer, portion and daf against
-the commands that list them, and the candle-lighting reminders. Run with Debian's python3, which has khal's and
+the commands that list them, and the candle-lighting reminders; in the file of people's dates, every yearly day
+against `dates --from --to` and each yahrzeit's evening against the sunset `zmanim --all` gives. Run with Debian's python3, which has khal's and
 icalendar's packages.
 
 Usage: clients.py KESTRELON_CLI
 """
+import csv
 import datetime
 import os
 import shutil
@@ -241,6 +243,56 @@ def check_week(cli, env, work):
     check_khal("week", path, len(calendar.walk("VEVENT")), ("America/New_York", WEEK_DAY, lines), work)
 
 
+# A dates file of every kind, a name in UTF-8 with a comma, a date of Adar I kept in a common year's Adar; the
+# yahrzeits' evenings at New York with a reminder 45 minutes before.
+DATES_FILE = """yahrzeit 1990-03-05+after-sunset usual Sarah bat Avraham
+birthday 30-AdarI-5760 usual Zo\u00eb, M\u00fcller
+anniversary 1999-06-20 usual Dan & Ruth
+other 15-Shevat-5770 usual Planted the tree
+yahrzeit 7-Adar-5783 both Yosef
+"""
+DATES = ["ical", "--from", "2024", "--to", "2026", "--dates", "--zip", "10001", "--remind", "45", "-o", "dates.ics"]
+
+
+def check_dates(cli, env, work):
+    """The people's dates: each yearly day `dates` lists as an all-day event, each yahrzeit's sunset before it."""
+    os.makedirs(os.path.join(work, "dates-settings", "kestrelon"))
+    with open(os.path.join(work, "dates-settings", "kestrelon", "dates"), "w", encoding="utf-8") as file:
+        file.write(DATES_FILE)
+    env = {**env, "XDG_CONFIG_HOME": os.path.join(work, "dates-settings")}
+    check(run([cli] + DATES, env, work).returncode == 0, "dates: kestrelon-cli ical --dates")
+    titles = {"yahrzeit": "Yahrzeit: {} ({})", "birthday": "Hebrew birthday: {}", "anniversary": "Anniversary: {}",
+              "other": "{}"}
+    expected = []
+    for row in csv.reader(lines_of(cli, ["dates", "--from", "2024", "--to", "2026"], env, work)):
+        day = datetime.date.fromisoformat(row[0])
+        expected.append((day, titles[row[1]].format(row[2], row[3])))
+        if row[1] == "yahrzeit":
+            evening = day - datetime.timedelta(days=1)
+            sunset = dict(line.split() for line in lines_of(
+                cli, ["zmanim", "--all", "--ut", "--date", str(evening), "--zip", "10001"], env, work))["sunset"]
+            expected.append((datetime.datetime.combine(evening, datetime.time(), UTC) + datetime.timedelta(
+                minutes=int(float(sunset))), f"Yahrzeit begins: {row[2]} ({row[3]})"))
+    with open(os.path.join(work, DATES[-1]), "rb") as file:
+        calendar = icalendar.Calendar.from_ical(file.read())
+    found = []
+    events = calendar.walk("VEVENT")
+    for event in events:
+        if str(event["CATEGORIES"].cats[0]) != "People's dates":
+            continue
+        value = event["DTSTART"].dt
+        timed = isinstance(value, datetime.datetime)
+        found.append((value.astimezone(UTC) if timed else value, str(event["SUMMARY"])))
+        alarms = [(alarm["TRIGGER"].dt, str(alarm["DESCRIPTION"])) for alarm in event.walk("VALARM")]
+        check(alarms == ([(datetime.timedelta(minutes=-45), str(event["SUMMARY"]))] if timed else []),
+              f"dates: {event['SUMMARY']} has the alarms {alarms}")
+    check(sorted(found, key=str) == sorted(expected, key=str) and len(expected) > 15,
+          f"dates: the file's events {sorted(set(found) ^ set(expected), key=str)[:4]} differ from dates --from --to")
+    check(len({str(event["UID"]) for event in events}) == len(events), "dates: every UID is the event's own")
+    print(f"dates: compared {len(found)} events with {len(expected)} from dates --from --to")
+    check_khal("dates", os.path.join(work, DATES[-1]), len(events), None, work)
+
+
 def main():
     cli = os.path.abspath(sys.argv[1])
     if shutil.which("khal") is None:
@@ -257,6 +309,7 @@ def main():
             check_khal(label, path, events, listing, work)
         check_week(cli, {**os.environ, "SOURCE_DATE_EPOCH": "1700000000",
                          "XDG_CONFIG_HOME": os.path.join(work, "no-settings")}, work)
+        check_dates(cli, {**os.environ, "SOURCE_DATE_EPOCH": "1700000000"}, work)
     print(f"{passes} passed, {failures} failed")
     return 0 if failures == 0 else 1
 

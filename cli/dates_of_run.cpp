@@ -1,0 +1,30 @@
+#include "cli/dates_of_run.h"
+
+#include "cli/arguments.h"
+#include "cli/output.h"
+
+int ReadDates(const char* command, DatesOfRun& run) {
+    std::string why;
+    run.path = UserDatesPath(why);
+    if (run.path.empty()) {
+        return NotFound(std::string(command) + ": no file for the dates: " + why);
+    }
+    run.found = LoadDatesFile(run.path, run.contents, why);
+    if (run.found == DatesFileFound::Unreadable) {
+        return NotFound(std::string(command) + ": " + Quote(run.path) + " cannot be read: " + why);
+    }
+    for (const std::string& problem : run.contents.problems) {
+        Warn(Quote(run.path) + " " + problem + "; the line is kept as it is");
+    }
+    return 0;
+}
+
+std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents) {
+    std::vector<const PersonDate*> dates;
+    for (const DatesFileLine& line : contents.lines) {
+        if (line.date) {
+            dates.push_back(&*line.date);
+        }
+    }
+    return dates;
+}
