@@ -199,16 +199,15 @@ void AppendReading(std::string& text, DateColumn& date, const WeeklyPortion& rea
     text.append(ReadingLabel(reading)).append(name, length) += '\n';
 }
 
-// A line for each time (its date, its clock, what it is for) and for the reading of each Saturday of first..last,
-// which comes before the Saturday's times.
-void WriteReadable(const std::vector<ShabbatTime>& times,
-                   DayNumber first,
-                   DayNumber last,
-                   const SpanClock& clock,
-                   const ShabbatRequest& request) {
+// Appends a line for each time (its date, its clock, what it is for) and for the reading of each Saturday of
+// first..last, which comes before the Saturday's times.
+void AppendReadable(std::string& text,
+                    const std::vector<ShabbatTime>& times,
+                    DayNumber first,
+                    DayNumber last,
+                    const SpanClock& clock,
+                    const ShabbatRequest& request) {
     const std::vector<WeeklyPortion> readings = PortionsOfShabbatot(first, last, request.observance);
-    std::string text;
-    text.reserve((times.size() + readings.size()) * kLongestLine);
     auto reading = readings.begin();
     DateColumn date;
     for (const ShabbatTime& time : times) {
@@ -224,7 +223,6 @@ void WriteReadable(const std::vector<ShabbatTime>& times,
     for (; reading != readings.end(); ++reading) {
         AppendReading(text, date, *reading, request.observance);
     }
-    WriteText(stdout, text);
 }
 
 // The span: the years of --from and --to (either alone is one year), else the week of --date or of today.
@@ -293,7 +291,8 @@ int RunShabbatCommand(const Arguments& args) {
     }
     // A span of years a year at a time: the times of consecutive years follow each other as those of the whole span.
     bool any = false;
-    std::vector<char> block;
+    std::vector<char> block;  // the CSV lines
+    std::string text;         // the readable lines, written a block at a time
     for (DayNumber first = request.first; first <= request.last;) {
         int day = 0, month = 0, year = 0;
         DayNumberToGregorian(first, day, month, year);
@@ -308,13 +307,18 @@ int RunShabbatCommand(const Arguments& args) {
         if (request.csv) {
             WriteCsv(times, clock, request.ut, block);
         } else {
-            WriteReadable(times, first, last, clock, request);
+            AppendReadable(text, times, first, last, clock, request);
+            if (text.size() >= kBlockSize) {
+                WriteText(stdout, text);
+                text.clear();
+            }
         }
         first = last + 1;
     }
     if (!request.csv) {
-        WriteText(stdout, (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
-                              ShabbatRulesText(request.rules) + "\n");
+        text += (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
+                ShabbatRulesText(request.rules) + "\n";
+        WriteText(stdout, text);
     }
     return FinishOutput();
 }
