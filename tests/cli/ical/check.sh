@@ -9,10 +9,5 @@ here="$(cd "$(dirname "$0")" && pwd)"
 work="${1:?usage: check.sh WORK_DIR KESTRELON_CLI}"
 cli="${2:?usage: check.sh WORK_DIR KESTRELON_CLI}"
 
-mkdir -p "$work"
-cp "$here/package.json" "$here/package-lock.json" "$work/"
-installed="$work/node_modules/.package-lock.json"
-if [ ! -f "$installed" ] || [ "$work/package-lock.json" -nt "$installed" ]; then
-    (cd "$work" && npm ci --ignore-scripts --no-audit --no-fund)
-fi
+. "$here/../../support/npm_ci.sh"
 NODE_PATH="$work/node_modules" exec node "$here/validate.mjs" "$work/node_modules/ical.js/dist/ical.js" "$cli" "$work"
