@@ -12,3 +12,6 @@ struct LocalDateTime {
 
 // Now, in the computer's own time zone (GetLocalTime on Windows, the C library's local time elsewhere).
 LocalDateTime ReadLocalClock();
+// The same clock read as UT (GetSystemTime on Windows, the C library's gmtime elsewhere): what instants are
+// compared with.
+LocalDateTime ReadUniversalClock();

@@ -7,3 +7,9 @@ LocalDateTime ReadLocalClock() {
     GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
+
+LocalDateTime ReadUniversalClock() {
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
