@@ -62,3 +62,12 @@
 #define IDC_HAVDALAH_NIGHTFALL 1104
 #define IDC_HAVDALAH_SET 1105
 #define IDC_HAVDALAH_MINUTES 1106
+// The Reminders group: a switch and its minutes for each kind, in the order of ReminderKind.
+#define IDC_REMIND_CANDLES 1180
+#define IDC_REMIND_CANDLES_MINUTES 1181
+#define IDC_REMIND_DATES 1182
+#define IDC_REMIND_DATES_MINUTES 1183
+#define IDC_REMIND_OMER 1184
+#define IDC_REMIND_OMER_MINUTES 1185
+#define IDC_REMIND_FAST 1186
+#define IDC_REMIND_FAST_MINUTES 1187

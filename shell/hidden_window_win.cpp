@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "shell/app_windows.h"
 #include "shell/messages.h"
+#include "shell/reminders_win.h"
 #include "shell/running_copy_win.h"
 #include "shell/shell_win.h"
 #include "shell/tray_win.h"
@@ -25,7 +26,22 @@ struct HiddenWindowState {
     App& app;
     RunningCopyMutex& runningCopy;
     TrayState tray;
+    ReminderSchedule reminders;
 };
+
+void UpdateReminders(HiddenWindowState& state, HWND window) {
+    state.reminders.Update(window, state.app.state, state.tray);
+}
+
+// A click on a notice opens the main window on the notice's day.
+void ShowReminderDay(HiddenWindowState& state) {
+    const std::optional<DayNumber> day = state.reminders.ShownDay();
+    ShowMainWindow(state.app);
+    if (day && state.app.windows.mainWindow != nullptr) {
+        state.app.state.cursor.SetFromDayNumber(*day);
+        SendMessageA(state.app.windows.mainWindow, UM_REFRESH, 0, 0);
+    }
+}
 
 void OnTrayNotify(HiddenWindowState& state, HWND window, LPARAM mouseMessage) {
     switch (mouseMessage) {
@@ -37,6 +53,9 @@ void OnTrayNotify(HiddenWindowState& state, HWND window, LPARAM mouseMessage) {
             break;
         case WM_MOUSEMOVE:
             state.tray.ShowTodayInTip();
+            break;
+        case NIN_BALLOONUSERCLICK:
+            ShowReminderDay(state);
             break;
         default:
             break;
@@ -75,6 +94,7 @@ HWND CreateHiddenWindow(App& app, RunningCopyMutex& runningCopy, int showCommand
 void AddTrayIcon(HWND hiddenWindow) {
     if (HiddenWindowState* state = WindowState<HiddenWindowState>(hiddenWindow)) {
         state->tray.Add(hiddenWindow, LoadIconA(state->app.windows.instance, MAKEINTRESOURCEA(IDI_APP_SMALL)));
+        UpdateReminders(*state, hiddenWindow);
     }
 }
 
@@ -107,6 +127,22 @@ LRESULT CALLBACK HiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case UM_TRAY_COMMAND:
             OnTrayCommand(*state, window, wParam);
             return 0;
+        // The notices are computed anew when one falls due, the clock is changed, the computer wakes, or the
+        // settings or the dates change.
+        case WM_TIMER:
+            if (wParam == kReminderTimerId) {
+                UpdateReminders(*state, window);
+            }
+            return 0;
+        case WM_TIMECHANGE:
+        case UM_REMINDERS_CHANGED:
+            UpdateReminders(*state, window);
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+                UpdateReminders(*state, window);
+            }
+            return TRUE;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

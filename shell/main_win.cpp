@@ -23,6 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     App app(settings);
     app.state.location.load(settings);
     app.state.shabbat.load(settings);
+    app.state.reminders.load(settings);
     ReadPeopleDates(app.state);
 
     PrepareWindows(app.windows, instance);

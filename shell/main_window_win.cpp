@@ -91,9 +91,12 @@ void CopyWeekText(const MainWindowState& main) {
 void EditPreferences(const MainWindowState& main) {
     App& app = main.app;
     const HWND window = main.window;
-    PreferencesParams params{app.state.location, app.settings, app.state.shabbat};
+    PreferencesParams params{app.state.location, app.settings, app.state.shabbat, app.state.reminders};
     const INT_PTR result = DialogBoxParamA(app.windows.instance, MAKEINTRESOURCEA(IDD_PREFERENCES), window,
                                            PreferencesDialogProc, reinterpret_cast<LPARAM>(&params));
+    if (result == IDOK) {
+        SendMessageA(app.windows.hiddenWindow, UM_REMINDERS_CHANGED, 0, 0);
+    }
     if (result == IDOK && app.windows.mainWindow == window) {
         SendMessageA(window, UM_REFRESH, 0, 0);
         InvalidateRgn(window, nullptr, TRUE);

@@ -1,6 +1,7 @@
 // The Preferences dialog: the place (a preset city, a US ZIP code, or a position typed in), the elevation with its
-// unit, the holiday observance, and when candles are lit and Shabbat ends. OK stores everything in the Location and
-// the Shabbat settings it was given and saves it; whoever opened the dialog shows the place anew.
+// unit, the holiday observance, when candles are lit and Shabbat ends, and the tray's reminders. OK stores
+// everything in the Location, the Shabbat and the reminder settings it was given and saves it; whoever opened the
+// dialog shows the place anew.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "calendar/text_buffer.h"
 #include "location/location.h"
 #include "location/place_rules.h"
+#include "location/reminder_settings.h"
 #include "location/shabbat_settings.h"
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
@@ -47,6 +49,22 @@ constexpr MinutesControls kCandleLighting{IDC_CANDLES_PLACE,   IDC_CANDLES_SET,
                                           "Candle lighting",   "Please type the minutes before sunset"};
 constexpr MinutesControls kHavdalah{IDC_HAVDALAH_NIGHTFALL, IDC_HAVDALAH_SET, IDC_HAVDALAH_MINUTES,
                                     kMaxHavdalahMinutes,    "Havdalah",       "Please type the minutes after sunset"};
+
+// The reminders' switch and minutes box of each kind, in the order of ReminderKind, and what a refusal asks for.
+struct ReminderControls {
+    ReminderKind kind;
+    int switchButton;
+    int box;
+    const char* request;
+};
+constexpr ReminderControls kReminderControls[] = {
+    {ReminderKind::CandleLighting, IDC_REMIND_CANDLES, IDC_REMIND_CANDLES_MINUTES,
+     "Please type the minutes before candle lighting"},
+    {ReminderKind::PersonDate, IDC_REMIND_DATES, IDC_REMIND_DATES_MINUTES,
+     "Please type the minutes before a date begins"},
+    {ReminderKind::Omer, IDC_REMIND_OMER, IDC_REMIND_OMER_MINUTES, "Please type the minutes before nightfall"},
+    {ReminderKind::Fast, IDC_REMIND_FAST, IDC_REMIND_FAST_MINUTES, "Please type the minutes before a fast begins"},
+};
 
 // The dialog's state: what it edits, from its creation parameter (DialogBoxParamA's lParam).
 struct PreferencesState {
@@ -276,6 +294,55 @@ void SaveIfChanged(SettingsStore& settings,
     writeSettingDword(settings, name, chosen);
 }
 
+void FillReminderControls(HWND dialog, const ReminderSettings& reminders) {
+    for (const ReminderControls& controls : kReminderControls) {
+        const ReminderRule rule = reminders.RuleOf(controls.kind);
+        CheckDlgButton(dialog, controls.switchButton, rule.on ? BST_CHECKED : BST_UNCHECKED);
+        SendItem(dialog, controls.box, EM_LIMITTEXT, kMinutesDigits);
+        SetDlgItemInt(dialog, controls.box, static_cast<UINT>(rule.minutesBefore), FALSE);
+    }
+}
+
+// The minutes a reminder's box holds, when they are a number within the kind's range.
+std::optional<int> ChosenReminderMinutes(HWND dialog, const ReminderControls& controls) {
+    char text[16];
+    GetDlgItemTextA(dialog, controls.box, text, sizeof text);
+    const std::optional<int> minutes = ParseMinutes(text);
+    if (!minutes || *minutes > ReminderValuesOf(controls.kind).largestMinutes) {
+        return std::nullopt;
+    }
+    return minutes;
+}
+
+void RefuseReminderMinutes(HWND dialog, const ReminderControls& controls) {
+    char text[120];
+    FormatText(text, sizeof text, "%s as a number from 0 to %d.", controls.request,
+               ReminderValuesOf(controls.kind).largestMinutes);
+    MessageBoxA(dialog, text, "Reminders", MB_OK | MB_ICONERROR);
+    MessageBeep(MB_ICONHAND);
+    const HWND box = GetDlgItem(dialog, controls.box);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+    SendMessageA(box, EM_SETSEL, 0, -1);
+}
+
+// Each switch and minutes value is written only when the choice means something else than the stored number.
+void SaveReminders(HWND dialog, SettingsStore& settings, ReminderSettings& reminders, const int* minutes) {
+    for (const ReminderControls& controls : kReminderControls) {
+        const std::size_t index = static_cast<std::size_t>(controls.kind);
+        const ReminderValues& values = ReminderValuesOf(controls.kind);
+        const ReminderRule stored = reminders.RuleOf(controls.kind);
+        const bool on = IsDlgButtonChecked(dialog, controls.switchButton) == BST_CHECKED;
+        if (on != stored.on) {
+            reminders.switches[index] = on ? 1 : 0;
+            writeSettingDword(settings, values.switchName, reminders.switches[index]);
+        }
+        if (minutes[index] != stored.minutesBefore) {
+            reminders.minutes[index] = minutes[index];
+            writeSettingDword(settings, values.minutesName, reminders.minutes[index]);
+        }
+    }
+}
+
 void OnInitDialog(HWND dialog, const PreferencesParams& params) {
     AttachWindowState(dialog, std::make_unique<PreferencesState>(params));
     CentreDialogOnOwner(dialog);
@@ -292,6 +359,7 @@ void OnInitDialog(HWND dialog, const PreferencesParams& params) {
     FillMinutesControls(dialog, kHavdalah, kOfferedHavdalahMinutes,
                         static_cast<int>(std::size(kOfferedHavdalahMinutes)),
                         HavdalahMinutesOf(params.shabbat.havdalah));
+    FillReminderControls(dialog, params.reminders);
     ShowPlaceMinutes(dialog);
 }
 
@@ -348,6 +416,15 @@ void StoreAndClose(HWND dialog) {
         RefuseMinutes(dialog, kHavdalah);
         return;
     }
+    int reminderMinutes[kReminderKinds] = {};
+    for (const ReminderControls& controls : kReminderControls) {
+        const std::optional<int> minutes = ChosenReminderMinutes(dialog, controls);
+        if (!minutes) {
+            RefuseReminderMinutes(dialog, controls);
+            return;
+        }
+        reminderMinutes[static_cast<std::size_t>(controls.kind)] = *minutes;
+    }
     Location& location = params.location;
     location.setElevationUnits(IsDlgButtonChecked(dialog, IDC_METERS) == BST_CHECKED ? ElevationUnits::Metres
                                                                                      : ElevationUnits::Feet);
@@ -364,6 +441,7 @@ void StoreAndClose(HWND dialog) {
                   *candleLighting, shabbat.candleLighting);
     SaveIfChanged(params.settings, kHavdalahMinutesValue, HavdalahMinutesOf(shabbat.havdalah), *havdalah,
                   shabbat.havdalah);
+    SaveReminders(dialog, params.settings, params.reminders, reminderMinutes);
     EndDialog(dialog, IDOK);
 }
 

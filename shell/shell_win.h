@@ -10,6 +10,7 @@ struct ShellFonts;
 class Location;
 class SettingsStore;
 struct ShabbatSettings;
+struct ReminderSettings;
 
 // Window class names besides the main window's (which comes from string 109).
 inline constexpr char kHiddenWindowClass[] = "Puppeteer Window Class";
@@ -48,12 +49,13 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 // What the Preferences dialog edits, handed to it as DialogBoxParamA's lParam: OK stores the place in location,
 // saves it in settings and ends the dialog with IDOK; whoever opened it shows the place anew. The candle-lighting and
-// havdalah settings are saved beside the place only when the user changed what they mean, so that a stored value the
-// program cannot use stays as it is.
+// havdalah settings, and the reminders' switches and minutes, are saved beside the place only when the user changed
+// what they mean, so that a stored value the program cannot use stays as it is.
 struct PreferencesParams {
     Location& location;
     SettingsStore& settings;
     ShabbatSettings& shabbat;
+    ReminderSettings& reminders;
 };
 INT_PTR CALLBACK PreferencesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

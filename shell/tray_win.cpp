@@ -11,6 +11,7 @@ namespace {
 constexpr UINT kTrayMenuFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | TPM_RIGHTALIGN;  // 0x12A
 constexpr std::size_t kTrayTipCapacity = 64;
 constexpr std::size_t kTipTextSize = 200;
+constexpr UINT kBalloonTimeoutMs = 30000;  // the shell keeps it within its own bounds
 
 }  // namespace
 
@@ -58,6 +59,20 @@ void TrayState::ShowTodayInTip() {
     FormatTrayTip(today.day, today.month, today.year, tip, sizeof tip);
     CopyText(data_.szTip, kTrayTipCapacity, tip);
     Notify(NIM_MODIFY);
+}
+
+void TrayState::ShowBalloon(const char* text) {
+    if (!added_) {
+        return;
+    }
+    CopyText(data_.szInfoTitle, sizeof data_.szInfoTitle, "Kestrelon");
+    CopyText(data_.szInfo, sizeof data_.szInfo, text);
+    data_.uTimeout = kBalloonTimeoutMs;
+    data_.dwInfoFlags = NIIF_INFO;
+    // Only this modification carries the balloon: the tip's later ones must not show it again.
+    data_.uFlags |= NIF_INFO;
+    Notify(NIM_MODIFY);
+    data_.uFlags &= ~static_cast<UINT>(NIF_INFO);
 }
 
 bool TrayState::Notify(DWORD message) {

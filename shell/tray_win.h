@@ -22,6 +22,9 @@ class TrayState {
     WPARAM TrackMenu() const;
     // The tip becomes today's dates (tray_tip.h).
     void ShowTodayInTip();
+    // A balloon notice over the icon with the program's name as its title; the text is cut at the shell's 255
+    // characters. A click on it comes back as UM_TRAY_NOTIFY with NIN_BALLOONUSERCLICK.
+    void ShowBalloon(const char* text);
 
   private:
     using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
