@@ -29,7 +29,11 @@ struct HiddenWindowState {
     ReminderSchedule reminders;
 };
 
+// The dates are read anew first, so that one added from the command line while the window is closed is reminded of.
 void UpdateReminders(HiddenWindowState& state, HWND window) {
+    if (state.app.state.reminders.RuleOf(ReminderKind::PersonDate).on) {
+        ReadPeopleDates(state.app.state);
+    }
     state.reminders.Update(window, state.app.state, state.tray);
 }
 

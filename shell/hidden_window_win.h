@@ -1,6 +1,6 @@
 // The hidden window: the owner of the whole run. Its creation shows the splash; it owns the notification-area
-// icon and hears its messages; its end ends the program: it lets go of the running copy's mutex, removes the icon
-// and quits the message loop.
+// icon and hears its messages, and keeps the schedule of the tray's notices (reminders_win.h); its end ends the
+// program: it lets go of the running copy's mutex, removes the icon and quits the message loop.
 #pragma once
 
 #include <windows.h>
