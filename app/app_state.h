@@ -17,4 +17,5 @@ struct AppState {
     ShabbatSettings shabbat;
     CalendarCursor cursor{HasHoliday};  // its month marks are the holiday tables' days
     std::vector<PersonDate> dates;
+    unsigned datesRevision = 0;  // grows each time the dates read differ from those held
 };
