@@ -38,7 +38,7 @@ struct Column {
     const wchar_t* title;
     int percent;
 };
-constexpr Column kColumns[] = {{L"Name", 30}, {L"Kind", 16}, {L"Date", 30}, {L"Next", 24}};
+constexpr Column kColumns[] = {{L"Name", 28}, {L"Kind", 15}, {L"Date", 35}, {L"Next", 22}};
 
 constexpr PersonDateKind kKinds[] = {PersonDateKind::Yahrzeit, PersonDateKind::Birthday, PersonDateKind::Anniversary,
                                      PersonDateKind::Other};
@@ -167,6 +167,7 @@ std::wstring NextDayText(const PersonDate& date, DayNumber today) {
 struct DateDialogState {
     PersonDate date;      // what the dialog shows at first, and after OK what it holds
     bool adding = false;  // Add rather than Edit: the caption says which
+    int row = 0;          // the radio button of the row the fields are read from
 };
 
 bool GregorianChosen(HWND dialog) {
@@ -252,7 +253,39 @@ void EnableAdarChoice(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_DATE_ADAR), applies ? TRUE : FALSE);
 }
 
-void ShowDate(HWND dialog, const DateDialogState& state) {
+// Both rows show the event's day, so that switching between them starts from the same date.
+void ShowDateFields(HWND dialog, const PersonDate& date) {
+    const HebrewDate hebrew = HebrewDateOf(date);
+    SetItemText(dialog, IDC_HEBREW_DAY, Number(hebrew.day));
+    SelectComboData(dialog, IDC_HEBREW_MONTH, hebrew.month);
+    SetItemText(dialog, IDC_HEBREW_YEAR, Number(hebrew.year));
+    int day = 0, month = 0, year = 0;
+    DayNumberToGregorian(date.civilDay.value_or(HebrewToDayNumber(hebrew.day, hebrew.month, hebrew.year)), day, month,
+                         year);
+    SetItemText(dialog, IDC_GREGORIAN_DAY, Number(day));
+    SelectComboData(dialog, IDC_GREGORIAN_MONTH, month);
+    SetItemText(dialog, IDC_GREGORIAN_YEAR, Number(year));
+    CheckDlgButton(dialog, IDC_AFTER_SUNSET, date.afterSunset ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// The other row chosen: it takes the date the row left names, when that is a date.
+void SwitchDateRow(HWND dialog, DateDialogState& state, int chosen) {
+    if (chosen == state.row) {
+        return;
+    }
+    PersonDate date;
+    CheckRadioButton(dialog, IDC_DATE_GREGORIAN, IDC_DATE_HEBREW, state.row);
+    const bool named = ReadDateFields(dialog, date, false);
+    CheckRadioButton(dialog, IDC_DATE_GREGORIAN, IDC_DATE_HEBREW, chosen);
+    state.row = chosen;
+    if (named) {
+        ShowDateFields(dialog, date);
+    }
+    EnableDateFields(dialog);
+    EnableAdarChoice(dialog);
+}
+
+void ShowDate(HWND dialog, DateDialogState& state) {
     const PersonDate& date = state.date;
     SetWindowTextW(dialog, state.adding ? L"Add a Person's Date" : L"Edit a Person's Date");
     SendDlgItemMessageW(dialog, IDC_DATE_NAME, EM_LIMITTEXT, kDateNameMaxBytes, 0);
@@ -280,20 +313,9 @@ void ShowDate(HWND dialog, const DateDialogState& state) {
         SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, kMaxYearDigits, 0);
     }
 
-    // Both rows show the event's day, so that switching between them starts from the same date.
-    const HebrewDate hebrew = HebrewDateOf(date);
-    SetItemText(dialog, IDC_HEBREW_DAY, Number(hebrew.day));
-    SelectComboData(dialog, IDC_HEBREW_MONTH, hebrew.month);
-    SetItemText(dialog, IDC_HEBREW_YEAR, Number(hebrew.year));
-    int day = 0, month = 0, year = 0;
-    DayNumberToGregorian(date.civilDay.value_or(HebrewToDayNumber(hebrew.day, hebrew.month, hebrew.year)), day, month,
-                         year);
-    SetItemText(dialog, IDC_GREGORIAN_DAY, Number(day));
-    SelectComboData(dialog, IDC_GREGORIAN_MONTH, month);
-    SetItemText(dialog, IDC_GREGORIAN_YEAR, Number(year));
-    CheckDlgButton(dialog, IDC_AFTER_SUNSET, date.afterSunset ? BST_CHECKED : BST_UNCHECKED);
-    CheckRadioButton(dialog, IDC_DATE_GREGORIAN, IDC_DATE_HEBREW,
-                     date.civilDay || state.adding ? IDC_DATE_GREGORIAN : IDC_DATE_HEBREW);
+    ShowDateFields(dialog, date);
+    state.row = date.civilDay || state.adding ? IDC_DATE_GREGORIAN : IDC_DATE_HEBREW;
+    CheckRadioButton(dialog, IDC_DATE_GREGORIAN, IDC_DATE_HEBREW, state.row);
     EnableDateFields(dialog);
     EnableAdarChoice(dialog);
 }
@@ -351,8 +373,9 @@ INT_PTR CALLBACK DateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                     return TRUE;
                 case IDC_DATE_GREGORIAN:
                 case IDC_DATE_HEBREW:
-                    EnableDateFields(dialog);
-                    EnableAdarChoice(dialog);
+                    if (HIWORD(wParam) == BN_CLICKED && IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED) {
+                        SwitchDateRow(dialog, *state, LOWORD(wParam));
+                    }
                     return TRUE;
                 case IDC_AFTER_SUNSET:
                 case IDC_GREGORIAN_MONTH:
