@@ -105,18 +105,6 @@ void SaveScreenshot(HWND dialog, const char* name) {
     EXPECT_TRUE(CaptureWindow(dialog).SaveBmp(ScreenshotPath(name)));
 }
 
-// The list's rows: its count is read across processes, and the list is filled again after each save.
-bool WaitForRows(HWND list, LRESULT rows) {
-    return WaitFor([&] { return Send(GetDlgItem(list, kList), LVM_GETITEMCOUNT) == rows; }, 5000);
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 bool DayMarked(const CalendarControls& controls, HWND grid, int day, int firstWeekday) {
     controls.Settle();
     const Image image = CaptureClient(grid);
@@ -159,10 +147,12 @@ TEST_F(PeopleDates, AddEditAndDeleteReachTheFileThePageAndTheGrids) {
     ASSERT_NE(refusal, nullptr);
     EXPECT_NE(TextOf(GetDlgItem(refusal, kMessageText)).find("February 2023 has days 1 to 28"), std::string::npos);
     PressToClose(refusal, IDOK);
-    EXPECT_EQ(FocusOf(date), GetDlgItem(date, kGregorianDay)) << "the field to correct has the focus";
+    // The field to correct is singled out, its text selected for typing over.
+    EXPECT_EQ(Send(GetDlgItem(date, kGregorianDay), EM_GETSEL), MAKELRESULT(0, 2));
     SetText(GetDlgItem(date, kGregorianDay), L"27");
     PressToClose(date, IDOK);
-    ASSERT_TRUE(WaitForRows(list, 1));
+    Send(list, WM_NULL);
+    ASSERT_EQ(Send(GetDlgItem(list, kList), LVM_GETITEMCOUNT), 1);
 
     std::string file = ReadDatesFile();
     EXPECT_EQ(file.rfind(std::string("# our dates\n") + kBadLine + "\nyahrzeit", 0), 0u) << file;
@@ -193,9 +183,8 @@ TEST_F(PeopleDates, AddEditAndDeleteReachTheFileThePageAndTheGrids) {
     SetText(GetDlgItem(date, kHebrewDay), L"8");
     ChooseComboEntry(GetDlgItem(date, kAdarChoice), "Adar II");
     SaveScreenshot(date, "people-dates-edit.bmp");
-    const std::string before = ReadDatesFile();
     PressToClose(date, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return ReadDatesFile() != before; }, 5000));
+    Send(list, WM_NULL);  // answered once the list's thread has saved the change and waits for messages again
     file = ReadDatesFile();
     EXPECT_NE(file.find("\nyahrzeit    8-Adar-5783 "), std::string::npos) << file;
     EXPECT_NE(file.find(std::string(" adar2  ") + kNameUtf8 + "\n"), std::string::npos) << file;
@@ -212,10 +201,23 @@ TEST_F(PeopleDates, AddEditAndDeleteReachTheFileThePageAndTheGrids) {
     const HWND question = PressForDialog(list, kDelete);
     ASSERT_NE(question, nullptr);
     PressToClose(question, IDYES);
-    ASSERT_TRUE(WaitForRows(list, 0));
+    Send(list, WM_NULL);
+    EXPECT_EQ(Send(GetDlgItem(list, kList), LVM_GETITEMCOUNT), 0);
     PressToClose(list, IDOK);
     EXPECT_EQ(ReadDatesFile(), std::string("# our dates\n") + kBadLine + "\n");
     EXPECT_FALSE(DayMarked(controls_, controls_.gregorianGrid, 18, marchFirst));
+
+    // A file that cannot be read (here a folder in its place) is named with its reason and left alone.
+    ASSERT_TRUE(DeleteFileA(DatesFile().c_str()));
+    ASSERT_TRUE(CreateDirectoryA(DatesFile().c_str(), nullptr));
+    list = OpenList(controls_);
+    ASSERT_NE(list, nullptr);
+    EXPECT_NE(TextOf(GetDlgItem(list, kStatus)).find(" cannot be read ("), std::string::npos)
+        << TextOf(GetDlgItem(list, kStatus));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(list, kAdd)));
+    PostMessageA(list, WM_COMMAND, IDCANCEL, 0);  // Escape
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(list); }, 5000));
+    RemoveDirectoryA(DatesFile().c_str());
 }
 
 }  // namespace
