@@ -38,7 +38,7 @@ struct Column {
     const wchar_t* title;
     int percent;
 };
-constexpr Column kColumns[] = {{L"Name", 28}, {L"Kind", 15}, {L"Date", 35}, {L"Next", 22}};
+constexpr Column kColumns[] = {{L"Name", 24}, {L"Kind", 13}, {L"Date", 41}, {L"Next", 22}};
 
 constexpr PersonDateKind kKinds[] = {PersonDateKind::Yahrzeit, PersonDateKind::Birthday, PersonDateKind::Anniversary,
                                      PersonDateKind::Other};
