@@ -2,9 +2,9 @@
 // and is typed in any script: the file holds it in UTF-8, the controls in UTF-16, and nothing between them passes
 // through the ANSI code page.
 //
-// Every change reads the file again, makes the change there and saves it whole (location/dates_store.h): a date that
-// kestrelon-cli added meanwhile stays, a line that cannot be read stays where it was, and a file that cannot be read
-// is never written over.
+// Every change takes the change lock, reads the file again, makes the change there and saves it whole
+// (location/dates_store.h): a date that kestrelon-cli added meanwhile stays, a line that cannot be read stays where it
+// was, and a file that cannot be read is never written over.
 #include "shell/people_dates_dialog_win.h"
 
 #include <commctrl.h>
@@ -518,12 +518,22 @@ bool ReadFile(HWND dialog, ListState& state) {
     return state.editable;
 }
 
-// A change: the file read again, the change made there, the file saved and the main window told. row is the date
-// the change is about (its place in the list shown), or -1 for a new one; change returns false to make none.
+constexpr int kNoChange = -2;
+
+// A change: the file read again under the change lock, the change made there, the file saved and the main window
+// told. row is the date the change is about (its place in the list shown), or -1 for a new one; change returns the
+// row to select afterwards, or kNoChange to save nothing.
 template <typename Change>
 void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
     const std::vector<const PersonDate*> shown = DatesIn(state.contents);
     const std::string shownLine = row >= 0 ? FormatPersonDate(*shown[static_cast<std::size_t>(row)]) : std::string();
+    // Held from the read to the save, so that a change kestrelon-cli makes at the same moment is kept as well.
+    DatesChangeLock lock;
+    std::string why;
+    if (!state.path.empty() && !lock.Take(state.path, why)) {
+        MessageBoxW(dialog, (L"Nothing was changed: " + Wide(why) + L".").c_str(), kListCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
     if (!ReadFile(dialog, state)) {
         MessageBoxW(dialog, L"The file of the dates cannot be read now, so nothing was changed; see below the list.",
                     kListCaption, MB_OK | MB_ICONERROR);
@@ -545,7 +555,7 @@ void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
         return;
     }
     const int selectRow = change(target);
-    if (selectRow < -1) {
+    if (selectRow == kNoChange) {
         FillList(dialog, state, row);
         return;
     }
@@ -571,8 +581,6 @@ bool EditInDialog(HWND dialog, const ListState& state, PersonDate& date, bool ad
     date = std::move(edited.date);
     return true;
 }
-
-constexpr int kNoChange = -2;
 
 void AddDate(HWND dialog, ListState& state) {
     PersonDate date;
