@@ -19,4 +19,5 @@ struct AppState {
     ReminderSettings reminders;
     CalendarCursor cursor{HasHoliday};  // its month marks are the holiday tables' days
     std::vector<PersonDate> dates;
+    unsigned datesRevision = 0;  // grows each time the dates read differ from those held
 };

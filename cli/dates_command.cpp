@@ -157,7 +157,7 @@ int AddDate(const Arguments& args) {
     }
 
     DatesOfRun run;
-    if (const int status = ReadDates("dates add", run); status != 0) {
+    if (const int status = ReadDatesToChange("dates add", run); status != 0) {
         return status;
     }
     if (run.found == DatesFileFound::Nothing) {
@@ -182,7 +182,7 @@ int RemoveDate(const Arguments& args) {
     }
     const std::string& wanted = given.Operands()[0];
     DatesOfRun run;
-    if (const int status = ReadDates("dates remove", run); status != 0) {
+    if (const int status = ReadDatesToChange("dates remove", run); status != 0) {
         return status;
     }
     const std::vector<const PersonDate*> dates = DatesOf(run.contents);

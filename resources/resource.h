@@ -6,6 +6,8 @@
 #define IDR_ACCELERATORS 109
 #define IDR_MAIN_MENU 134
 #define IDD_PREFERENCES 136
+#define IDD_PEOPLE_DATES 137
+#define IDD_PERSON_DATE 138
 #define IDI_APP_LARGE 168
 #define IDI_APP_SMALL 169
 #define IDB_SPLASH 175
@@ -22,6 +24,7 @@
 #define CMD_COPY_HOLIDAY 32806
 #define CMD_COPY_ZMANIM 32807
 #define CMD_COPY_WEEK 32808
+#define CMD_PEOPLE_DATES 32811
 
 // Children of the main window and of its tab surface.
 #define IDC_GREGORIAN_GRID 20
@@ -71,3 +74,22 @@
 #define IDC_REMIND_OMER_MINUTES 1185
 #define IDC_REMIND_FAST 1186
 #define IDC_REMIND_FAST_MINUTES 1187
+
+// Controls of the People's Dates dialog and of the dialog that adds or edits one date.
+#define IDC_DATES_LIST 1201
+#define IDC_DATES_ADD 1202
+#define IDC_DATES_EDIT 1203
+#define IDC_DATES_DELETE 1204
+#define IDC_DATES_STATUS 1205
+#define IDC_DATE_NAME 1211
+#define IDC_DATE_KIND 1212
+#define IDC_DATE_GREGORIAN 1213
+#define IDC_DATE_HEBREW 1214
+#define IDC_GREGORIAN_DAY 1215
+#define IDC_GREGORIAN_MONTH 1216
+#define IDC_GREGORIAN_YEAR 1217
+#define IDC_AFTER_SUNSET 1218
+#define IDC_HEBREW_DAY 1219
+#define IDC_HEBREW_MONTH 1220
+#define IDC_HEBREW_YEAR 1221
+#define IDC_DATE_ADAR 1222

@@ -1,8 +1,9 @@
 // The day grid window ("DaysWndClass"): one month under a row of weekday letters, the selected day highlighted, the
-// marked days shaded. It knows nothing of calendars or of its parent: the parent tells it the month and the message
-// that carries a picked day back.
+// holidays shaded, the days of people's dates marked in a corner. It knows nothing of calendars or of its parent: the
+// parent tells it the month and the message that carries a picked day back.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 
@@ -27,6 +28,11 @@ constexpr CellStyle kSelectedStyle = {RGB(0, 84, 227), RGB(255, 255, 255), FONT_
 constexpr CellStyle kMarkedStyle = {RGB(210, 210, 210), RGB(0, 0, 0), FONT_DAY};
 constexpr CellStyle kPlainStyle = {RGB(255, 255, 255), RGB(0, 0, 0), FONT_DAY};
 constexpr COLORREF kGridBackground = RGB(255, 255, 255);
+// A person's date: a triangle in the cell's top right corner, over whatever fill the day has, so that the holiday
+// shading stays as it is; on the selected day's blue it is drawn in a light colour.
+constexpr COLORREF kDateMark = RGB(200, 30, 30);
+constexpr COLORREF kDateMarkOnSelected = RGB(255, 200, 60);
+constexpr int kDateMarkPx = 7;  // the length of the triangle's two sides along the cell's edges
 
 struct DayGridState {
     int controlId = 0;
@@ -60,6 +66,15 @@ void DrawCell(HDC dc,
     TextOutA(dc, anchor.x, anchor.y, text, length);
 }
 
+void DrawDateMark(HDC dc, int column, int row, COLORREF colour) {
+    const day_grid::CellBox box = day_grid::CellBoxOf(column, row);
+    const POINT corner[] = {
+        {box.right - kDateMarkPx, box.top}, {box.right - 1, box.top}, {box.right - 1, box.top + kDateMarkPx - 1}};
+    SetDCBrushColor(dc, colour);
+    SetDCPenColor(dc, colour);
+    Polygon(dc, corner, 3);
+}
+
 void PaintContent(const DayGridState& state, HDC dc) {
     Selection brush(dc, GetStockObject(DC_BRUSH));
     Selection pen(dc, GetStockObject(DC_PEN));
@@ -79,6 +94,9 @@ void PaintContent(const DayGridState& state, HDC dc) {
         const std::size_t length = FormatText(text, sizeof text, "%d", day);
         const day_grid::CellPosition cell = day_grid::CellOfDay(day, month.firstWeekday);
         DrawCell(dc, *state.fonts, cell.column, cell.row, style, text, static_cast<int>(length));
+        if ((month.dateMarks >> day & 1u) != 0u) {
+            DrawDateMark(dc, cell.column, cell.row, day == month.selectedDay ? kDateMarkOnSelected : kDateMark);
+        }
     }
 }
 
@@ -102,7 +120,8 @@ void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
 }
 
 void OnSetMonthView(HWND window, DayGridState& state, WPARAM wParam, LPARAM lParam) {
-    state.month = day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    static_assert(sizeof(WPARAM) == sizeof(std::uint64_t), "both masks travel in wParam");
+    state.month = day_grid::UnpackMonthView(wParam, static_cast<std::uint32_t>(lParam));
     InvalidateRect(window, nullptr, FALSE);
     SendMessageA(GetParent(window), UM_MONTH_VIEW_SHOWN, static_cast<WPARAM>(state.controlId),
                  reinterpret_cast<LPARAM>(window));

@@ -22,6 +22,7 @@
 #include "shell/day_grid.h"
 #include "shell/layout.h"
 #include "shell/messages.h"
+#include "shell/people_dates_dialog_win.h"
 #include "shell/shell_win.h"
 #include "shell/tab_surface_win.h"
 #include "textview/clipboard_win.h"
@@ -50,14 +51,23 @@ void SetYearText(HWND field, int year) {
 
 void SendMonthViews(MainWindowState& main) {
     const Observance observance = main.app.state.location.holiday();
+    const AppState& state = main.app.state;
     CalendarCursor& cursor = main.app.state.cursor;
-    SendMonthView(main.children.gregorianGrid, cursor.GregorianMonthMarks(observance), cursor.GregorianMonthLength(),
-                  cursor.Day(), cursor.GregorianMonthFirstWeekday());
-    SendMonthView(main.children.hebrewGrid, cursor.HebrewMonthMarks(observance), cursor.HebrewMonthLength(),
-                  cursor.HebrewDay(), cursor.HebrewMonthFirstWeekday());
+    const DayNumber selected = cursor.CursorDayNumber();
+    const std::uint32_t gregorianDates = main.gregorianDateMarks.MarksOf(
+        state.dates, state.datesRevision, selected - (cursor.Day() - 1), cursor.GregorianMonthLength());
+    const std::uint32_t hebrewDates = main.hebrewDateMarks.MarksOf(
+        state.dates, state.datesRevision, selected - (cursor.HebrewDay() - 1), cursor.HebrewMonthLength());
+    SendMonthView(main.children.gregorianGrid, cursor.GregorianMonthMarks(observance), gregorianDates,
+                  cursor.GregorianMonthLength(), cursor.Day(), cursor.GregorianMonthFirstWeekday());
+    SendMonthView(main.children.hebrewGrid, cursor.HebrewMonthMarks(observance), hebrewDates,
+                  cursor.HebrewMonthLength(), cursor.HebrewDay(), cursor.HebrewMonthFirstWeekday());
 }
 
+// A refresh is a user's step (a new day, a page shown, new settings), so it reads the people's dates again: one added
+// with kestrelon-cli shows on the next step.
 void Refresh(MainWindowState& main) {
+    ReadPeopleDates(main.app.state);
     SyncDateControls(main);
     SendMonthViews(main);
     RefreshTabPages(main.children.tabSurface);
@@ -106,6 +116,12 @@ void EditPreferences(const MainWindowState& main) {
 void OnMenuCommand(MainWindowState& main, int command) {
     App& app = main.app;
     switch (command) {
+        case CMD_PEOPLE_DATES: {
+            const LocalDateTime now = ReadLocalClock();
+            ShowPeopleDatesDialog(app.windows.instance, main.window,
+                                  GregorianToDayNumber(now.day, now.month, now.year));
+            break;
+        }
         case CMD_PREFERENCES:
             EditPreferences(main);
             break;
@@ -316,8 +332,13 @@ LRESULT HandleMessage(MainWindowState& main, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, int firstWeekday) {
-    SendMessageA(grid, UM_SET_MONTH_VIEW, marks,
+void SendMonthView(HWND grid,
+                   std::uint32_t marks,
+                   std::uint32_t dateMarks,
+                   int daysInMonth,
+                   int selectedDay,
+                   int firstWeekday) {
+    SendMessageA(grid, UM_SET_MONTH_VIEW, static_cast<WPARAM>(day_grid::PackMarks(marks, dateMarks)),
                  static_cast<LPARAM>(day_grid::PackMonthView(daysInMonth, selectedDay, firstWeekday)));
 }
 

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "app/person_date_marks.h"
+
 struct App;
 
 // The children of the main window. The tab pages' controls belong to the tab surface (tab_surface_win.h).
@@ -50,6 +54,9 @@ struct MainWindowState {
     App& app;
     HWND window = nullptr;
     MainChildren children;
+    // The people's dates marks of the months the two grids show.
+    PersonDateMarkCache gregorianDateMarks;
+    PersonDateMarkCache hebrewDateMarks;
 };
 
 // Creates the main window with its children, selects today and refreshes it (tray Open and start-up).
@@ -65,5 +72,11 @@ void SyncDateControls(MainWindowState& main);
 // Invalidates, without erasing, the main window, its painted children and those of the tab pages.
 void InvalidatePaintedWindows(const MainWindowState& main);
 
-// Sends a day grid the month it shows: its holiday marks, length, selected day and first weekday.
-void SendMonthView(HWND grid, unsigned marks, int daysInMonth, int selectedDay, int firstWeekday);
+// Sends a day grid the month it shows: its holiday marks, its people's dates marks, length, selected day and first
+// weekday.
+void SendMonthView(HWND grid,
+                   std::uint32_t marks,
+                   std::uint32_t dateMarks,
+                   int daysInMonth,
+                   int selectedDay,
+                   int firstWeekday);

@@ -152,13 +152,9 @@ class WeekPage : public TabPage {
         ShowScrollBar(view_, SB_VERT, TRUE);
     }
 
-    // A refresh (a new day, the tab shown, new settings) reads the people's dates again; the clock's tick does not.
-    void Refresh(bool shown) override {
-        if (shown) {
-            ReadPeopleDates(context_.app.state);
-        }
-        Update(shown, false);
-    }
+    // A refresh (a new day, the tab shown, new settings) comes after the main window read the people's dates again;
+    // the clock's tick does not read them.
+    void Refresh(bool shown) override { Update(shown, false); }
 
     void OnClockTick(bool shown) override { Update(shown, true); }
 

@@ -65,6 +65,11 @@ if [ "$(grep -c '' "$file")" != 2 ] || [ "$(head -n 1 "$file")" != 'yahrzit 1990
     echo "the file holds:"
     cat "$file"
 fi
+# A name with letters beyond ASCII arrives as typed (on Windows the program reads its command line in UTF-16), and is
+# kept, listed and found in UTF-8.
+expect 0 '^added 2\. Zoé Lévy \(birthday\): 2001-05-06, ' '' dates add 'Zoé Lévy' --kind birthday --date 2001-05-06
+expect 0 '^1\. Sarah[^\n]*\n2\. Zoé Lévy \(birthday\)' '' dates
+expect 0 '^removed 2\. Zoé Lévy' '' dates remove 'Zoé Lévy'
 expect 2 '^$' 'the name holds a control character' dates add "$(printf 'Tab\tName')" --kind other --date 2000-01-01
 expect 2 '^$' 'Adar I is not a month of 5783' dates add X --kind other --hebrew '1 Adar I 5783'
 

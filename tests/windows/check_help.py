@@ -16,7 +16,7 @@ import sys
 import tempfile
 
 # The program opens "help.chm::/zmanim.htm"; the other pages are reached from the contents.
-REQUIRED_PAGES = ["zmanim.htm", "calendar.htm", "holidays.htm", "preferences.htm", "week.htm"]
+REQUIRED_PAGES = ["zmanim.htm", "calendar.htm", "holidays.htm", "preferences.htm", "week.htm", "dates.htm"]
 
 
 def compiled_names(chmls, chm):

@@ -2,6 +2,8 @@
 // menu, the accelerators, the pictures and the two dialogs, checked through the Win32 calls that the program uses.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -113,6 +115,7 @@ TEST(VersionRecord, NamesTheProductTheMakerAndVersion) {
 // Every item of the menu bar in order, as "menu | command text": the texts users and the help pages know the
 // program by, and the command numbers the end-to-end tests send.
 const char* const kMenuItems[] = {
+    "&File | 32811 &People's Dates...",   // CMD_PEOPLE_DATES
     "&File | 32801 Preferences...",       // CMD_PREFERENCES
     "&File | separator",                  //
     "&File | 32791 E&xit",                // CMD_EXIT
@@ -362,6 +365,9 @@ SIZE TextSize(HWND control) {
 class DialogFixture : public ::testing::Test {
   protected:
     void Open(int id) {
+        // The People's Dates dialog holds a list view, whose class the common controls register.
+        INITCOMMONCONTROLSEX lists{sizeof lists, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&lists);
         dialog_ = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(id), nullptr, PassiveDialog, 0);
         ASSERT_NE(dialog_, nullptr);
         for (HWND child = GetWindow(dialog_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -423,6 +429,8 @@ void PrintTo(const DialogCase& dialog, std::ostream* out) {
 
 const DialogCase kDialogs[] = {
     {"Preferences", 136, "Preferences"},
+    {"PeopleDates", 137, "People's Dates"},
+    {"PersonDate", 138, "Person's Date"},
     {"About", 1002, "About Kestrelon"},
 };
 
