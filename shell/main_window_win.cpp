@@ -120,6 +120,7 @@ void OnMenuCommand(MainWindowState& main, int command) {
             const LocalDateTime now = ReadLocalClock();
             ShowPeopleDatesDialog(app.windows.instance, main.window,
                                   GregorianToDayNumber(now.day, now.month, now.year));
+            SendMessageA(app.windows.hiddenWindow, UM_REMINDERS_CHANGED, 0, 0);  // the dates may have changed
             break;
         }
         case CMD_PREFERENCES:
