@@ -42,15 +42,6 @@ ReminderRule ReminderSettings::RuleOf(ReminderKind kind) const {
     return {ReminderSwitchOn(kind, switches[IndexOf(kind)]), ReminderMinutes(kind, minutes[IndexOf(kind)])};
 }
 
-bool ReminderSettings::AnyOn() const {
-    for (int i = 0; i < kReminderKinds; ++i) {
-        if (RuleOf(static_cast<ReminderKind>(i)).on) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void ReminderSettings::load(SettingsStore& store) {
     for (std::size_t i = 0; i < kReminderKinds; ++i) {
         readSettingDword(store, kValues[i].switchName, kDefaultStored, switches[i]);

@@ -9,7 +9,7 @@
 //                                                                  reaches the evening before a fast that begins at
 //                                                                  dawn); -1: 60.
 //
-// The dates' reminder is on by default: it only ever speaks for dates the user entered. They read as the Shabbat
+// The dates' reminder is on by default: it only ever speaks for dates the user entered. All eight read as the Shabbat
 // settings do: a missing value reads as -1 and is created with it on the first read, a value that cannot be read as
 // a number reads as -1 and is left as it is, and a number outside its range is kept as stored and counts as -1.
 #pragma once
@@ -47,8 +47,6 @@ struct ReminderSettings {
     std::array<std::int32_t, kReminderKinds> minutes{-1, -1, -1, -1};
 
     ReminderRule RuleOf(ReminderKind kind) const;
-    // Whether any kind is on.
-    bool AnyOn() const;
     // Every value from the settings, creating the key and a missing value with -1.
     void load(SettingsStore& store);
 };
