@@ -16,19 +16,19 @@ constexpr int kDaysPerWeek = 7;
 // Shabbat, or Tisha B'Av on Sunday).
 constexpr int kDaysPastTheWeek = 3;
 
-std::optional<double> MinutesOf(const ShabbatDayTime& time, const ZmanimPlace& place, const ShabbatRules& rules) {
+std::optional<double> MinutesOf(const ShabbatDayTime& time, const EveningTimes& evenings, const ShabbatRules& rules) {
     switch (time.moment) {
         case DayMoment::CandleLighting:
-            return CandleLightingMinutes(time.day, place, rules.candleLightingMinutes);
+            return evenings.CandleLighting(time.day, rules.candleLightingMinutes);
         case DayMoment::Havdalah:
-            return HavdalahMinutes(time.day, place, rules.havdalahMinutesAfterSunset);
+            return evenings.Havdalah(time.day, rules.havdalahMinutesAfterSunset);
         case DayMoment::Sunset:
-            return SunsetMinutes(time.day, place);
+            return evenings.Sunset(time.day);
         case DayMoment::NightfallCandles:
         case DayMoment::Nightfall:
-            return NightfallMinutes(time.day, place);
+            return evenings.Nightfall(time.day);
         case DayMoment::Dawn:
-            return DawnMinutes(time.day, place);
+            return evenings.Dawn(time.day);
     }
     return std::nullopt;
 }
@@ -50,10 +50,11 @@ std::vector<ShabbatTime> ShabbatTimes(DayNumber first,
                                       const ZmanimPlace& place,
                                       const ShabbatRules& rules) {
     const std::vector<ShabbatDayTime> days = ShabbatDayTimes(first, last, observance);
+    const EveningTimes evenings(place);
     std::vector<ShabbatTime> times;
     times.reserve(days.size());
     for (const ShabbatDayTime& day : days) {
-        ShabbatTime time{day.day, day.kind, day.moment, day.occasion, MinutesOf(day, place, rules), std::nullopt};
+        ShabbatTime time{day.day, day.kind, day.moment, day.occasion, MinutesOf(day, evenings, rules), std::nullopt};
         if (time.minutesUt) {
             time.instant = EventInstant(*time.minutesUt, day.day);
         }

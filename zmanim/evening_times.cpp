@@ -1,7 +1,5 @@
 #include "zmanim/evening_times.h"
 
-#include "zmanim/solar.h"
-
 namespace {
 
 // julianDay of the day's date: half a day before its day number, which both hold exactly.
@@ -11,35 +9,42 @@ double JulianDayOf(DayNumber day) {
 
 }  // namespace
 
-std::optional<double> DawnMinutes(DayNumber day, const ZmanimPlace& place) {
-    return MorningDepressionUt(JulianDayOf(day), place.latitude, place.longitude, kDawnDepressionDegrees);
+EveningTimes::EveningTimes(const ZmanimPlace& place)
+    : dawn_(DepressionZenith(kDawnDepressionDegrees), place.latitude, place.longitude, DailySolarEvent::Side::Morning),
+      sunset_(SunriseZenith(place.elevationMetres), place.latitude, place.longitude, DailySolarEvent::Side::Evening),
+      nightfall_(kNightfallZenithDegrees, place.latitude, place.longitude, DailySolarEvent::Side::Evening) {}
+
+std::optional<double> EveningTimes::Dawn(DayNumber day) const {
+    return dawn_.On(JulianDayOf(day));
 }
 
-std::optional<double> SunsetMinutes(DayNumber day, const ZmanimPlace& place) {
-    return sunsetUt(JulianDayOf(day), place.latitude, place.longitude, place.elevationMetres);
+std::optional<double> EveningTimes::Sunset(DayNumber day) const {
+    return sunset_.On(JulianDayOf(day));
 }
 
-std::optional<double> NightfallMinutes(DayNumber day, const ZmanimPlace& place) {
-    return nightfallUt(JulianDayOf(day), place.latitude, place.longitude);
+std::optional<double> EveningTimes::Nightfall(DayNumber day) const {
+    return nightfall_.On(JulianDayOf(day));
 }
 
-std::optional<double> CandleLightingMinutes(DayNumber day, const ZmanimPlace& place, int minutesBeforeSunset) {
-    const std::optional<double> sunset = SunsetMinutes(day, place);
+std::optional<double> EveningTimes::CandleLighting(DayNumber day, int minutesBeforeSunset) const {
+    const std::optional<double> sunset = Sunset(day);
     if (!sunset) {
         return std::nullopt;
     }
     return *sunset - minutesBeforeSunset;
 }
 
-std::optional<double> HavdalahMinutes(DayNumber day,
-                                      const ZmanimPlace& place,
-                                      const std::optional<int>& minutesAfterSunset) {
+std::optional<double> EveningTimes::Havdalah(DayNumber day, const std::optional<int>& minutesAfterSunset) const {
     if (!minutesAfterSunset) {
-        return NightfallMinutes(day, place);
+        return Nightfall(day);
     }
-    const std::optional<double> sunset = SunsetMinutes(day, place);
+    const std::optional<double> sunset = Sunset(day);
     if (!sunset) {
         return std::nullopt;
     }
     return *sunset + *minutesAfterSunset;
+}
+
+std::optional<double> NightfallMinutes(DayNumber day, const ZmanimPlace& place) {
+    return nightfallUt(JulianDayOf(day), place.latitude, place.longitude);
 }

@@ -82,30 +82,13 @@ double EquationOfTime(double obliquity, double meanLongitude, double eccentricit
 }
 
 // Hour angle of the event in radians, or nothing when the sun never reaches the zenith angle (the cosine falls
-// outside [-1, 1]) or the latitude is a pole, where cos(latitude) vanishes.
-std::optional<double> HourAngle(double zenith, double latitude, double declination) {
-    if (!(std::fabs(latitude) < 90.0)) {
-        return std::nullopt;
-    }
-    const double cosine = CosDegrees(zenith) / (CosDegrees(latitude) * CosDegrees(declination)) -
-                          TanDegrees(latitude) * TanDegrees(declination);
+// outside [-1, 1]). The zenith and the latitude come as the cosines and the tangent the days share.
+std::optional<double> HourAngle(double cosZenith, double cosLatitude, double tanLatitude, double declination) {
+    const double cosine = cosZenith / (cosLatitude * CosDegrees(declination)) - tanLatitude * TanDegrees(declination);
     if (!(cosine >= -1.0 && cosine <= 1.0)) {
         return std::nullopt;
     }
     return std::acos(cosine);
-}
-
-enum class Side { Morning, Evening };
-
-// One pass: the event's minutes of UT with the sun's position taken at time argument t.
-std::optional<double> EventMinutes(double t, double zenith, double latitude, double longitude, Side side) {
-    const SolarPosition sun = SolarPositionAt(t);
-    const std::optional<double> hourAngle = HourAngle(zenith, latitude, sun.declination);
-    if (!hourAngle) {
-        return std::nullopt;
-    }
-    const double signedHourAngle = side == Side::Morning ? *hourAngle : -*hourAngle;
-    return 720 + 4 * (longitude - Degrees(signedHourAngle)) - sun.equationOfTime;
 }
 
 // One pass of the transit, where the hour angle is 0.
@@ -132,11 +115,6 @@ std::optional<double> TwoPasses(double julianDayValue, double longitude, const P
         return std::nullopt;
     }
     return second;
-}
-
-std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
-    return TwoPasses(julianDayValue, longitude,
-                     [&](double t) { return EventMinutes(t, zenith, latitude, longitude, side); });
 }
 
 }  // namespace
@@ -199,26 +177,57 @@ double SunriseZenith(double elevationMetres) {
     return kSunriseZenithDegrees + Degrees(std::acos(kEarthRadiusMetres / (kEarthRadiusMetres + h)));
 }
 
+DailySolarEvent::DailySolarEvent(double zenithDegrees, double latitude, double longitude, Side side)
+    : cosZenith_(CosDegrees(zenithDegrees)),
+      cosLatitude_(CosDegrees(latitude)),
+      tanLatitude_(TanDegrees(latitude)),
+      longitude_(longitude),
+      insidePoles_(std::fabs(latitude) < 90.0),
+      side_(side) {}
+
+std::optional<double> DailySolarEvent::On(double julianDayValue) const {
+    // At a pole cos(latitude) vanishes, and the hour angle has no value.
+    if (!insidePoles_) {
+        return std::nullopt;
+    }
+    return TwoPasses(julianDayValue, longitude_, [this](double t) { return Pass(t); });
+}
+
+// One pass: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
+std::optional<double> DailySolarEvent::Pass(double t) const {
+    const SolarPosition sun = SolarPositionAt(t);
+    const std::optional<double> hourAngle = HourAngle(cosZenith_, cosLatitude_, tanLatitude_, sun.declination);
+    if (!hourAngle) {
+        return std::nullopt;
+    }
+    const double signedHourAngle = side_ == Side::Morning ? *hourAngle : -*hourAngle;
+    return 720 + 4 * (longitude_ - Degrees(signedHourAngle)) - sun.equationOfTime;
+}
+
 std::optional<double> sunriseUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
-    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Morning);
+    return DailySolarEvent(SunriseZenith(elevationMetres), latitude, longitude, DailySolarEvent::Side::Morning)
+        .On(julianDayValue);
 }
 
 std::optional<double> sunsetUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
-    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Evening);
+    return DailySolarEvent(SunriseZenith(elevationMetres), latitude, longitude, DailySolarEvent::Side::Evening)
+        .On(julianDayValue);
 }
 
 std::optional<double> MorningDepressionUt(double julianDayValue,
                                           double latitude,
                                           double longitude,
                                           double depressionDegrees) {
-    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Morning);
+    return DailySolarEvent(DepressionZenith(depressionDegrees), latitude, longitude, DailySolarEvent::Side::Morning)
+        .On(julianDayValue);
 }
 
 std::optional<double> EveningDepressionUt(double julianDayValue,
                                           double latitude,
                                           double longitude,
                                           double depressionDegrees) {
-    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Evening);
+    return DailySolarEvent(DepressionZenith(depressionDegrees), latitude, longitude, DailySolarEvent::Side::Evening)
+        .On(julianDayValue);
 }
 
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude) {
