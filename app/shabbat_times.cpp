@@ -133,19 +133,22 @@ const char* ShabbatTimeKindName(ShabbatTimeKind kind) {
     return "";
 }
 
-void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance) {
+ShabbatTimeOccasion OccasionOf(const ShabbatTime& time, Observance observance) {
     const bool havdalah = time.kind == ShabbatTimeKind::Havdalah;
-    if (time.occasion == HolidayCode::None) {
-        text += "Shabbat";
-    } else {
+    ShabbatTimeOccasion occasion{"", "Shabbat", havdalah ? " ends" : ""};
+    if (time.occasion != HolidayCode::None) {
         // A festival's candles on Friday evening, or its havdalah on Saturday evening, are Shabbat's too.
         const bool shabbatToo = (time.kind == ShabbatTimeKind::Candles && WeekdayOf(time.date + 1) == kSaturday) ||
                                 (havdalah && WeekdayOf(time.date) == kSaturday);
-        text.append(shabbatToo ? "Shabbat, " : "").append(HolidayName(time.occasion, observance));
+        occasion.shabbatToo = shabbatToo ? "Shabbat, " : "";
+        occasion.name = HolidayName(time.occasion, observance);
     }
-    if (havdalah) {
-        text += " ends";
-    }
+    return occasion;
+}
+
+void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance) {
+    const ShabbatTimeOccasion occasion = OccasionOf(time, observance);
+    text.append(occasion.shabbatToo).append(occasion.name).append(occasion.ends);
 }
 
 std::string ShabbatRulesText(const ShabbatRules& rules) {
