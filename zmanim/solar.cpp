@@ -25,6 +25,19 @@ double TanDegrees(double degrees) {
     return std::tan(Radians(degrees));
 }
 
+// std::fmod(degrees, 360.0) of a positive value, without its loop over the quotient's bits for the values the sun's
+// series gives. Below 2^52 the rounded quotient's floor is the whole quotient or, for a value just under a multiple
+// of 360, one more, which leaves a remainder in [-360, 0) that a turn puts right; every step is exact, since 360 k and
+// the value are multiples of the value's ulp and each result is no larger than the value.
+double PositiveRemainderOf360(double degrees) {
+    constexpr double kExactBelow = 4503599627370496.0;  // 2^52
+    if (!(degrees < kExactBelow)) {
+        return std::fmod(degrees, 360.0);
+    }
+    const double r = degrees - std::floor(degrees / 360) * 360;
+    return r < 0 ? r + 360 : r;
+}
+
 // Geometric mean longitude of the sun, L0.
 double MeanLongitude(double t) {
     return ReduceMeanLongitude(280.46646 + t * (36000.76983 + 0.0003032 * t));
@@ -150,8 +163,8 @@ double ReduceMeanLongitude(double degrees) {
     // need up to 2^48 steps, or never end once a step of 360 no longer changes the value. Above 361 the rule stops
     // within [1, 361); a negative value it raises into [0, 360].
     if (std::trunc(degrees) > 360) {
-        const double r = std::fmod(degrees, 360.0);  // [0, 360), exactly degrees - 360 k
-        return r < 1 ? r + 360 : r;                  // exact: r + 360 is a multiple of the ulp of degrees
+        const double r = PositiveRemainderOf360(degrees);  // [0, 360), exactly degrees - 360 k
+        return r < 1 ? r + 360 : r;                        // exact: r + 360 is a multiple of the ulp of degrees
     }
     if (degrees < 0) {
         const double r = std::fmod(degrees, 360.0);  // (-360, 0], exactly degrees + 360 k
