@@ -25,17 +25,20 @@ double TanDegrees(double degrees) {
     return std::tan(Radians(degrees));
 }
 
-// std::fmod(degrees, 360.0) of a positive value, without its loop over the quotient's bits for the values the sun's
-// series gives. Below 2^52 the rounded quotient's floor is the whole quotient or, for a value just under a multiple
-// of 360, one more, which leaves a remainder in [-360, 0) that a turn puts right; every step is exact, since 360 k and
-// the value are multiples of the value's ulp and each result is no larger than the value.
-double PositiveRemainderOf360(double degrees) {
+// degrees - 360 k for the whole k that puts it in [0, 360), as std::fmod(degrees, 360.0), taken up by a turn when
+// negative, gives it, without fmod's loop over the quotient's bits for the values the sun's series gives. Exact,
+// except that a value in (-360, 0) is raised by one rounded addition (-1e-20 gives 360, as fmod's would). Below 2^52
+// the rounded quotient's floor is the whole quotient or, for a value just under a multiple of 360, one more, which
+// leaves a remainder in [-360, 0) that a turn puts right; each step is exact, 360 k and the value being multiples
+// of the value's ulp.
+double RemainderOf360(double degrees) {
     constexpr double kExactBelow = 4503599627370496.0;  // 2^52
-    if (!(degrees < kExactBelow)) {
-        return std::fmod(degrees, 360.0);
+    const double r =
+        std::fabs(degrees) < kExactBelow ? degrees - std::floor(degrees / 360) * 360 : std::fmod(degrees, 360.0);
+    if (r < 0) {
+        return r + 360;
     }
-    const double r = degrees - std::floor(degrees / 360) * 360;
-    return r < 0 ? r + 360 : r;
+    return r == 0 ? 0.0 : r;  // fmod's -0 of a negative multiple of 360 is 0
 }
 
 // Geometric mean longitude of the sun, L0.
@@ -163,12 +166,11 @@ double ReduceMeanLongitude(double degrees) {
     // need up to 2^48 steps, or never end once a step of 360 no longer changes the value. Above 361 the rule stops
     // within [1, 361); a negative value it raises into [0, 360].
     if (std::trunc(degrees) > 360) {
-        const double r = PositiveRemainderOf360(degrees);  // [0, 360), exactly degrees - 360 k
-        return r < 1 ? r + 360 : r;                        // exact: r + 360 is a multiple of the ulp of degrees
+        const double r = RemainderOf360(degrees);  // [0, 360), exactly degrees - 360 k
+        return r < 1 ? r + 360 : r;                // exact: r + 360 is a multiple of the ulp of degrees
     }
     if (degrees < 0) {
-        const double r = std::fmod(degrees, 360.0);  // (-360, 0], exactly degrees + 360 k
-        return r < 0 ? r + 360 : 0.0;                // the rule's last step with its rounding; -360 + 360 is +0
+        return RemainderOf360(degrees);  // the rule's last step with its rounding; -360 + 360 is +0
     }
     return degrees;
 }
