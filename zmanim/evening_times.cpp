@@ -1,5 +1,7 @@
 #include "zmanim/evening_times.h"
 
+#include <algorithm>
+
 namespace {
 
 // julianDay of the day's date: half a day before its day number, which both hold exactly.
@@ -14,35 +16,18 @@ EveningTimes::EveningTimes(const ZmanimPlace& place)
       sunset_(SunriseZenith(place.elevationMetres), place.latitude, place.longitude, DailySolarEvent::Side::Evening),
       nightfall_(kNightfallZenithDegrees, place.latitude, place.longitude, DailySolarEvent::Side::Evening) {}
 
-std::optional<double> EveningTimes::Dawn(DayNumber day) const {
-    return dawn_.On(JulianDayOf(day));
-}
-
-std::optional<double> EveningTimes::Sunset(DayNumber day) const {
-    return sunset_.On(JulianDayOf(day));
-}
-
-std::optional<double> EveningTimes::Nightfall(DayNumber day) const {
-    return nightfall_.On(JulianDayOf(day));
-}
-
-std::optional<double> EveningTimes::CandleLighting(DayNumber day, int minutesBeforeSunset) const {
-    const std::optional<double> sunset = Sunset(day);
-    if (!sunset) {
-        return std::nullopt;
+std::vector<std::optional<double>> EveningTimes::On(Event event, const std::vector<DayNumber>& days) const {
+    std::vector<double> julianDays(days.size());
+    std::transform(days.begin(), days.end(), julianDays.begin(), JulianDayOf);
+    switch (event) {
+        case Event::Dawn:
+            return dawn_.On(julianDays);
+        case Event::Sunset:
+            return sunset_.On(julianDays);
+        case Event::Nightfall:
+            return nightfall_.On(julianDays);
     }
-    return *sunset - minutesBeforeSunset;
-}
-
-std::optional<double> EveningTimes::Havdalah(DayNumber day, const std::optional<int>& minutesAfterSunset) const {
-    if (!minutesAfterSunset) {
-        return Nightfall(day);
-    }
-    const std::optional<double> sunset = Sunset(day);
-    if (!sunset) {
-        return std::nullopt;
-    }
-    return *sunset + *minutesAfterSunset;
+    return std::vector<std::optional<double>>(days.size());
 }
 
 std::optional<double> NightfallMinutes(DayNumber day, const ZmanimPlace& place) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 #include "zmanim/day_zmanim.h"
@@ -18,16 +19,10 @@ class EveningTimes {
     explicit EveningTimes(const ZmanimPlace& place);
 
     // Dawn (the sun 16.1 degrees below the horizon), sunset at the place's elevation, and nightfall (8.5 degrees
-    // below) of the day.
-    std::optional<double> Dawn(DayNumber day) const;
-    std::optional<double> Sunset(DayNumber day) const;
-    std::optional<double> Nightfall(DayNumber day) const;
-
-    // Candle lighting: the minutes before sunset. At New York (40:45N 74:00W) on Friday 18 October 2024 sunset is
-    // 22:10 UT, 6:10 PM EDT, and candles 18 minutes before it at 5:52 PM.
-    std::optional<double> CandleLighting(DayNumber day, int minutesBeforeSunset) const;
-    // Havdalah: at nightfall when minutesAfterSunset is empty, else that many minutes after sunset.
-    std::optional<double> Havdalah(DayNumber day, const std::optional<int>& minutesAfterSunset) const;
+    // below) of each of the days, in their order: the same values as one day at a time, sooner for many days
+    // (DailySolarEvent::On).
+    enum class Event { Dawn, Sunset, Nightfall };
+    std::vector<std::optional<double>> On(Event event, const std::vector<DayNumber>& days) const;
 
   private:
     DailySolarEvent dawn_;

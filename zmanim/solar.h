@@ -6,7 +6,10 @@
 // Angles are degrees except inside the trigonometric functions; longitudes are west positive.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 
@@ -98,9 +101,15 @@ class DailySolarEvent {
     DailySolarEvent(double zenithDegrees, double latitude, double longitude, Side side);
     // The minutes of UT after julianDayValue (0h UT of a date), or nothing as for sunriseUt.
     std::optional<double> On(double julianDayValue) const;
+    // The same for each of the dates, in their order: sooner than one by one for many dates, as several of them go
+    // through the steps of the sun's position side by side.
+    std::vector<std::optional<double>> On(const std::vector<double>& julianDayValues) const;
 
   private:
-    std::optional<double> Pass(double t) const;
+    template <std::size_t N>
+    std::array<std::optional<double>, N> OnEach(const std::array<double, N>& julianDays) const;
+    template <std::size_t N>
+    std::array<std::optional<double>, N> Passes(const std::array<double, N>& t) const;
 
     double cosZenith_;
     double cosLatitude_;
