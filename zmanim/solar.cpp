@@ -28,12 +28,12 @@ double TanDegrees(double degrees) {
     return std::tan(Radians(degrees));
 }
 
-// degrees - 360 k for the whole k that puts it in [0, 360), as std::fmod(degrees, 360.0), taken up by a turn when
-// negative, gives it, without fmod's loop over the quotient's bits for the values the sun's series gives. Exact,
-// except that a value in (-360, 0) is raised by one rounded addition (-1e-20 gives 360, as fmod's would). Below 2^52
-// the rounded quotient's floor is the whole quotient or, for a value just under a multiple of 360, one more, which
-// leaves a remainder in [-360, 0) that a turn puts right; each step is exact, 360 k and the value being multiples
-// of the value's ulp.
+// The remainder of degrees by 360, in [0, 360]: degrees - 360 k for a whole k, as std::fmod(degrees, 360.0) gives it
+// with a turn added when negative, but without fmod's loop over the quotient's bits for the values the sun's series
+// gives. Exact, except that a value in (-360, 0) gets its turn with one rounding (-1e-20 gives 360, as fmod's would).
+// Below 2^52 the floor of the rounded quotient is the whole quotient or, for a value just under a multiple of 360,
+// one more, which leaves a remainder in [-360, 0) that the turn puts right; each step is exact, 360 k and the value
+// being multiples of the value's ulp.
 double RemainderOf360(double degrees) {
     constexpr double kExactBelow = 4503599627370496.0;  // 2^52
     const double r =
