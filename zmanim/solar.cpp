@@ -165,14 +165,14 @@ double TransitMinutes(double t, double longitude) {
     return 720 + 4 * longitude - SolarPositionAt(t).equationOfTime;
 }
 
-// First pass at 0h UT of the date, second at the time of the first estimate; no convergence test. pass(t) is one
-// pass: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
 // The dates and longitudes the events are computed for.
 bool EventsComputed(double julianDayValue, double longitude) {
     return julianDayValue >= kFirstEventJulianDay && julianDayValue < kEndEventJulianDay &&
            std::fabs(longitude) <= kMaxEventLongitudeDegrees;
 }
 
+// First pass at 0h UT of the date, second at the time of the first estimate; no convergence test. pass(t) is one
+// pass: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
 template <typename Pass>
 std::optional<double> TwoPasses(double julianDayValue, double longitude, const Pass& pass) {
     if (!EventsComputed(julianDayValue, longitude)) {
