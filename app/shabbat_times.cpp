@@ -1,5 +1,7 @@
 #include "app/shabbat_times.h"
 
+#include <array>
+#include <cstddef>
 #include <limits>
 #include <utility>
 
@@ -16,21 +18,33 @@ constexpr int kDaysPerWeek = 7;
 // Shabbat, or Tisha B'Av on Sunday).
 constexpr int kDaysPastTheWeek = 3;
 
-std::optional<double> MinutesOf(const ShabbatDayTime& time, const ZmanimPlace& place, const ShabbatRules& rules) {
-    switch (time.moment) {
+// The sun's event a moment is taken from under the rules, and the minutes after it (before it when negative): candle
+// lighting is sunset less the candle-lighting minutes (at New York, 40:45N 74:00W, on Friday 18 October 2024 sunset
+// is 22:10 UT, 6:10 PM EDT, and candles 18 minutes before it at 5:52 PM), havdalah nightfall or the havdalah minutes
+// after sunset.
+struct Timing {
+    EveningTimes::Event event;
+    int minutesAfter;
+};
+
+Timing TimingOf(DayMoment moment, const ShabbatRules& rules) {
+    switch (moment) {
         case DayMoment::CandleLighting:
-            return CandleLightingMinutes(time.day, place, rules.candleLightingMinutes);
+            return {EveningTimes::Event::Sunset, -rules.candleLightingMinutes};
         case DayMoment::Havdalah:
-            return HavdalahMinutes(time.day, place, rules.havdalahMinutesAfterSunset);
+            if (rules.havdalahMinutesAfterSunset) {
+                return {EveningTimes::Event::Sunset, *rules.havdalahMinutesAfterSunset};
+            }
+            return {EveningTimes::Event::Nightfall, 0};
         case DayMoment::Sunset:
-            return SunsetMinutes(time.day, place);
+            return {EveningTimes::Event::Sunset, 0};
         case DayMoment::NightfallCandles:
         case DayMoment::Nightfall:
-            return NightfallMinutes(time.day, place);
+            return {EveningTimes::Event::Nightfall, 0};
         case DayMoment::Dawn:
-            return DawnMinutes(time.day, place);
+            return {EveningTimes::Event::Dawn, 0};
     }
-    return std::nullopt;
+    return {EveningTimes::Event::Nightfall, 0};
 }
 
 // The order within a day: by the minutes, a time that does not happen after the others, but dawn before them.
@@ -50,10 +64,29 @@ std::vector<ShabbatTime> ShabbatTimes(DayNumber first,
                                       const ZmanimPlace& place,
                                       const ShabbatRules& rules) {
     const std::vector<ShabbatDayTime> days = ShabbatDayTimes(first, last, observance);
+    // Each of the sun's events for all the days it times at once, which is sooner than day by day.
+    constexpr std::size_t kEvents = 3;
+    const auto index = [](EveningTimes::Event event) { return static_cast<std::size_t>(event); };
+    std::array<std::vector<DayNumber>, kEvents> eventDays;
+    for (const ShabbatDayTime& day : days) {
+        eventDays[index(TimingOf(day.moment, rules).event)].push_back(day.day);
+    }
+    const EveningTimes evenings(place);
+    std::array<std::vector<std::optional<double>>, kEvents> eventMinutes;
+    for (const auto event : {EveningTimes::Event::Dawn, EveningTimes::Event::Sunset, EveningTimes::Event::Nightfall}) {
+        eventMinutes[index(event)] = evenings.On(event, eventDays[index(event)]);
+    }
+    std::array<std::size_t, kEvents> taken{};
     std::vector<ShabbatTime> times;
     times.reserve(days.size());
     for (const ShabbatDayTime& day : days) {
-        ShabbatTime time{day.day, day.kind, day.moment, day.occasion, MinutesOf(day, place, rules), std::nullopt};
+        const Timing timing = TimingOf(day.moment, rules);
+        const std::size_t event = index(timing.event);
+        std::optional<double> minutes = eventMinutes[event][taken[event]++];
+        if (minutes && timing.minutesAfter != 0) {
+            *minutes += timing.minutesAfter;
+        }
+        ShabbatTime time{day.day, day.kind, day.moment, day.occasion, minutes, std::nullopt};
         if (time.minutesUt) {
             time.instant = EventInstant(*time.minutesUt, day.day);
         }
@@ -132,19 +165,22 @@ const char* ShabbatTimeKindName(ShabbatTimeKind kind) {
     return "";
 }
 
-void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance) {
+ShabbatTimeOccasion OccasionOf(const ShabbatTime& time, Observance observance) {
     const bool havdalah = time.kind == ShabbatTimeKind::Havdalah;
-    if (time.occasion == HolidayCode::None) {
-        text += "Shabbat";
-    } else {
+    ShabbatTimeOccasion occasion{"", "Shabbat", havdalah ? " ends" : ""};
+    if (time.occasion != HolidayCode::None) {
         // A festival's candles on Friday evening, or its havdalah on Saturday evening, are Shabbat's too.
         const bool shabbatToo = (time.kind == ShabbatTimeKind::Candles && WeekdayOf(time.date + 1) == kSaturday) ||
                                 (havdalah && WeekdayOf(time.date) == kSaturday);
-        text.append(shabbatToo ? "Shabbat, " : "").append(HolidayName(time.occasion, observance));
+        occasion.shabbatToo = shabbatToo ? "Shabbat, " : "";
+        occasion.name = HolidayName(time.occasion, observance);
     }
-    if (havdalah) {
-        text += " ends";
-    }
+    return occasion;
+}
+
+void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance) {
+    const ShabbatTimeOccasion occasion = OccasionOf(time, observance);
+    text.append(occasion.shabbatToo).append(occasion.name).append(occasion.ends);
 }
 
 std::string ShabbatRulesText(const ShabbatRules& rules) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/gregorian.h"
@@ -46,8 +47,16 @@ std::vector<ShabbatTime> ShabbatWeekTimes(DayNumber day,
 const char* ShabbatTimeKey(ShabbatTimeKind kind);
 // The kind in words: "Candle lighting", "Havdalah", "Fast begins", "Fast ends".
 const char* ShabbatTimeKindName(ShabbatTimeKind kind);
-// Appends what the time is for: "Shabbat", "Shabbat ends", "Yom Kippur", "Shabbat, Passover VII" (a festival evening
-// that is also Shabbat's), "Shabbat, Sukkot I ends", "Tish'a B'Av"; holiday names in the program's Windows-1252 bytes.
+// What the time is for: "Shabbat", "Shabbat ends", "Yom Kippur", "Shabbat, Passover VII" (a festival evening that is
+// also Shabbat's), "Shabbat, Sukkot I ends", "Tish'a B'Av"; holiday names in the program's Windows-1252 bytes. As its
+// three pieces, for a writer that copies them as they are: "Shabbat, " or nothing, the name, " ends" or nothing.
+struct ShabbatTimeOccasion {
+    std::string_view shabbatToo;
+    std::string_view name;
+    std::string_view ends;
+};
+ShabbatTimeOccasion OccasionOf(const ShabbatTime& time, Observance observance);
+// Appends the three pieces.
 void AppendShabbatTimeOccasion(std::string& text, const ShabbatTime& time, Observance observance);
 // The rules as one sentence: "Candles 18 minutes before sunset, havdalah at nightfall."
 std::string ShabbatRulesText(const ShabbatRules& rules);

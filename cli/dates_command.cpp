@@ -40,7 +40,7 @@ std::string EntryText(std::size_t number, const PersonDate& date) {
 }
 
 void WriteBytes(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    WriteUtf8Text(stdout, text);
 }
 
 // A name as a CSV field: in double quotes, its own doubled, when it holds a comma, a quote or blanks at its ends.

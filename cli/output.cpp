@@ -16,7 +16,8 @@ bool IsAscii(std::string_view text) {
 }
 
 void Report(const char* kind, const std::string& message) {
-    std::fprintf(stderr, "kestrelon-cli: %s%s\n", kind, message.c_str());
+    const std::string line = std::string("kestrelon-cli: ") + kind + message + "\n";
+    WriteUtf8Text(stderr, line);
 }
 
 }  // namespace
@@ -38,6 +39,12 @@ void WriteText(std::FILE* stream, std::string_view text) {
     }
     const std::string out = Utf8FromWindows1252(text);
     std::fwrite(out.data(), 1, out.size(), stream);
+}
+
+void WriteUtf8Text(std::FILE* stream, std::string_view utf8) {
+    if (!WriteUtf8ToConsole(stream, utf8)) {
+        std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    }
 }
 
 int FinishOutput() {

@@ -13,10 +13,13 @@ inline constexpr int kExitUsage = 2;
 std::string ForUser(std::string_view text);
 // Writes a Windows-1252 text to the stream: to a Windows console as its characters, else through ForUser.
 void WriteText(std::FILE* stream, std::string_view text);
+// Writes a UTF-8 text (people's names) to the stream: to a Windows console as its characters, else byte for byte.
+void WriteUtf8Text(std::FILE* stream, std::string_view utf8);
 // 0 when everything written reached standard output; otherwise one line on stderr and 1.
 int FinishOutput();
 
-// "kestrelon-cli: <message>" on stderr; they return 2 and 1.
+// "kestrelon-cli: <message>" on stderr (a message is ASCII with the arguments it quotes, which are UTF-8); they
+// return 2 and 1.
 int UsageError(const std::string& message);
 int NotFound(const std::string& message);
 // "kestrelon-cli: warning: <message>" on stderr.

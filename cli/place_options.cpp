@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/output.h"
+#include "location/encoding.h"
 #include "location/place_rules.h"
 #include "location/zip_code_text.h"
 #include "location/zip_database.h"
@@ -34,7 +35,7 @@ const PresetCity* FindPreset(const std::string& text, std::string& reason) {
     }
     reason = "--city " + Quote(text) + " is ambiguous: ";
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        reason += (i == 0 ? "" : "; ") + ForUser(candidates[i]->name);
+        reason += (i == 0 ? "" : "; ") + Utf8FromWindows1252(candidates[i]->name);
     }
     return nullptr;
 }

@@ -1,8 +1,11 @@
 // shabbat: candle lighting, havdalah and the fasts' times of a week or of a span of years, as readable lines or CSV.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/shabbat_times.h"
@@ -34,6 +37,7 @@ constexpr std::size_t kLongestLine = 64;  // "2099-12-31,fast-begins,-1234.5678\
 constexpr std::size_t kTimeSize = 16;
 constexpr std::size_t kDateColumns = 17;  // "Wed, Sep 25, 2024"
 constexpr std::size_t kClockColumns = 8;  // "12:05 AM"
+constexpr std::string_view kBlanks = "          ";
 
 // What the command was asked for.
 struct ShabbatRequest {
@@ -103,12 +107,43 @@ void WriteCsv(const std::vector<ShabbatTime>& times, const SpanClock& clock, boo
     std::fwrite(start, 1, static_cast<std::size_t>(out - start), stdout);
 }
 
-// "Fri, Oct 18, 2024"
-void AppendShortDate(std::string& text, DayNumber n) {
+// Text gathered into a block and written to standard output (WriteText) a block at a time: each piece is copied in
+// whole, and one that would not fit sends the block out first.
+class TextBlock {
+  public:
+    TextBlock() : chars_(kBlockSize) {}
+
+    void Add(std::string_view piece) {
+        if (piece.size() > kBlockSize - used_) {
+            Write();
+            if (piece.size() > kBlockSize) {
+                WriteText(stdout, piece);
+                return;
+            }
+        }
+        if (!piece.empty()) {  // an empty view may hold no pointer at all
+            std::memcpy(chars_.data() + used_, piece.data(), piece.size());
+            used_ += piece.size();
+        }
+    }
+
+    void Write() {
+        if (used_ > 0) {
+            WriteText(stdout, {chars_.data(), used_});
+            used_ = 0;
+        }
+    }
+
+  private:
+    std::vector<char> chars_;
+    std::size_t used_ = 0;
+};
+
+// "Fri, Oct 18, 2024" into shown, which holds kDateColumns characters; returns the characters written.
+std::size_t FormatShortDate(DayNumber n, char* shown) {
     static constexpr char kWeekdays[] = "SunMonTueWedThuFriSat";
     int day = 0, month = 0, year = 0;
     DayNumberToGregorian(n, day, month, year);
-    char shown[kDateColumns + 1];
     char* out = std::copy_n(kWeekdays + 3 * WeekdayOf(n), 3, shown);
     *out++ = ',';
     *out++ = ' ';
@@ -118,11 +153,11 @@ void AppendShortDate(std::string& text, DayNumber n) {
     *out++ = ',';
     *out++ = ' ';
     out = AppendDigits(out, year, 4);
-    text.append(shown, static_cast<std::size_t>(out - shown));
+    return static_cast<std::size_t>(out - shown);
 }
 
 // The clock as the zmanim text shows it ("5:52 PM", "--:--"), set right in 8 columns.
-void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
+void AddClock(TextBlock& block, const std::optional<LocalClock>& local) {
     char shown[kTimeSize];
     std::size_t length = 0;
     if (!local) {
@@ -143,14 +178,19 @@ void AppendClock(std::string& text, const std::optional<LocalClock>& local) {
             shown[length++] = *c;
         }
     }
-    text.append(length < kClockColumns ? kClockColumns - length : 0, ' ').append(shown, length);
+    block.Add(kBlanks.substr(0, length < kClockColumns ? kClockColumns - length : 0));
+    block.Add({shown, length});
 }
 
 // What a time is for: "Candle lighting: Shabbat", "Havdalah: Yom Kippur ends", "Fast begins: Tisha B'Av".
-void AppendDescription(std::string& text, const ShabbatTime& time, Observance observance) {
-    text += time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before" : ShabbatTimeKindName(time.kind);
-    text += ": ";
-    AppendShabbatTimeOccasion(text, time, observance);
+void AddDescription(TextBlock& block, const ShabbatTime& time, Observance observance) {
+    block.Add(time.moment == DayMoment::NightfallCandles ? "Candle lighting, not before"
+                                                         : ShabbatTimeKindName(time.kind));
+    block.Add(": ");
+    const ShabbatTimeOccasion occasion = OccasionOf(time, observance);
+    block.Add(occasion.shabbatToo);
+    block.Add(occasion.name);
+    block.Add(occasion.ends);
 }
 
 // A heading with the place and the span.
@@ -163,9 +203,8 @@ void WriteHeading(const ShabbatRequest& request) {
     std::string text = "Shabbat and festival times at " + place + " (" +
                        (IsDiaspora(request.observance) ? "Diaspora" : "Israel") + ")\n";
     if (request.week) {
-        text += "Week of ";
-        AppendShortDate(text, request.first);
-        text += "\n";
+        char date[kDateColumns];
+        text.append("Week of ").append(date, FormatShortDate(request.first, date)) += "\n";
     }
     text += "\n";
     WriteText(stdout, text);
@@ -174,54 +213,56 @@ void WriteHeading(const ShabbatRequest& request) {
 // The date set in its column, "Fri, Oct 18, 2024 ", kept for the lines of the same date that follow it.
 class DateColumn {
   public:
-    void AppendTo(std::string& text, DayNumber n) {
-        if (n != date_ || shown_.empty()) {
+    void AddTo(TextBlock& block, DayNumber n) {
+        if (n != date_ || !set_) {
             date_ = n;
-            shown_.clear();
-            AppendShortDate(shown_, n);
-            shown_.append(shown_.size() < kDateColumns ? kDateColumns - shown_.size() : 0, ' ') += ' ';
+            set_ = true;
+            std::fill(std::begin(shown_) + FormatShortDate(n, shown_), std::end(shown_), ' ');
         }
-        text += shown_;
+        block.Add({shown_, sizeof shown_});
     }
 
   private:
     DayNumber date_ = 0;
-    std::string shown_;
+    bool set_ = false;
+    char shown_[kDateColumns + 1];  // the date, then blanks to the end of its column and one more
 };
 
 // The Saturday's reading, in the clock's place left blank: "Torah portion: Vayakhel-Pekudei", or on a festival day
 // what parsha names instead, "Festival reading: CHM Passover V".
-void AppendReading(std::string& text, DateColumn& date, const WeeklyPortion& reading, Observance observance) {
+void AddReading(TextBlock& block, DateColumn& date, const WeeklyPortion& reading, Observance observance) {
     char name[kWeeklyPortionNameSize];
     const std::size_t length = WeeklyPortionName(reading, observance, name, sizeof name);
-    date.AppendTo(text, reading.shabbat);
-    text.append(kClockColumns + 2, ' ');
-    text.append(ReadingLabel(reading)).append(name, length) += '\n';
+    date.AddTo(block, reading.shabbat);
+    block.Add(kBlanks.substr(0, kClockColumns + 2));
+    block.Add(ReadingLabel(reading));
+    block.Add({name, length});
+    block.Add("\n");
 }
 
-// Appends a line for each time (its date, its clock, what it is for) and for the reading of each Saturday of
+// Adds a line for each time (its date, its clock, what it is for) and for the reading of each Saturday of
 // first..last, which comes before the Saturday's times.
-void AppendReadable(std::string& text,
-                    const std::vector<ShabbatTime>& times,
-                    DayNumber first,
-                    DayNumber last,
-                    const SpanClock& clock,
-                    const ShabbatRequest& request) {
+void AddReadable(TextBlock& block,
+                 const std::vector<ShabbatTime>& times,
+                 DayNumber first,
+                 DayNumber last,
+                 const SpanClock& clock,
+                 const ShabbatRequest& request) {
     const std::vector<WeeklyPortion> readings = PortionsOfShabbatot(first, last, request.observance);
     auto reading = readings.begin();
     DateColumn date;
     for (const ShabbatTime& time : times) {
         for (; reading != readings.end() && reading->shabbat <= time.date; ++reading) {
-            AppendReading(text, date, *reading, request.observance);
+            AddReading(block, date, *reading, request.observance);
         }
-        date.AppendTo(text, time.date);
-        AppendClock(text, LocalClockOf(time, clock));
-        text += "  ";
-        AppendDescription(text, time, request.observance);
-        text += '\n';
+        date.AddTo(block, time.date);
+        AddClock(block, LocalClockOf(time, clock));
+        block.Add("  ");
+        AddDescription(block, time, request.observance);
+        block.Add("\n");
     }
     for (; reading != readings.end(); ++reading) {
-        AppendReading(text, date, *reading, request.observance);
+        AddReading(block, date, *reading, request.observance);
     }
 }
 
@@ -292,7 +333,7 @@ int RunShabbatCommand(const Arguments& args) {
     // A span of years a year at a time: the times of consecutive years follow each other as those of the whole span.
     bool any = false;
     std::vector<char> block;  // the CSV lines
-    std::string text;         // the readable lines, written a block at a time
+    TextBlock text;           // the readable lines
     for (DayNumber first = request.first; first <= request.last;) {
         int day = 0, month = 0, year = 0;
         DayNumberToGregorian(first, day, month, year);
@@ -307,18 +348,14 @@ int RunShabbatCommand(const Arguments& args) {
         if (request.csv) {
             WriteCsv(times, clock, request.ut, block);
         } else {
-            AppendReadable(text, times, first, last, clock, request);
-            if (text.size() >= kBlockSize) {
-                WriteText(stdout, text);
-                text.clear();
-            }
+            AddReadable(text, times, first, last, clock, request);
         }
         first = last + 1;
     }
     if (!request.csv) {
-        text += (any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
-                ShabbatRulesText(request.rules) + "\n";
-        WriteText(stdout, text);
+        text.Add((any ? "" : "No candle lighting, havdalah or fast in this span.\n") + std::string("\n") +
+                 ShabbatRulesText(request.rules) + "\n");
+        text.Write();
     }
     return FinishOutput();
 }

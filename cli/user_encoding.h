@@ -12,3 +12,5 @@ bool UserSpeaksUtf8();
 // console's wide-character output, so that it shows right whatever the console's code page, and returns true. False,
 // having written nothing, when stream is a file or a pipe (which get the bytes as they are) and on POSIX.
 bool WriteToConsole(std::FILE* stream, std::string_view text);
+// The same for a UTF-8 text (people's names, messages quoting the arguments, which are UTF-8 on every system).
+bool WriteUtf8ToConsole(std::FILE* stream, std::string_view utf8);

@@ -15,3 +15,7 @@ bool UserSpeaksUtf8() {
 bool WriteToConsole(std::FILE*, std::string_view) {
     return false;
 }
+
+bool WriteUtf8ToConsole(std::FILE*, std::string_view) {
+    return false;
+}

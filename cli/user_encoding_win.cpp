@@ -17,31 +17,72 @@ bool UserSpeaksUtf8() {
     return false;
 }
 
-bool WriteToConsole(std::FILE* stream, std::string_view text) {
+namespace {
+
+HANDLE ConsoleOf(std::FILE* stream) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) {
-        return false;
-    }
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+// Writes the characters; should the console refuse, the rest goes out as the bytes of text from the first byte not
+// written (bytesBefore(n): the bytes of text the first n characters came from), and a failure there shows in the
+// stream's error state.
+template <typename BytesBefore>
+void WriteWide(std::FILE* stream,
+               HANDLE console,
+               const std::wstring& wide,
+               std::string_view text,
+               BytesBefore bytesBefore) {
     // What the C library holds for the stream goes first.
     std::fflush(stream);
-    std::wstring wide;
-    wide.reserve(text.size());
-    for (const char c : text) {
-        wide += static_cast<wchar_t>(CharacterOfWindows1252(static_cast<unsigned char>(c)));
-    }
-    // One character per byte: should the console refuse, the rest goes out as bytes, and a failure there shows in
-    // the stream's error state.
     std::size_t written = 0;
     while (written < wide.size()) {
         const std::size_t left = wide.size() - written;
         const auto count = static_cast<DWORD>(left < kConsoleChunk ? left : kConsoleChunk);
         DWORD done = 0;
-        if (!WriteConsoleW(handle, wide.data() + written, count, &done, nullptr) || done == 0) {
-            std::fwrite(text.data() + written, 1, text.size() - written, stream);
+        if (!WriteConsoleW(console, wide.data() + written, count, &done, nullptr) || done == 0) {
+            const std::size_t from = bytesBefore(written);
+            std::fwrite(text.data() + from, 1, text.size() - from, stream);
             break;
         }
         written += done;
     }
+}
+
+}  // namespace
+
+bool WriteToConsole(std::FILE* stream, std::string_view text) {
+    const HANDLE console = ConsoleOf(stream);
+    if (console == nullptr) {
+        return false;
+    }
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (const char c : text) {
+        wide += static_cast<wchar_t>(CharacterOfWindows1252(static_cast<unsigned char>(c)));
+    }
+    WriteWide(stream, console, wide, text, [](std::size_t characters) { return characters; });
+    return true;
+}
+
+bool WriteUtf8ToConsole(std::FILE* stream, std::string_view utf8) {
+    const HANDLE console = ConsoleOf(stream);
+    if (console == nullptr) {
+        return false;
+    }
+    // Bytes that are not UTF-8 become U+FFFD, as the console would show nothing better for them.
+    const int length = static_cast<int>(utf8.size());
+    const int characters = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(characters > 0 ? characters : 0), L'\0');
+    if (characters > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, &wide[0], characters);
+    }
+    // A refused write sends what is left of the text as its bytes, from the character's place in the UTF-8.
+    WriteWide(stream, console, wide, utf8, [&](std::size_t written) {
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(written), nullptr, 0, nullptr, nullptr);
+        return bytes > 0 && static_cast<std::size_t>(bytes) <= utf8.size() ? static_cast<std::size_t>(bytes) : 0;
+    });
     return true;
 }

@@ -527,48 +527,47 @@ template <typename Change>
 void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
     const std::vector<const PersonDate*> shown = DatesIn(state.contents);
     const std::string shownLine = row >= 0 ? FormatPersonDate(*shown[static_cast<std::size_t>(row)]) : std::string();
-    // Held from the read to the save, so that a change kestrelon-cli makes at the same moment is kept as well.
-    DatesChangeLock lock;
-    std::string why;
-    if (!state.path.empty() && !lock.Take(state.path, why)) {
-        MessageBoxW(dialog, (L"Nothing was changed: " + Wide(why) + L".").c_str(), kListCaption, MB_OK | MB_ICONERROR);
-        return;
-    }
-    if (!ReadFile(dialog, state)) {
-        MessageBoxW(dialog, L"The file of the dates cannot be read now, so nothing was changed; see below the list.",
-                    kListCaption, MB_OK | MB_ICONERROR);
-        FillList(dialog, state, row);
-        return;
-    }
-    DatesFileLine* target = nullptr;
-    int index = 0;
-    for (DatesFileLine& line : state.contents.lines) {
-        if (line.date && index++ == row) {
-            target = &line;
+    std::wstring problem;  // told once the lock is let go, so that no message box keeps kestrelon-cli waiting
+    UINT icon = MB_ICONERROR;
+    int selectRow = row;
+    bool saved = false;
+    {
+        // Held from the read to the save, so that a change kestrelon-cli makes at the same moment is kept as well.
+        DatesChangeLock lock;
+        std::string why;
+        DatesFileLine* target = nullptr;
+        if (!state.path.empty() && !lock.Take(state.path, why)) {
+            problem = L"Nothing was changed: " + Wide(why) + L".";
+        } else if (!ReadFile(dialog, state)) {
+            problem = L"The file of the dates cannot be read now, so nothing was changed; see below the list.";
+        } else {
+            int index = 0;
+            for (DatesFileLine& line : state.contents.lines) {
+                if (line.date && index++ == row) {
+                    target = &line;
+                }
+            }
+            if (row >= 0 && (target == nullptr || FormatPersonDate(*target->date) != shownLine)) {
+                problem = L"The file changed since the list was shown. Here it is again: please choose the date again.";
+                icon = MB_ICONINFORMATION;
+            } else if ((selectRow = change(target)) == kNoChange) {
+                selectRow = row;
+            } else if (std::string error; !SaveDatesFile(state.path, state.contents, error)) {
+                problem = L"The dates were not saved: " + Wide(error) + L".";
+                ReadFile(dialog, state);
+                selectRow = row;
+            } else {
+                saved = true;
+            }
         }
     }
-    if (row >= 0 && (target == nullptr || FormatPersonDate(*target->date) != shownLine)) {
-        MessageBoxW(dialog,
-                    L"The file changed since the list was shown. Here it is again: please choose the date again.",
-                    kListCaption, MB_OK | MB_ICONINFORMATION);
-        FillList(dialog, state, row);
-        return;
-    }
-    const int selectRow = change(target);
-    if (selectRow == kNoChange) {
-        FillList(dialog, state, row);
-        return;
-    }
-    std::string error;
-    if (!SaveDatesFile(state.path, state.contents, error)) {
-        MessageBoxW(dialog, (L"The dates were not saved: " + Wide(error) + L".").c_str(), kListCaption,
-                    MB_OK | MB_ICONERROR);
-        ReadFile(dialog, state);
-        FillList(dialog, state, row);
-        return;
+    if (!problem.empty()) {
+        MessageBoxW(dialog, problem.c_str(), kListCaption, MB_OK | icon);
     }
     FillList(dialog, state, selectRow);
-    SendMessageW(state.owner, UM_REFRESH, 0, 0);
+    if (saved) {
+        SendMessageW(state.owner, UM_REFRESH, 0, 0);
+    }
 }
 
 // Opens the dialog of one date; true with date set after OK.

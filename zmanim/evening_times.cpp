@@ -1,6 +1,6 @@
 #include "zmanim/evening_times.h"
 
-#include "zmanim/solar.h"
+#include <algorithm>
 
 namespace {
 
@@ -11,35 +11,25 @@ double JulianDayOf(DayNumber day) {
 
 }  // namespace
 
-std::optional<double> DawnMinutes(DayNumber day, const ZmanimPlace& place) {
-    return MorningDepressionUt(JulianDayOf(day), place.latitude, place.longitude, kDawnDepressionDegrees);
-}
+EveningTimes::EveningTimes(const ZmanimPlace& place)
+    : dawn_(DepressionZenith(kDawnDepressionDegrees), place.latitude, place.longitude, DailySolarEvent::Side::Morning),
+      sunset_(SunriseZenith(place.elevationMetres), place.latitude, place.longitude, DailySolarEvent::Side::Evening),
+      nightfall_(kNightfallZenithDegrees, place.latitude, place.longitude, DailySolarEvent::Side::Evening) {}
 
-std::optional<double> SunsetMinutes(DayNumber day, const ZmanimPlace& place) {
-    return sunsetUt(JulianDayOf(day), place.latitude, place.longitude, place.elevationMetres);
+std::vector<std::optional<double>> EveningTimes::On(Event event, const std::vector<DayNumber>& days) const {
+    std::vector<double> julianDays(days.size());
+    std::transform(days.begin(), days.end(), julianDays.begin(), JulianDayOf);
+    switch (event) {
+        case Event::Dawn:
+            return dawn_.On(julianDays);
+        case Event::Sunset:
+            return sunset_.On(julianDays);
+        case Event::Nightfall:
+            return nightfall_.On(julianDays);
+    }
+    return std::vector<std::optional<double>>(days.size());
 }
 
 std::optional<double> NightfallMinutes(DayNumber day, const ZmanimPlace& place) {
     return nightfallUt(JulianDayOf(day), place.latitude, place.longitude);
-}
-
-std::optional<double> CandleLightingMinutes(DayNumber day, const ZmanimPlace& place, int minutesBeforeSunset) {
-    const std::optional<double> sunset = SunsetMinutes(day, place);
-    if (!sunset) {
-        return std::nullopt;
-    }
-    return *sunset - minutesBeforeSunset;
-}
-
-std::optional<double> HavdalahMinutes(DayNumber day,
-                                      const ZmanimPlace& place,
-                                      const std::optional<int>& minutesAfterSunset) {
-    if (!minutesAfterSunset) {
-        return NightfallMinutes(day, place);
-    }
-    const std::optional<double> sunset = SunsetMinutes(day, place);
-    if (!sunset) {
-        return std::nullopt;
-    }
-    return *sunset + *minutesAfterSunset;
 }

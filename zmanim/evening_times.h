@@ -6,20 +6,29 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 #include "zmanim/day_zmanim.h"
+#include "zmanim/solar.h"
 
-// Dawn (the sun 16.1 degrees below the horizon), sunset at the place's elevation, and nightfall (8.5 degrees below)
-// of the day.
-std::optional<double> DawnMinutes(DayNumber day, const ZmanimPlace& place);
-std::optional<double> SunsetMinutes(DayNumber day, const ZmanimPlace& place);
+// The moments of any day at the place. The sun's events are set up once (DailySolarEvent), so that the days of a
+// long listing pay only for what changes from one day to the next.
+class EveningTimes {
+  public:
+    explicit EveningTimes(const ZmanimPlace& place);
+
+    // Dawn (the sun 16.1 degrees below the horizon), sunset at the place's elevation, and nightfall (8.5 degrees
+    // below) of each of the days, in their order: the same values as one day at a time, sooner for many days
+    // (DailySolarEvent::On).
+    enum class Event { Dawn, Sunset, Nightfall };
+    std::vector<std::optional<double>> On(Event event, const std::vector<DayNumber>& days) const;
+
+  private:
+    DailySolarEvent dawn_;
+    DailySolarEvent sunset_;
+    DailySolarEvent nightfall_;
+};
+
+// The nightfall of one day, for a caller that wants no other moment.
 std::optional<double> NightfallMinutes(DayNumber day, const ZmanimPlace& place);
-
-// Candle lighting: the minutes before sunset. At New York (40:45N 74:00W) on Friday 18 October 2024 sunset is
-// 22:10 UT, 6:10 PM EDT, and candles 18 minutes before it at 5:52 PM.
-std::optional<double> CandleLightingMinutes(DayNumber day, const ZmanimPlace& place, int minutesBeforeSunset);
-// Havdalah: at nightfall when minutesAfterSunset is empty, else that many minutes after sunset.
-std::optional<double> HavdalahMinutes(DayNumber day,
-                                      const ZmanimPlace& place,
-                                      const std::optional<int>& minutesAfterSunset);

@@ -1,6 +1,9 @@
 #include "zmanim/solar.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 namespace {
@@ -25,6 +28,22 @@ double TanDegrees(double degrees) {
     return std::tan(Radians(degrees));
 }
 
+// The remainder of degrees by 360, in [0, 360]: degrees - 360 k for a whole k, as std::fmod(degrees, 360.0) gives it
+// with a turn added when negative, but without fmod's loop over the quotient's bits for the values the sun's series
+// gives. Exact, except that a value in (-360, 0) gets its turn with one rounding (-1e-20 gives 360, as fmod's would).
+// Below 2^52 the floor of the rounded quotient is the whole quotient or, for a value just under a multiple of 360,
+// one more, which leaves a remainder in [-360, 0) that the turn puts right; each step is exact, 360 k and the value
+// being multiples of the value's ulp.
+double RemainderOf360(double degrees) {
+    constexpr double kExactBelow = 4503599627370496.0;  // 2^52
+    const double r =
+        std::fabs(degrees) < kExactBelow ? degrees - std::floor(degrees / 360) * 360 : std::fmod(degrees, 360.0);
+    if (r < 0) {
+        return r + 360;
+    }
+    return r == 0 ? 0.0 : r;  // fmod's -0 of a negative multiple of 360 is 0
+}
+
 // Geometric mean longitude of the sun, L0.
 double MeanLongitude(double t) {
     return ReduceMeanLongitude(280.46646 + t * (36000.76983 + 0.0003032 * t));
@@ -40,10 +59,18 @@ double Eccentricity(double t) {
     return 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
 }
 
+// The sines of the mean anomaly and of its double, which both equations below use.
+double SinAnomaly(double meanAnomaly) {
+    return SinDegrees(meanAnomaly);
+}
+double SinTwiceAnomaly(double meanAnomaly) {
+    return SinDegrees(2 * meanAnomaly);
+}
+
 // Equation of centre, C.
-double EquationOfCentre(double t, double meanAnomaly) {
-    return SinDegrees(meanAnomaly) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
-           SinDegrees(2 * meanAnomaly) * (0.019993 - 0.000101 * t) + SinDegrees(3 * meanAnomaly) * 0.000289;
+double EquationOfCentre(double t, double meanAnomaly, double sinAnomaly, double sinTwiceAnomaly) {
+    return sinAnomaly * (1.914602 - t * (0.004817 + 0.000014 * t)) + sinTwiceAnomaly * (0.019993 - 0.000101 * t) +
+           SinDegrees(3 * meanAnomaly) * 0.000289;
 }
 
 // Longitude of the ascending node of the moon's orbit, for the nutation terms.
@@ -71,41 +98,66 @@ double Declination(double obliquity, double apparentLongitude) {
 }
 
 // Equation of time in minutes.
-double EquationOfTime(double obliquity, double meanLongitude, double eccentricity, double meanAnomaly) {
+double EquationOfTime(double obliquity,
+                      double meanLongitude,
+                      double eccentricity,
+                      double sinAnomaly,
+                      double sinTwiceAnomaly) {
     const double half = std::tan(Radians(obliquity) / 2);
     const double y = half * half;
     const double e = eccentricity;
-    const double radians = y * SinDegrees(2 * meanLongitude) - 2 * e * SinDegrees(meanAnomaly) +
-                           4 * e * y * SinDegrees(meanAnomaly) * CosDegrees(2 * meanLongitude) -
-                           0.5 * y * y * SinDegrees(4 * meanLongitude) - 1.25 * e * e * SinDegrees(2 * meanAnomaly);
+    const double radians = y * SinDegrees(2 * meanLongitude) - 2 * e * sinAnomaly +
+                           4 * e * y * sinAnomaly * CosDegrees(2 * meanLongitude) -
+                           0.5 * y * y * SinDegrees(4 * meanLongitude) - 1.25 * e * e * sinTwiceAnomaly;
     return 4 * Degrees(radians);
 }
 
-// Hour angle of the event in radians, or nothing when the sun never reaches the zenith angle (the cosine falls
-// outside [-1, 1]) or the latitude is a pole, where cos(latitude) vanishes.
-std::optional<double> HourAngle(double zenith, double latitude, double declination) {
-    if (!(std::fabs(latitude) < 90.0)) {
-        return std::nullopt;
+// Values that go through the same steps side by side, a lane each. Every step is taken for all the lanes before
+// the next one, so that the processor works on the lanes' chains of sines and arcsines together instead of waiting
+// out one chain at a time; a lane's values are those it has alone, to the last bit.
+template <std::size_t N>
+using Lanes = std::array<double, N>;
+
+// step(first[i], rest[i]...) for each lane i.
+template <typename Step, std::size_t N, typename... Rest>
+Lanes<N> EachLane(const Step& step, const Lanes<N>& first, const Rest&... rest) {
+    Lanes<N> result{};
+    for (std::size_t i = 0; i < N; ++i) {
+        result[i] = step(first[i], rest[i]...);
     }
-    const double cosine = CosDegrees(zenith) / (CosDegrees(latitude) * CosDegrees(declination)) -
-                          TanDegrees(latitude) * TanDegrees(declination);
+    return result;
+}
+
+// SolarPositionAt of each lane.
+template <std::size_t N>
+struct SolarPositions {
+    Lanes<N> declination;
+    Lanes<N> equationOfTime;
+};
+
+template <std::size_t N>
+SolarPositions<N> SolarPositionsAt(const Lanes<N>& t) {
+    const Lanes<N> meanLongitude = EachLane(MeanLongitude, t);
+    const Lanes<N> meanAnomaly = EachLane(MeanAnomaly, t);
+    const Lanes<N> sinAnomaly = EachLane(SinAnomaly, meanAnomaly);
+    const Lanes<N> sinTwiceAnomaly = EachLane(SinTwiceAnomaly, meanAnomaly);
+    const Lanes<N> trueLongitude = EachLane([](double l0, double c) { return l0 + c; }, meanLongitude,
+                                            EachLane(EquationOfCentre, t, meanAnomaly, sinAnomaly, sinTwiceAnomaly));
+    const Lanes<N> node = EachLane(NodeLongitude, t);
+    const Lanes<N> apparentLongitude = EachLane(ApparentLongitude, trueLongitude, node);
+    const Lanes<N> obliquity = EachLane(CorrectedObliquity, EachLane(MeanObliquity, t), node);
+    return {EachLane(Declination, obliquity, apparentLongitude),
+            EachLane(EquationOfTime, obliquity, meanLongitude, EachLane(Eccentricity, t), sinAnomaly, sinTwiceAnomaly)};
+}
+
+// Hour angle of the event in radians, or nothing when the sun never reaches the zenith angle (the cosine falls
+// outside [-1, 1]). The zenith and the latitude come as the cosines and the tangent the days share.
+std::optional<double> HourAngle(double cosZenith, double cosLatitude, double tanLatitude, double declination) {
+    const double cosine = cosZenith / (cosLatitude * CosDegrees(declination)) - tanLatitude * TanDegrees(declination);
     if (!(cosine >= -1.0 && cosine <= 1.0)) {
         return std::nullopt;
     }
     return std::acos(cosine);
-}
-
-enum class Side { Morning, Evening };
-
-// One pass: the event's minutes of UT with the sun's position taken at time argument t.
-std::optional<double> EventMinutes(double t, double zenith, double latitude, double longitude, Side side) {
-    const SolarPosition sun = SolarPositionAt(t);
-    const std::optional<double> hourAngle = HourAngle(zenith, latitude, sun.declination);
-    if (!hourAngle) {
-        return std::nullopt;
-    }
-    const double signedHourAngle = side == Side::Morning ? *hourAngle : -*hourAngle;
-    return 720 + 4 * (longitude - Degrees(signedHourAngle)) - sun.equationOfTime;
 }
 
 // One pass of the transit, where the hour angle is 0.
@@ -113,12 +165,17 @@ double TransitMinutes(double t, double longitude) {
     return 720 + 4 * longitude - SolarPositionAt(t).equationOfTime;
 }
 
+// The dates and longitudes the events are computed for.
+bool EventsComputed(double julianDayValue, double longitude) {
+    return julianDayValue >= kFirstEventJulianDay && julianDayValue < kEndEventJulianDay &&
+           std::fabs(longitude) <= kMaxEventLongitudeDegrees;
+}
+
 // First pass at 0h UT of the date, second at the time of the first estimate; no convergence test. pass(t) is one
 // pass: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
 template <typename Pass>
 std::optional<double> TwoPasses(double julianDayValue, double longitude, const Pass& pass) {
-    if (!(julianDayValue >= kFirstEventJulianDay && julianDayValue < kEndEventJulianDay &&
-          std::fabs(longitude) <= kMaxEventLongitudeDegrees)) {
+    if (!EventsComputed(julianDayValue, longitude)) {
         return std::nullopt;
     }
     const double t1 = TimeArgument(julianDayValue);
@@ -132,11 +189,6 @@ std::optional<double> TwoPasses(double julianDayValue, double longitude, const P
         return std::nullopt;
     }
     return second;
-}
-
-std::optional<double> TwoPassEvent(double julianDayValue, double zenith, double latitude, double longitude, Side side) {
-    return TwoPasses(julianDayValue, longitude,
-                     [&](double t) { return EventMinutes(t, zenith, latitude, longitude, side); });
 }
 
 }  // namespace
@@ -172,26 +224,18 @@ double ReduceMeanLongitude(double degrees) {
     // need up to 2^48 steps, or never end once a step of 360 no longer changes the value. Above 361 the rule stops
     // within [1, 361); a negative value it raises into [0, 360].
     if (std::trunc(degrees) > 360) {
-        const double r = std::fmod(degrees, 360.0);  // [0, 360), exactly degrees - 360 k
-        return r < 1 ? r + 360 : r;                  // exact: r + 360 is a multiple of the ulp of degrees
+        const double r = RemainderOf360(degrees);  // [0, 360), exactly degrees - 360 k
+        return r < 1 ? r + 360 : r;                // exact: r + 360 is a multiple of the ulp of degrees
     }
     if (degrees < 0) {
-        const double r = std::fmod(degrees, 360.0);  // (-360, 0], exactly degrees + 360 k
-        return r < 0 ? r + 360 : 0.0;                // the rule's last step with its rounding; -360 + 360 is +0
+        return RemainderOf360(degrees);  // the rule's last step with its rounding; -360 + 360 is +0
     }
     return degrees;
 }
 
 SolarPosition SolarPositionAt(double t) {
-    const double meanLongitude = MeanLongitude(t);
-    const double meanAnomaly = MeanAnomaly(t);
-    const double eccentricity = Eccentricity(t);
-    const double trueLongitude = meanLongitude + EquationOfCentre(t, meanAnomaly);
-    const double node = NodeLongitude(t);
-    const double apparentLongitude = ApparentLongitude(trueLongitude, node);
-    const double obliquity = CorrectedObliquity(MeanObliquity(t), node);
-    return {Declination(obliquity, apparentLongitude),
-            EquationOfTime(obliquity, meanLongitude, eccentricity, meanAnomaly)};
+    const SolarPositions<1> sun = SolarPositionsAt<1>({t});
+    return {sun.declination[0], sun.equationOfTime[0]};
 }
 
 double SunriseZenith(double elevationMetres) {
@@ -199,26 +243,97 @@ double SunriseZenith(double elevationMetres) {
     return kSunriseZenithDegrees + Degrees(std::acos(kEarthRadiusMetres / (kEarthRadiusMetres + h)));
 }
 
+DailySolarEvent::DailySolarEvent(double zenithDegrees, double latitude, double longitude, Side side)
+    : cosZenith_(CosDegrees(zenithDegrees)),
+      cosLatitude_(CosDegrees(latitude)),
+      tanLatitude_(TanDegrees(latitude)),
+      longitude_(longitude),
+      insidePoles_(std::fabs(latitude) < 90.0),
+      side_(side) {}
+
+std::optional<double> DailySolarEvent::On(double julianDayValue) const {
+    return OnEach<1>({julianDayValue})[0];
+}
+
+std::vector<std::optional<double>> DailySolarEvent::On(const std::vector<double>& julianDayValues) const {
+    constexpr std::size_t kLanes = 4;
+    std::vector<std::optional<double>> minutes(julianDayValues.size());
+    for (std::size_t start = 0; start < julianDayValues.size(); start += kLanes) {
+        const std::size_t count = std::min(kLanes, julianDayValues.size() - start);
+        Lanes<kLanes> julianDays;
+        julianDays.fill(julianDayValues[start]);  // lanes past the last date repeat the first
+        std::copy_n(julianDayValues.begin() + static_cast<std::ptrdiff_t>(start), count, julianDays.begin());
+        const std::array<std::optional<double>, kLanes> lanes = OnEach(julianDays);
+        std::copy_n(lanes.begin(), count, minutes.begin() + static_cast<std::ptrdiff_t>(start));
+    }
+    return minutes;
+}
+
+// The two passes for each lane: the first at 0h UT of the date, the second at the time of the first estimate; no
+// convergence test.
+template <std::size_t N>
+std::array<std::optional<double>, N> DailySolarEvent::OnEach(const std::array<double, N>& julianDays) const {
+    std::array<std::optional<double>, N> minutes{};
+    // At a pole cos(latitude) vanishes, and the hour angle has no value.
+    if (!insidePoles_) {
+        return minutes;
+    }
+    const Lanes<N> t1 = EachLane(TimeArgument, julianDays);
+    const std::array<std::optional<double>, N> first = Passes(t1);
+    Lanes<N> t2 = t1;  // a lane whose first pass has nothing takes its second at t1, and keeps nothing
+    for (std::size_t i = 0; i < N; ++i) {
+        if (first[i]) {
+            t2[i] = TimeArgument(JulianDayOfTimeArgument(t1[i]) + *first[i] / 1440);
+        }
+    }
+    const std::array<std::optional<double>, N> second = Passes(t2);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (EventsComputed(julianDays[i], longitude_) && first[i] && second[i] && std::isfinite(*second[i])) {
+            minutes[i] = second[i];
+        }
+    }
+    return minutes;
+}
+
+// One pass for each lane: the event's minutes of UT with the sun's position taken at time argument t, or nothing.
+template <std::size_t N>
+std::array<std::optional<double>, N> DailySolarEvent::Passes(const std::array<double, N>& t) const {
+    const SolarPositions<N> sun = SolarPositionsAt(t);
+    std::array<std::optional<double>, N> minutes{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::optional<double> hourAngle = HourAngle(cosZenith_, cosLatitude_, tanLatitude_, sun.declination[i]);
+        if (hourAngle) {
+            const double signedHourAngle = side_ == Side::Morning ? *hourAngle : -*hourAngle;
+            minutes[i] = 720 + 4 * (longitude_ - Degrees(signedHourAngle)) - sun.equationOfTime[i];
+        }
+    }
+    return minutes;
+}
+
 std::optional<double> sunriseUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
-    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Morning);
+    return DailySolarEvent(SunriseZenith(elevationMetres), latitude, longitude, DailySolarEvent::Side::Morning)
+        .On(julianDayValue);
 }
 
 std::optional<double> sunsetUt(double julianDayValue, double latitude, double longitude, double elevationMetres) {
-    return TwoPassEvent(julianDayValue, SunriseZenith(elevationMetres), latitude, longitude, Side::Evening);
+    return DailySolarEvent(SunriseZenith(elevationMetres), latitude, longitude, DailySolarEvent::Side::Evening)
+        .On(julianDayValue);
 }
 
 std::optional<double> MorningDepressionUt(double julianDayValue,
                                           double latitude,
                                           double longitude,
                                           double depressionDegrees) {
-    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Morning);
+    return DailySolarEvent(DepressionZenith(depressionDegrees), latitude, longitude, DailySolarEvent::Side::Morning)
+        .On(julianDayValue);
 }
 
 std::optional<double> EveningDepressionUt(double julianDayValue,
                                           double latitude,
                                           double longitude,
                                           double depressionDegrees) {
-    return TwoPassEvent(julianDayValue, DepressionZenith(depressionDegrees), latitude, longitude, Side::Evening);
+    return DailySolarEvent(DepressionZenith(depressionDegrees), latitude, longitude, DailySolarEvent::Side::Evening)
+        .On(julianDayValue);
 }
 
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude) {

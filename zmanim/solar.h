@@ -6,7 +6,10 @@
 // Angles are degrees except inside the trigonometric functions; longitudes are west positive.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 
@@ -87,6 +90,34 @@ std::optional<double> EveningDepressionUt(double julianDayValue,
                                           double latitude,
                                           double longitude,
                                           double depressionDegrees);
+
+// One event of every day at one place: the sun's centre at a zenith angle in the morning or in the evening, by the
+// two passes of the functions above. What the days share (the cosine of the zenith, the cosine and the tangent of
+// the latitude) is worked out once, when the event is made, so that a listing of many days does it once; On gives
+// the very value sunriseUt, sunsetUt, MorningDepressionUt or EveningDepressionUt gives for the same arguments.
+class DailySolarEvent {
+  public:
+    enum class Side { Morning, Evening };
+    DailySolarEvent(double zenithDegrees, double latitude, double longitude, Side side);
+    // The minutes of UT after julianDayValue (0h UT of a date), or nothing as for sunriseUt.
+    std::optional<double> On(double julianDayValue) const;
+    // The same for each of the dates, in their order: sooner than one by one for many dates, as several of them go
+    // through the steps of the sun's position side by side.
+    std::vector<std::optional<double>> On(const std::vector<double>& julianDayValues) const;
+
+  private:
+    template <std::size_t N>
+    std::array<std::optional<double>, N> OnEach(const std::array<double, N>& julianDays) const;
+    template <std::size_t N>
+    std::array<std::optional<double>, N> Passes(const std::array<double, N>& t) const;
+
+    double cosZenith_;
+    double cosLatitude_;
+    double tanLatitude_;
+    double longitude_;
+    bool insidePoles_;  // the latitude is a number short of either pole
+    Side side_;
+};
 
 // EveningDepressionUt at kNightfallDepressionDegrees.
 std::optional<double> nightfallUt(double julianDayValue, double latitude, double longitude);

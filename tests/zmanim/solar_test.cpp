@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include "calendar/gregorian.h"
 
@@ -210,3 +212,47 @@ TEST(SolarEvents, AgreeWithASecondMethodWithinAQuarterMinute) {
 }
 
 }  // namespace
+
+// Many dates go through the sun's steps a few side by side: each must get what it gets alone, to the last bit,
+// wherever it stands among the others (the last group is only partly full) and whatever they get (nothing on a
+// polar day or night, or on a date outside the years computed).
+TEST(DailySolarEvent, ManyDatesGetWhatEachGetsAlone) {
+    using Side = DailySolarEvent::Side;
+    const struct {
+        const char* label;
+        double latitude, longitude, zenith;
+        Side side;
+    } events[] = {
+        {"sunset at New York", kNewYorkLatitude, kNewYorkLongitude, SunriseZenith(0), Side::Evening},
+        {"nightfall at 69:40N, lost in light summer nights", 69.67, -18.93, kNightfallZenithDegrees, Side::Evening},
+        {"dawn at 78:13N, polar days and nights", 78.22, -15.63, DepressionZenith(kDawnDepressionDegrees),
+         Side::Morning},
+    };
+    // The first dates computed after two that are not, a date that is not a number, then every day of 2024:
+    // 5 + 1 + 366 dates, not a whole number of groups.
+    std::vector<double> dates;
+    for (int i = -2; i < 3; ++i) {
+        dates.push_back(kFirstEventJulianDay + i);
+    }
+    dates.push_back(std::nan(""));
+    for (double jd = julianDay(2024, 1, 1); jd < julianDay(2025, 1, 1); ++jd) {
+        dates.push_back(jd);
+    }
+    for (const auto& e : events) {
+        SCOPED_TRACE(e.label);
+        const DailySolarEvent event(e.zenith, e.latitude, e.longitude, e.side);
+        const std::vector<std::optional<double>> many = event.On(dates);
+        ASSERT_EQ(many.size(), dates.size());
+        int withoutValue = 0;
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            const std::optional<double> alone = event.On(dates[i]);
+            ASSERT_EQ(many[i].has_value(), alone.has_value()) << "date " << i;
+            if (alone) {
+                ASSERT_EQ(std::memcmp(&*many[i], &*alone, sizeof(double)), 0) << "date " << i;
+            } else {
+                ++withoutValue;
+            }
+        }
+        EXPECT_GE(withoutValue, 3);  // the two dates before the years computed, and the one that is not a number
+    }
+}

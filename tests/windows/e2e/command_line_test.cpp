@@ -59,16 +59,17 @@ int RunCommandLine(const std::string& arguments, std::string* out = nullptr) {
 
 // Runs kestrelon-cli with the arguments, attached to this process's console and writing to the screen buffer; its
 // exit status, or -1.
-int RunInConsole(const std::string& arguments, HANDLE screen) {
-    std::string commandLine = "\"" + WindowsPathFromEnvironment("KESTRELON_CLI") + "\" " + arguments;
-    STARTUPINFOA startup{};
+int RunInConsole(const std::wstring& arguments, HANDLE screen) {
+    const std::string program = WindowsPathFromEnvironment("KESTRELON_CLI");
+    std::wstring commandLine = L"\"" + std::wstring(program.begin(), program.end()) + L"\" " + arguments;
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = screen;
     startup.hStdError = screen;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
         return -1;
     }
     DWORD status = static_cast<DWORD>(-1);
@@ -213,8 +214,9 @@ TEST(CommandLine, PlaceWritesAllSixValuesAsTheDialogDoes) {
 }
 
 // In a console the texts are the characters they stand for, whatever the console's code page: under code page 437
-// the preset's byte 0xE3 would show as a Greek pi, not the "a" with tilde of Sao Paulo.
-TEST(CommandLine, AConsoleShowsThePresetNamesInAnyCodePage) {
+// the preset's byte 0xE3 would show as a Greek pi, not the "a" with tilde of Sao Paulo; a person's name (UTF-8 in
+// the dates file) and a message quoting one show as typed.
+TEST(CommandLine, AConsoleShowsThePresetNamesAndPeoplesNamesInAnyCodePage) {
     // A console of the test's own, in place of the one without a window that Wine gives a program whose output is
     // a pipe (which has no screen buffer to read back). The C library keeps writing the test's output to the pipe.
     FreeConsole();
@@ -224,12 +226,30 @@ TEST(CommandLine, AConsoleShowsThePresetNamesInAnyCodePage) {
     const HANDLE screen = CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                     &inherit, CONSOLE_TEXTMODE_BUFFER, nullptr);
     ASSERT_NE(screen, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(RunInConsole("zmanim --date 2008-06-21 --city 100034", screen), 0);
+    char scratch[MAX_PATH] = {};
+    GetTempPathA(sizeof scratch, scratch);
+    const std::string appData = std::string(scratch) + "kestrelon-console-dates";
+    const std::string datesFile = appData + "\\Kestrelon\\dates";
+    DeleteFileA(datesFile.c_str());
+    char savedAppData[MAX_PATH] = {};
+    GetEnvironmentVariableA("APPDATA", savedAppData, sizeof savedAppData);
+    SetEnvironmentVariableA("APPDATA", appData.c_str());
+
+    EXPECT_EQ(RunInConsole(L"zmanim --date 2008-06-21 --city 100034", screen), 0);
+    EXPECT_EQ(RunInConsole(L"dates add \"Zo\u00EB \u05E9\u05E8\u05D4\" --kind other --date 2000-01-01", screen), 0);
+    EXPECT_EQ(RunInConsole(L"dates remove \"Zo\u00EB L\u00E9vy\"", screen), 1);
     const std::wstring text = ScreenText(screen);
     CloseHandle(screen);
     FreeConsole();
+    DeleteFileA(datesFile.c_str());
+    SetEnvironmentVariableA("APPDATA", savedAppData);
+    const std::string shown(text.begin(), text.end());  // for the failure messages: the characters cut to bytes
     EXPECT_NE(text.find(L"\nJune 21, 2008\nS\u00E3o Paulo, Brazil\n"), std::wstring::npos)
-        << "the console shows: " << std::string(text.begin(), text.end());
+        << "the console shows: " << shown;
+    EXPECT_NE(text.find(L"added 1. Zo\u00EB \u05E9\u05E8\u05D4 (other): 2000-01-01"), std::wstring::npos)
+        << "the console shows: " << shown;
+    EXPECT_NE(text.find(L"no date is named 'Zo\u00EB L\u00E9vy'"), std::wstring::npos)
+        << "the console shows: " << shown;
 }
 
 }  // namespace
