@@ -130,16 +130,17 @@ void AddPeopleDates(Collector& out, DayNumber first, DayNumber last, const Remin
     if (!sources.settings.RuleOf(ReminderKind::PersonDate).on) {
         return;
     }
-    const ZmanimPlace place = ZmanimPlaceOf(sources.location);
+    const EveningTimes evenings(ZmanimPlaceOf(sources.location));
     for (const PersonDate& date : sources.dates) {
         for (const YearlyOccurrence& occurrence :
              YearlyOccurrencesIn(HebrewDateOf(date), date.kind, date.adar, first, last)) {
             const DayNumber day = occurrence.day;
-            const std::optional<long long> begins = InstantOfMinutes(SunsetMinutes(day - 1, place), day - 1);
+            const std::vector<std::optional<double>> sunsets = evenings.On(EveningTimes::Event::Sunset, {day - 1, day});
+            const std::optional<long long> begins = InstantOfMinutes(sunsets[0], day - 1);
             if (!begins) {
                 continue;
             }
-            const std::optional<long long> ends = InstantOfMinutes(SunsetMinutes(day, place), day);
+            const std::optional<long long> ends = InstantOfMinutes(sunsets[1], day);
             const std::string name = Windows1252FromUtf8(date.name);
             out.Add(ReminderKind::PersonDate, day, *begins, ends.value_or(*begins + kSecondsPerDay),
                     Key("date", day) + " " + PersonDateKindName(date.kind) + " " + name, DateWords(date.kind) + name);
