@@ -101,13 +101,14 @@ void AddShabbatTimes(Collector& out, DayNumber first, DayNumber last, const Remi
             AppendShabbatTimeOccasion(what, time, observance);
             what += time.moment == DayMoment::NightfallCandles ? " not before" : " at";
             out.Add(ReminderKind::CandleLighting, time.date, *time.instant, *time.instant, Key("candles", time.date),
-                    what);
+                    Utf8FromWindows1252(what));
         } else if (fasts && time.kind == ShabbatTimeKind::FastBegins) {
             // Tisha B'Av begins on the evening before its day.
             const DayNumber fastDay = time.moment == DayMoment::Sunset ? time.date + 1 : time.date;
             std::string what(HolidayName(time.occasion, observance));
             what += " begins at";
-            out.Add(ReminderKind::Fast, fastDay, *time.instant, *time.instant, Key("fast", fastDay), what);
+            out.Add(ReminderKind::Fast, fastDay, *time.instant, *time.instant, Key("fast", fastDay),
+                    Utf8FromWindows1252(what));
         }
     }
 }
@@ -141,9 +142,11 @@ void AddPeopleDates(Collector& out, DayNumber first, DayNumber last, const Remin
                 continue;
             }
             const std::optional<long long> ends = InstantOfMinutes(sunsets[1], day);
-            const std::string name = Windows1252FromUtf8(date.name);
+            // The name as the file keeps it, in UTF-8: two names the program's own letters cannot tell apart
+            // (Hebrew ones) are two notices.
             out.Add(ReminderKind::PersonDate, day, *begins, ends.value_or(*begins + kSecondsPerDay),
-                    Key("date", day) + " " + PersonDateKindName(date.kind) + " " + name, DateWords(date.kind) + name);
+                    Key("date", day) + " " + PersonDateKindName(date.kind) + " " + date.name,
+                    DateWords(date.kind) + date.name);
         }
     }
 }
@@ -166,7 +169,7 @@ void AddOmer(Collector& out, DayNumber first, DayNumber last, const ReminderSour
         if (!midnight) {
             continue;
         }
-        out.Add(ReminderKind::Omer, evening, *nightfall, *midnight, Key("omer", evening), count);
+        out.Add(ReminderKind::Omer, evening, *nightfall, *midnight, Key("omer", evening), Utf8FromWindows1252(count));
     }
 }
 

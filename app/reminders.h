@@ -38,7 +38,7 @@ struct Reminder {
     long long at;       // the moment it announces
     long long until;    // after this it is no longer shown
     std::string key;    // "candles 2460600": the kind, the day and what; never the same for two notices
-    std::string what;   // "Candle lighting for Shabbat", "Yahrzeit of Sarah", the Omer count's words
+    std::string what;   // "Candle lighting for Shabbat", "Yahrzeit of Sarah", the Omer count's words; UTF-8
     std::string clock;  // the moment on the place's clock: "4:12 PM"
 };
 
@@ -65,7 +65,7 @@ std::optional<long long> NextReminderDue(const std::vector<Reminder>& reminders,
                                          long long now,
                                          const std::set<std::string>& shown);
 
-// The notice's words at now, in the program's Windows-1252: "Candle lighting for Shabbat at 4:12 PM (in 20
+// The notice's words at now, in UTF-8 (a person's name as typed): "Candle lighting for Shabbat at 4:12 PM (in 20
 // minutes)", "Yahrzeit of Sarah begins this evening at 4:31 PM", "Omer tonight, from nightfall at 7:58 PM: Today is
 // 33 days, which is 4 weeks and 5 days of the Omer", "Fast of Esther begins at 5:31 AM (in 60 minutes)".
 std::string ReminderText(const Reminder& reminder, long long now);

@@ -5,6 +5,7 @@
 
 #include "cli/user_encoding.h"
 #include "location/encoding.h"
+#include "location/wide_text_win.h"
 
 namespace {
 
@@ -71,18 +72,11 @@ bool WriteUtf8ToConsole(std::FILE* stream, std::string_view utf8) {
     if (console == nullptr) {
         return false;
     }
-    // Bytes that are not UTF-8 become U+FFFD, as the console would show nothing better for them.
-    const int length = static_cast<int>(utf8.size());
-    const int characters = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(characters > 0 ? characters : 0), L'\0');
-    if (characters > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, &wide[0], characters);
-    }
+    const std::wstring wide = WideFromUtf8(utf8);
     // A refused write sends what is left of the text as its bytes, from the character's place in the UTF-8.
     WriteWide(stream, console, wide, utf8, [&](std::size_t written) {
-        const int bytes =
-            WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(written), nullptr, 0, nullptr, nullptr);
-        return bytes > 0 && static_cast<std::size_t>(bytes) <= utf8.size() ? static_cast<std::size_t>(bytes) : 0;
+        const std::size_t bytes = Utf8FromWide(std::wstring_view(wide).substr(0, written)).size();
+        return bytes <= utf8.size() ? bytes : 0;
     });
     return true;
 }

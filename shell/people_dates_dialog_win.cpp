@@ -19,6 +19,7 @@
 #include "calendar/hebrew.h"
 #include "calendar/month_names.h"
 #include "location/dates_store.h"
+#include "location/wide_text_win.h"
 #include "resource.h"
 #include "shell/messages.h"
 #include "shell/shell_win.h"
@@ -49,25 +50,6 @@ constexpr const wchar_t* kAdarTitles[] = {L"As usual for the kind", L"Adar I", L
 
 // The Hebrew months in the order of a leap year, Adar between them for a common year's.
 constexpr int kHebrewMonthsListed[] = {kTishrei, 2, 3, 4, 5, kAdar, kAdarI, kAdarII, 7, 8, 9, 10, 11, kElul};
-
-std::wstring Wide(const std::string& utf8) {
-    const int count = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(count), L'\0');
-    if (count > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], count);
-    }
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    const int count =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(count), '\0');
-    if (count > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], count, nullptr, nullptr);
-    }
-    return text;
-}
 
 std::wstring ItemText(HWND dialog, int id) {
     const HWND control = GetDlgItem(dialog, id);
@@ -119,7 +101,7 @@ std::wstring Number(int value) {
 std::wstring DateLine(const char* monthName, int day, int year) {
     char line[64];
     const std::size_t length = FormatDateLine(monthName, day, year, line, sizeof line);
-    return Wide(std::string(line, length));
+    return WideFromUtf8(std::string(line, length));
 }
 
 std::wstring CivilDayLine(DayNumber day) {
@@ -212,8 +194,9 @@ bool ReadDateFields(HWND dialog, PersonDate& date, bool refuse) {
         const int days = DaysInGregorianMonth(month, *year);
         const std::optional<int> day = FieldNumber(dialog, IDC_GREGORIAN_DAY);
         if (!day || *day < 1 || *day > days) {
-            return fail(IDC_GREGORIAN_DAY, L"Please type the day of the month: " + Wide(GregorianMonthName(month)) +
-                                               L" " + Number(*year) + L" has days 1 to " + Number(days) + L".");
+            return fail(IDC_GREGORIAN_DAY, L"Please type the day of the month: " +
+                                               WideFromUtf8(GregorianMonthName(month)) + L" " + Number(*year) +
+                                               L" has days 1 to " + Number(days) + L".");
         }
         date.civilDay = GregorianToDayNumber(*day, month, *year);
         date.afterSunset = IsDlgButtonChecked(dialog, IDC_AFTER_SUNSET) == BST_CHECKED;
@@ -234,7 +217,7 @@ bool ReadDateFields(HWND dialog, PersonDate& date, bool refuse) {
     if (!hebrew) {
         const bool yearOutOfRange = reason.rfind("the Hebrew year", 0) == 0;
         return fail(yearOutOfRange ? IDC_HEBREW_YEAR : IDC_HEBREW_MONTH,
-                    L"There is no such day: " + Wide(reason) + L". Please correct the date.");
+                    L"There is no such day: " + WideFromUtf8(reason) + L". Please correct the date.");
     }
     date.civilDay.reset();
     date.afterSunset = false;
@@ -289,16 +272,16 @@ void ShowDate(HWND dialog, DateDialogState& state) {
     const PersonDate& date = state.date;
     SetWindowTextW(dialog, state.adding ? L"Add a Person's Date" : L"Edit a Person's Date");
     SendDlgItemMessageW(dialog, IDC_DATE_NAME, EM_LIMITTEXT, kDateNameMaxBytes, 0);
-    SetItemText(dialog, IDC_DATE_NAME, Wide(date.name));
+    SetItemText(dialog, IDC_DATE_NAME, WideFromUtf8(date.name));
     for (std::size_t i = 0; i < std::size(kKinds); ++i) {
         AddComboItem(dialog, IDC_DATE_KIND, kKindTitles[i], static_cast<LPARAM>(i));
     }
     SelectComboData(dialog, IDC_DATE_KIND, static_cast<LPARAM>(KindIndex(date.kind)));
     for (int month = 1; month <= 12; ++month) {
-        AddComboItem(dialog, IDC_GREGORIAN_MONTH, Wide(GregorianMonthName(month)).c_str(), month);
+        AddComboItem(dialog, IDC_GREGORIAN_MONTH, WideFromUtf8(GregorianMonthName(month)).c_str(), month);
     }
     for (const int month : kHebrewMonthsListed) {
-        AddComboItem(dialog, IDC_HEBREW_MONTH, Wide(HebrewMonthName(month)).c_str(), month);
+        AddComboItem(dialog, IDC_HEBREW_MONTH, WideFromUtf8(HebrewMonthName(month)).c_str(), month);
     }
     for (std::size_t i = 0; i < std::size(kAdarChoices); ++i) {
         AddComboItem(dialog, IDC_DATE_ADAR, kAdarTitles[i], static_cast<LPARAM>(i));
@@ -327,13 +310,13 @@ void AcceptDate(HWND dialog, DateDialogState& state) {
     const std::size_t first = typed.find_first_not_of(L' ');
     typed =
         first == std::wstring::npos ? std::wstring() : typed.substr(first, typed.find_last_not_of(L' ') - first + 1);
-    date.name = Utf8(typed);
+    date.name = Utf8FromWide(typed);
     if (date.name.empty()) {
         Refuse(dialog, IDC_DATE_NAME, L"Please type the person's name.");
         return;
     }
     if (const std::string problem = NameProblem(date.name); !problem.empty()) {
-        Refuse(dialog, IDC_DATE_NAME, L"The name " + Wide(problem) + L". Please type it again.");
+        Refuse(dialog, IDC_DATE_NAME, L"The name " + WideFromUtf8(problem) + L". Please type it again.");
         return;
     }
     // kestrelon-cli dates remove takes a number for a place in the list.
@@ -456,16 +439,16 @@ void EnableButtons(HWND dialog, const ListState& state) {
 void ShowStatus(HWND dialog, const ListState& state, const std::string& unreadable) {
     std::wstring text;
     if (!unreadable.empty()) {
-        text = Wide(unreadable);
+        text = WideFromUtf8(unreadable);
     } else {
-        text = L"Kept in " + Wide(state.path);
+        text = L"Kept in " + WideFromUtf8(state.path);
         const std::vector<std::string>& problems = state.contents.problems;
         if (!problems.empty()) {
             text += L"\n" + Number(static_cast<int>(problems.size())) +
                     (problems.size() == 1 ? L" line cannot be read and is kept as it is: "
                                           : L" lines cannot be read and are kept as they are: ");
             for (std::size_t i = 0; i < problems.size() && i < kShownProblems; ++i) {
-                text += (i == 0 ? L"" : L"; ") + Wide(problems[i]);
+                text += (i == 0 ? L"" : L"; ") + WideFromUtf8(problems[i]);
             }
             text += problems.size() > kShownProblems ? L"; ..." : L"";
         }
@@ -478,7 +461,7 @@ void FillList(HWND dialog, const ListState& state, int selectRow) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
     for (const PersonDate* date : DatesIn(state.contents)) {
-        SetCell(list, row, 0, Wide(date->name));
+        SetCell(list, row, 0, WideFromUtf8(date->name));
         SetCell(list, row, 1, kKindTitles[KindIndex(date->kind)]);
         SetCell(list, row, 2, EnteredDateText(*date));
         SetCell(list, row, 3, NextDayText(*date, state.today));
@@ -537,7 +520,7 @@ void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
         std::string why;
         DatesFileLine* target = nullptr;
         if (!state.path.empty() && !lock.Take(state.path, why)) {
-            problem = L"Nothing was changed: " + Wide(why) + L".";
+            problem = L"Nothing was changed: " + WideFromUtf8(why) + L".";
         } else if (!ReadFile(dialog, state)) {
             problem = L"The file of the dates cannot be read now, so nothing was changed; see below the list.";
         } else {
@@ -553,7 +536,7 @@ void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
             } else if ((selectRow = change(target)) == kNoChange) {
                 selectRow = row;
             } else if (std::string error; !SaveDatesFile(state.path, state.contents, error)) {
-                problem = L"The dates were not saved: " + Wide(error) + L".";
+                problem = L"The dates were not saved: " + WideFromUtf8(error) + L".";
                 ReadFile(dialog, state);
                 selectRow = row;
             } else {
@@ -616,7 +599,8 @@ void DeleteDate(HWND dialog, ListState& state) {
         return;
     }
     const PersonDate& date = *DatesIn(state.contents)[static_cast<std::size_t>(row)];
-    const std::wstring question = L"Delete the date of " + Wide(date.name) + L" (" + EnteredDateText(date) + L")?";
+    const std::wstring question =
+        L"Delete the date of " + WideFromUtf8(date.name) + L" (" + EnteredDateText(date) + L")?";
     if (MessageBoxW(dialog, question.c_str(), kListCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return;
     }

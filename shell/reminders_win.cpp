@@ -17,12 +17,12 @@ long long Now() {
     return CivilTimeSeconds({utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second});
 }
 
-// Whether a notice can come at all.
+// Whether a notice can come at all. With the dates' reminders on and no dates yet, the schedule still looks once
+// an hour, when the hidden window reads the file again: a date added with kestrelon-cli meanwhile is reminded of.
 bool AnythingToRemind(const AppState& state) {
     const ReminderSettings& settings = state.reminders;
     return settings.RuleOf(ReminderKind::CandleLighting).on || settings.RuleOf(ReminderKind::Omer).on ||
-           settings.RuleOf(ReminderKind::Fast).on ||
-           (settings.RuleOf(ReminderKind::PersonDate).on && !state.dates.empty());
+           settings.RuleOf(ReminderKind::Fast).on || settings.RuleOf(ReminderKind::PersonDate).on;
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void ReminderSchedule::Update(HWND owner, const AppState& state, TrayState& tray
             shown_.insert(reminder.key);
         }
         shownDay_ = due.front().day;
-        tray.ShowBalloon(text.c_str());
+        tray.ShowBalloon(text);
     }
 
     long long delayMs = kReminderLookMs;

@@ -22,7 +22,7 @@ inline constexpr UINT kReminderLookMs = 60 * 60 * 1000;
 class ReminderSchedule {
   public:
     // Shows the notices due now that have not been shown in this run, then sets owner's timer for the next (or the
-    // next look). With nothing to remind of (every kind off, or only the dates' and no dates) no timer is set.
+    // next look). With every kind off no timer is set.
     void Update(HWND owner, const AppState& state, TrayState& tray);
     // The day of the last notice shown, which a click on its balloon opens.
     std::optional<DayNumber> ShownDay() const { return shownDay_; }

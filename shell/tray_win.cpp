@@ -1,7 +1,11 @@
 #include "shell/tray_win.h"
 
+#include <iterator>
+#include <string_view>
+
 #include "calendar/clock.h"
 #include "calendar/text_buffer.h"
+#include "location/wide_text_win.h"
 #include "resource.h"
 #include "shell/messages.h"
 #include "shell/tray_tip.h"
@@ -61,18 +65,24 @@ void TrayState::ShowTodayInTip() {
     Notify(NIM_MODIFY);
 }
 
-void TrayState::ShowBalloon(const char* text) {
-    if (!added_) {
+// The balloon goes by the wide function, so that a name in any script shows as typed. It modifies the balloon alone,
+// and the tip's later modifications (by the narrow function, without NIF_INFO) never show it again.
+void TrayState::ShowBalloon(const std::string& utf8) {
+    if (!added_ || notifyWide_ == nullptr) {  // the shell's functions are loaded once the icon is added
         return;
     }
-    CopyText(data_.szInfoTitle, sizeof data_.szInfoTitle, "Kestrelon");
-    CopyText(data_.szInfo, sizeof data_.szInfo, text);
-    data_.uTimeout = kBalloonTimeoutMs;
-    data_.dwInfoFlags = NIIF_INFO;
-    // Only this modification carries the balloon: the tip's later ones must not show it again.
-    data_.uFlags |= NIF_INFO;
-    Notify(NIM_MODIFY);
-    data_.uFlags &= ~static_cast<UINT>(NIF_INFO);
+    NOTIFYICONDATAW balloon{};
+    balloon.cbSize = sizeof balloon;
+    balloon.hWnd = data_.hWnd;
+    balloon.uID = data_.uID;
+    balloon.uFlags = NIF_INFO;
+    const std::wstring text = WideFromUtf8(utf8);
+    text.copy(balloon.szInfo, std::size(balloon.szInfo) - 1);
+    const std::wstring_view title = L"Kestrelon";
+    title.copy(balloon.szInfoTitle, std::size(balloon.szInfoTitle) - 1);
+    balloon.uTimeout = kBalloonTimeoutMs;
+    balloon.dwInfoFlags = NIIF_INFO;
+    notifyWide_(NIM_MODIFY, &balloon);
 }
 
 bool TrayState::Notify(DWORD message) {
@@ -81,6 +91,8 @@ bool TrayState::Notify(DWORD message) {
         if (const HMODULE shell = LoadLibraryA("shell32.dll")) {
             notify_ =
                 reinterpret_cast<NotifyFunction>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
+            notifyWide_ = reinterpret_cast<NotifyWideFunction>(
+                reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconW")));
         }
     }
     return notify_ != nullptr && notify_(message, &data_) != FALSE;

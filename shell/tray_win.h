@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 class TrayState {
   public:
     TrayState() = default;
@@ -24,16 +26,18 @@ class TrayState {
     void ShowTodayInTip();
     // A balloon notice over the icon with the program's name as its title; the text is cut at the shell's 255
     // characters. A click on it comes back as UM_TRAY_NOTIFY with NIN_BALLOONUSERCLICK.
-    void ShowBalloon(const char* text);
+    void ShowBalloon(const std::string& utf8);
 
   private:
     using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+    using NotifyWideFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
     // Shell_NotifyIconA with the icon's data; false when the shell cannot be reached.
     bool Notify(DWORD message);
 
     NOTIFYICONDATAA data_{};
     HMENU menu_ = nullptr;
     NotifyFunction notify_ = nullptr;
+    NotifyWideFunction notifyWide_ = nullptr;  // for the balloons, whose names may be in any script
     bool loaded_ = false;
     bool added_ = false;
 };

@@ -93,6 +93,22 @@ TEST(Reminders, EachKindIsDueItsMinutesBeforeItsMoment) {
     }
 }
 
+// Names are the file's UTF-8: two Hebrew names of one day, which the program's own letters would both turn into
+// "???", are two notices, each with its name as typed.
+TEST(Reminders, NamesInAnyScriptAreEachTheirOwnNotice) {
+    World world;
+    world.SwitchOn(ReminderKind::PersonDate, 0);
+    world.dates[0].name = u8"\u05E9\u05E8\u05D4";
+    world.dates.push_back(world.dates[0]);
+    world.dates[1].name = u8"\u05DE\u05E9\u05D4";
+    const long long now = Utc(2024, 10, 2, 12, 0);
+    const std::vector<Reminder> due = RemindersToShow(world.At(now), Utc(2024, 10, 2, 22, 40), {});
+    ASSERT_EQ(due.size(), 2u);
+    EXPECT_NE(due[0].key, due[1].key);
+    EXPECT_EQ(ReminderText(due[0], due[0].at), u8"Yahrzeit of \u05E9\u05E8\u05D4 begins this evening at 6:35 PM");
+    EXPECT_EQ(ReminderText(due[1], due[1].at), u8"Yahrzeit of \u05DE\u05E9\u05D4 begins this evening at 6:35 PM");
+}
+
 TEST(Reminders, TheOmerSpeaksOnTheFortyNineEveningsOnly) {
     World world;
     world.SwitchOn(ReminderKind::Omer, 0);
