@@ -189,12 +189,16 @@ std::vector<Reminder> RemindersAround(long long now, const ReminderSources& sour
     return out.Sorted();
 }
 
+bool ShownReminders::Has(const Reminder& reminder) const {
+    return keys.count(reminder.key) != 0 || (earlierRunsThrough && reminder.due <= *earlierRunsThrough);
+}
+
 std::vector<Reminder> RemindersToShow(const std::vector<Reminder>& reminders,
                                       long long now,
-                                      const std::set<std::string>& shown) {
+                                      const ShownReminders& shown) {
     std::vector<Reminder> due;
     for (const Reminder& reminder : reminders) {
-        if (reminder.due <= now && now < reminder.until && shown.count(reminder.key) == 0) {
+        if (reminder.due <= now && now < reminder.until && !shown.Has(reminder)) {
             due.push_back(reminder);
         }
     }
@@ -203,10 +207,10 @@ std::vector<Reminder> RemindersToShow(const std::vector<Reminder>& reminders,
 
 std::optional<long long> NextReminderDue(const std::vector<Reminder>& reminders,
                                          long long now,
-                                         const std::set<std::string>& shown) {
+                                         const ShownReminders& shown) {
     std::optional<long long> next;
     for (const Reminder& reminder : reminders) {
-        if (reminder.due > now && shown.count(reminder.key) == 0 && (!next || reminder.due < *next)) {
+        if (reminder.due > now && !shown.Has(reminder) && (!next || reminder.due < *next)) {
             next = reminder.due;
         }
     }

@@ -55,15 +55,24 @@ struct ReminderSources {
 // in order of their due instants.
 std::vector<Reminder> RemindersAround(long long now, const ReminderSources& sources);
 
-// Those of reminders to show at now, in order: due, still worth showing, and not among the keys already shown.
+// The notices shown already: by their keys in this run, and by an earlier run (the program started again the same
+// evening) up to the last due instant it showed, which the program keeps beside its settings.
+struct ShownReminders {
+    std::set<std::string> keys;
+    std::optional<long long> earlierRunsThrough;
+
+    bool Has(const Reminder& reminder) const;
+};
+
+// Those of reminders to show at now, in order: due, still worth showing, and not shown already.
 std::vector<Reminder> RemindersToShow(const std::vector<Reminder>& reminders,
                                       long long now,
-                                      const std::set<std::string>& shown);
+                                      const ShownReminders& shown);
 
 // The first due instant after now of a reminder not shown yet; nothing when there is none.
 std::optional<long long> NextReminderDue(const std::vector<Reminder>& reminders,
                                          long long now,
-                                         const std::set<std::string>& shown);
+                                         const ShownReminders& shown);
 
 // The notice's words at now, in UTF-8 (a person's name as typed): "Candle lighting for Shabbat at 4:12 PM (in 20
 // minutes)", "Yahrzeit of Sarah begins this evening at 4:31 PM", "Omer tonight, from nightfall at 7:58 PM: Today is

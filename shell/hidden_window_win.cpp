@@ -34,7 +34,7 @@ void UpdateReminders(HiddenWindowState& state, HWND window) {
     if (state.app.state.reminders.RuleOf(ReminderKind::PersonDate).on) {
         ReadPeopleDates(state.app.state);
     }
-    state.reminders.Update(window, state.app.state, state.tray);
+    state.reminders.Update(window, state.app.state, state.app.settings, state.tray);
 }
 
 // A click on a notice opens the main window on the notice's day.

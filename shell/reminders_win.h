@@ -6,11 +6,12 @@
 #include <windows.h>
 
 #include <optional>
-#include <set>
 #include <string>
 
 #include "app/app_state.h"
+#include "app/reminders.h"
 #include "calendar/gregorian.h"
+#include "location/settings_store.h"
 
 class TrayState;
 
@@ -23,11 +24,14 @@ class ReminderSchedule {
   public:
     // Shows the notices due now that have not been shown in this run, then sets owner's timer for the next (or the
     // next look). With every kind off no timer is set.
-    void Update(HWND owner, const AppState& state, TrayState& tray);
+    // The last notice's due instant is kept in settings, so that the program started again (after a restart of
+    // the computer) does not show again what it showed before.
+    void Update(HWND owner, const AppState& state, SettingsStore& settings, TrayState& tray);
     // The day of the last notice shown, which a click on its balloon opens.
     std::optional<DayNumber> ShownDay() const { return shownDay_; }
 
   private:
-    std::set<std::string> shown_;
+    ShownReminders shown_;
+    bool earlierRunsRead_ = false;
     std::optional<DayNumber> shownDay_;
 };

@@ -130,7 +130,7 @@ TEST(Reminders, AMissedNoticeIsShownOnceWhileStillRelevant) {
     world.SwitchOn(ReminderKind::PersonDate, 0);
     const std::optional<Reminder> candles = world.First(ReminderKind::CandleLighting, Utc(2024, 10, 18, 12, 0));
     ASSERT_TRUE(candles.has_value());
-    const auto shownAt = [&](long long now, const std::set<std::string>& shown) {
+    const auto shownAt = [&](long long now, const ShownReminders& shown) {
         return RemindersToShow(world.At(now), now, shown);
     };
     EXPECT_TRUE(shownAt(candles->due - 60, {}).empty());
@@ -138,7 +138,9 @@ TEST(Reminders, AMissedNoticeIsShownOnceWhileStillRelevant) {
     const std::vector<Reminder> late = shownAt(candles->due + 600, {});
     ASSERT_EQ(late.size(), 1u);
     EXPECT_EQ(ReminderText(late[0], candles->due + 600), "Candle lighting for Shabbat at 5:52 PM (in 10 minutes)");
-    EXPECT_TRUE(shownAt(candles->due + 660, {late[0].key}).empty()) << "shown twice";
+    EXPECT_TRUE(shownAt(candles->due + 660, {{late[0].key}, std::nullopt}).empty()) << "shown twice";
+    EXPECT_TRUE(shownAt(candles->due + 660, {{}, candles->due}).empty()) << "shown again by a new run";
+    EXPECT_EQ(shownAt(candles->due + 660, {{}, candles->due - 1}).size(), 1u) << "an earlier notice hides a later";
     EXPECT_TRUE(shownAt(candles->at + 1, {}).empty()) << "shown after candle lighting";
 
     // The yahrzeit is still news the next morning, its own day, but not once that day has ended at sunset.
