@@ -59,14 +59,13 @@ constexpr int DayAt(int x, int y, int daysInMonth, int firstWeekday) {
     return day;
 }
 
-// One month in UM_SET_MONTH_VIEW: wParam the holiday mark mask (bits 0-31) and the people's dates mask (bits
-// 32-63), lParam days (bits 0-7), selected day (16-23) and the first weekday (24-31). Bit d of a mask marks day d.
+// One month in UM_SET_MONTH_VIEW: wParam the mark mask, lParam days (bits 0-7), selected day (16-23) and the
+// first weekday (24-31).
 struct MonthView {
     std::uint32_t marks;
     int daysInMonth;
     int selectedDay;
     int firstWeekday;
-    std::uint32_t dateMarks = 0;
 };
 
 constexpr std::uint32_t PackMonthView(int daysInMonth, int selectedDay, int firstWeekday) {
@@ -75,18 +74,13 @@ constexpr std::uint32_t PackMonthView(int daysInMonth, int selectedDay, int firs
            ((static_cast<std::uint32_t>(firstWeekday) & 0xFFu) << 24);
 }
 
-constexpr std::uint64_t PackMarks(std::uint32_t holidayMarks, std::uint32_t dateMarks) {
-    return holidayMarks | (static_cast<std::uint64_t>(dateMarks) << 32);
-}
-
 // A month never has more than 31 days, whatever the message says: the mark mask has no bit for a 32nd.
 inline constexpr int kMaxDaysInMonth = 31;
 
-constexpr MonthView UnpackMonthView(std::uint64_t marks, std::uint32_t packed) {
+constexpr MonthView UnpackMonthView(std::uint32_t marks, std::uint32_t packed) {
     const int days = static_cast<int>(packed & 0xFFu);
-    return {static_cast<std::uint32_t>(marks), days < kMaxDaysInMonth ? days : kMaxDaysInMonth,
-            static_cast<int>((packed >> 16) & 0xFFu), static_cast<int>((packed >> 24) & 0xFFu),
-            static_cast<std::uint32_t>(marks >> 32)};
+    return {marks, days < kMaxDaysInMonth ? days : kMaxDaysInMonth, static_cast<int>((packed >> 16) & 0xFFu),
+            static_cast<int>((packed >> 24) & 0xFFu)};
 }
 
 }  // namespace day_grid

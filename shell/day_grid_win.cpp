@@ -39,6 +39,7 @@ struct DayGridState {
     const ShellFonts* fonts = nullptr;
     UINT pickedMessage = 0;
     day_grid::MonthView month{};
+    std::uint32_t dateMarks = 0;  // bit d: day d carries a person's date
 };
 
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
@@ -94,7 +95,7 @@ void PaintContent(const DayGridState& state, HDC dc) {
         const std::size_t length = FormatText(text, sizeof text, "%d", day);
         const day_grid::CellPosition cell = day_grid::CellOfDay(day, month.firstWeekday);
         DrawCell(dc, *state.fonts, cell.column, cell.row, style, text, static_cast<int>(length));
-        if ((month.dateMarks >> day & 1u) != 0u) {
+        if ((state.dateMarks >> day & 1u) != 0u) {
             DrawDateMark(dc, cell.column, cell.row, day == month.selectedDay ? kDateMarkOnSelected : kDateMark);
         }
     }
@@ -120,8 +121,7 @@ void OnClick(HWND window, const DayGridState& state, LPARAM lParam) {
 }
 
 void OnSetMonthView(HWND window, DayGridState& state, WPARAM wParam, LPARAM lParam) {
-    static_assert(sizeof(WPARAM) == sizeof(std::uint64_t), "both masks travel in wParam");
-    state.month = day_grid::UnpackMonthView(wParam, static_cast<std::uint32_t>(lParam));
+    state.month = day_grid::UnpackMonthView(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
     InvalidateRect(window, nullptr, FALSE);
     SendMessageA(GetParent(window), UM_MONTH_VIEW_SHOWN, static_cast<WPARAM>(state.controlId),
                  reinterpret_cast<LPARAM>(window));
@@ -159,6 +159,9 @@ LRESULT CALLBACK DayGridProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_LBUTTONDOWN:
             OnClick(window, *state, lParam);
+            return 0;
+        case UM_SET_DATE_MARKS:
+            state->dateMarks = static_cast<std::uint32_t>(wParam);  // drawn with the month that follows
             return 0;
         case UM_SET_MONTH_VIEW:
             OnSetMonthView(window, *state, wParam, lParam);

@@ -339,7 +339,8 @@ void SendMonthView(HWND grid,
                    int daysInMonth,
                    int selectedDay,
                    int firstWeekday) {
-    SendMessageA(grid, UM_SET_MONTH_VIEW, static_cast<WPARAM>(day_grid::PackMarks(marks, dateMarks)),
+    SendMessageA(grid, UM_SET_DATE_MARKS, dateMarks, 0);
+    SendMessageA(grid, UM_SET_MONTH_VIEW, marks,
                  static_cast<LPARAM>(day_grid::PackMonthView(daysInMonth, selectedDay, firstWeekday)));
 }
 
