@@ -127,15 +127,16 @@ void OnSetText(ScrollTextViewState& state, const char* text, bool keepPosition) 
         state.view.SetText(CapText(text), client.right, measure);
     }
 
-    // Drawing the scroll bar takes about 4 ms under Wine, most of a refresh of the main window, so it is redrawn
-    // only when its range or position changes. (EnableScrollBar redraws only when the arrows' state changes.)
+    // Drawing the scroll bar takes 4 ms and more under Wine, most of a refresh of the main window, so it is redrawn
+    // only when its range or position changes, and then with the view's next paint (its frame invalidated with the
+    // page) rather than at once. (EnableScrollBar redraws only when the arrows' state changes.)
     const int maximum = ScrollMaximum(state.view.Lines().size(), client.bottom);
     const int position = keepPosition ? ClampToRange(ScrollPosition(state.window), {0, maximum}) : 0;
     const ScrollRange before = StoredScrollRange(state.window);
     const bool barChanges = before.min != 0 || before.max != maximum || ScrollPosition(state.window) != position;
-    StoreScrollState(state.window, {0, maximum}, position, barChanges);
+    StoreScrollState(state.window, {0, maximum}, position, false);
     EnableScrollBar(state.window, SB_VERT, maximum == 0 ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
-    InvalidateRect(state.window, nullptr, TRUE);
+    RedrawWindow(state.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | (barChanges ? RDW_FRAME : 0));
 }
 
 void OnSetColumns(ScrollTextViewState& state, const std::vector<std::string>* columns) {
