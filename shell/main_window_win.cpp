@@ -69,7 +69,9 @@ void SendMonthViews(MainWindowState& main) {
 void Refresh(MainWindowState& main) {
     ReadPeopleDates(main.app.state);
     SyncDateControls(main);
+    main.refreshing = true;
     SendMonthViews(main);
+    main.refreshing = false;
     RefreshTabPages(main.children.tabSurface);
     InvalidatePaintedWindows(main);
 }
@@ -324,7 +326,9 @@ LRESULT HandleMessage(MainWindowState& main, UINT message, WPARAM wParam, LPARAM
             Refresh(main);
             return 0;
         case UM_MONTH_VIEW_SHOWN:
-            InvalidatePaintedWindows(main);
+            if (!main.refreshing) {
+                InvalidatePaintedWindows(main);
+            }
             return 0;
         default:
             return DefWindowProcA(main.window, message, wParam, lParam);
