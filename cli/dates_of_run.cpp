@@ -33,13 +33,3 @@ int ReadDates(const char* command, DatesOfRun& run) {
 int ReadDatesToChange(const char* command, DatesOfRun& run) {
     return Read(command, run, true);
 }
-
-std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents) {
-    std::vector<const PersonDate*> dates;
-    for (const DatesFileLine& line : contents.lines) {
-        if (line.date) {
-            dates.push_back(&*line.date);
-        }
-    }
-    return dates;
-}

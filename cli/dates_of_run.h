@@ -20,6 +20,3 @@ int ReadDates(const char* command, DatesOfRun& run);
 // The same for a run that will save the file: the change lock is taken first (1 after the message when it cannot
 // be) and held until the run ends.
 int ReadDatesToChange(const char* command, DatesOfRun& run);
-
-// The dates of the file's lines, in the file's order.
-std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents);

@@ -226,6 +226,16 @@ std::string FormatPersonDate(const PersonDate& date) {
     return line + date.name;
 }
 
+std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents) {
+    std::vector<const PersonDate*> dates;
+    for (const DatesFileLine& line : contents.lines) {
+        if (line.date) {
+            dates.push_back(&*line.date);
+        }
+    }
+    return dates;
+}
+
 std::string FormatDatesFile(const DatesFileContents& contents) {
     std::string text;
     for (const DatesFileLine& line : contents.lines) {

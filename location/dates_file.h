@@ -61,6 +61,8 @@ DatesFileContents NewDatesFile();
 DatesFileContents ParseDatesFile(std::string_view text);
 // Every line, the last one too, ends with a line feed.
 std::string FormatDatesFile(const DatesFileContents& contents);
+// The dates of the file's lines, in the file's order (the lines that could not be read left out).
+std::vector<const PersonDate*> DatesOf(const DatesFileContents& contents);
 // The line that stands for the date.
 std::string FormatPersonDate(const PersonDate& date);
 

@@ -391,16 +391,6 @@ struct ListState {
     bool editable = false;       // the file was read, or is not there yet
 };
 
-std::vector<const PersonDate*> DatesIn(const DatesFileContents& contents) {
-    std::vector<const PersonDate*> dates;
-    for (const DatesFileLine& line : contents.lines) {
-        if (line.date) {
-            dates.push_back(&*line.date);
-        }
-    }
-    return dates;
-}
-
 HWND ListOf(HWND dialog) {
     return GetDlgItem(dialog, IDC_DATES_LIST);
 }
@@ -460,7 +450,7 @@ void FillList(HWND dialog, const ListState& state, int selectRow) {
     const HWND list = ListOf(dialog);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
-    for (const PersonDate* date : DatesIn(state.contents)) {
+    for (const PersonDate* date : DatesOf(state.contents)) {
         SetCell(list, row, 0, WideFromUtf8(date->name));
         SetCell(list, row, 1, kKindTitles[KindIndex(date->kind)]);
         SetCell(list, row, 2, EnteredDateText(*date));
@@ -508,7 +498,7 @@ constexpr int kNoChange = -2;
 // row to select afterwards, or kNoChange to save nothing.
 template <typename Change>
 void ChangeFile(HWND dialog, ListState& state, int row, Change change) {
-    const std::vector<const PersonDate*> shown = DatesIn(state.contents);
+    const std::vector<const PersonDate*> shown = DatesOf(state.contents);
     const std::string shownLine = row >= 0 ? FormatPersonDate(*shown[static_cast<std::size_t>(row)]) : std::string();
     std::wstring problem;  // told once the lock is let go, so that no message box keeps kestrelon-cli waiting
     UINT icon = MB_ICONERROR;
@@ -573,7 +563,7 @@ void AddDate(HWND dialog, ListState& state) {
     }
     ChangeFile(dialog, state, -1, [&](DatesFileLine*) {
         state.contents.lines.push_back({date, {}});
-        return static_cast<int>(DatesIn(state.contents).size()) - 1;
+        return static_cast<int>(DatesOf(state.contents).size()) - 1;
     });
 }
 
@@ -582,7 +572,7 @@ void EditDate(HWND dialog, ListState& state) {
     if (row < 0) {
         return;
     }
-    PersonDate date = *DatesIn(state.contents)[static_cast<std::size_t>(row)];
+    PersonDate date = *DatesOf(state.contents)[static_cast<std::size_t>(row)];
     if (!EditInDialog(dialog, state, date, false)) {
         return;
     }
@@ -598,7 +588,7 @@ void DeleteDate(HWND dialog, ListState& state) {
     if (row < 0) {
         return;
     }
-    const PersonDate& date = *DatesIn(state.contents)[static_cast<std::size_t>(row)];
+    const PersonDate& date = *DatesOf(state.contents)[static_cast<std::size_t>(row)];
     const std::wstring question =
         L"Delete the date of " + WideFromUtf8(date.name) + L" (" + EnteredDateText(date) + L")?";
     if (MessageBoxW(dialog, question.c_str(), kListCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
